@@ -1,0 +1,34 @@
+#include "model/KindNames.h"
+
+namespace MediaKind {
+
+QStringList all()
+{
+    return {Video, Image, Office, AnalogClock, DigitalClock, DigitalTimer, SingleRowText,
+            ScrollingText, SimpleText, Txt, Url, VideoDevice, Streaming, Weather};
+}
+
+bool isText(const QString &kind)
+{
+    return kind == SingleRowText || kind == ScrollingText || kind == SimpleText || kind == Txt;
+}
+
+bool isKnown(const QString &kind)
+{
+    return all().contains(kind);
+}
+
+} // namespace MediaKind
+
+namespace Weekday {
+
+const QStringList &allDays()
+{
+    static const QStringList days{QStringLiteral("Monday"),   QStringLiteral("Tuesday"),
+                                  QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
+                                  QStringLiteral("Friday"),   QStringLiteral("Saturday"),
+                                  QStringLiteral("Sunday")};
+    return days;
+}
+
+} // namespace Weekday
