@@ -1,0 +1,172 @@
+#include "editor/Prodoc.h"
+
+#include "editor/ProjectTree.h"
+#include "editor/ProjectWidget.h"
+#include "model/KindNames.h"
+#include "model/QVLedMediaObject.h"
+#include "model/Schedule.h"
+#include "model/ScheduleFile.h"
+#include "model/ScheduleRecords.h"
+#include "shell/Widget.h"
+
+#include <QSet>
+
+Prodoc::Prodoc(Widget *mainWindow) : m_mainWindow(mainWindow) {}
+
+Schedule Prodoc::currentSchedule() const
+{
+    Schedule schedule;
+    schedule.displayWindowCounter = m_mainWindow->displayWindowCounter;
+    for (PlayWinObject *record : m_mainWindow->playWinObjects) {
+        DisplayWindowSchedule displayWindow;
+        displayWindow.window = record;
+        if (ProjectWidget *panel = m_mainWindow->projectWidgets.value(record->name)) {
+            displayWindow.generalSegments = panel->tree()->generalSegments;
+            displayWindow.cycleSegments = panel->tree()->cycleSegments;
+            displayWindow.timingSegments = panel->tree()->timingSegments;
+        }
+        schedule.displayWindows.append(displayWindow);
+    }
+    return schedule;
+}
+
+bool Prodoc::saveSchedule(const QString &path)
+{
+    m_error.clear();
+    return ScheduleFile::save(path, currentSchedule(), &m_error);
+}
+
+bool Prodoc::loadSchedule(const QString &path)
+{
+    m_error.clear();
+    std::unique_ptr<OwnedSchedule> decoded = ScheduleFile::load(path, &m_error);
+    if (!decoded)
+        return false;
+    Schedule &schedule = decoded->schedule();
+
+    // Every display window is known by its name alone; two of one name cannot be shown.
+    QSet<QString> names;
+    for (const DisplayWindowSchedule &displayWindow : schedule.displayWindows) {
+        const QString &name = displayWindow.window->name;
+        if (names.contains(name)) {
+            m_error = tr("%1 is damaged or not a schedule: the display window \"%2\" appears twice").arg(path, name);
+            return false;
+        }
+        names.insert(name);
+    }
+
+    m_mainWindow->slotClearCurrentAllScheme();
+    m_mainWindow->displayWindowCounter = schedule.displayWindowCounter;
+    for (DisplayWindowSchedule &displayWindow : schedule.displayWindows) {
+        const PlayWinObject &record = *displayWindow.window;
+        m_mainWindow->createDisplayWindowButton(record.name);
+        m_mainWindow->createDisplayWindowBackground(record.name, record.x, record.y, record.width, record.height);
+        m_mainWindow->createDisplayWindowProject(record.name);
+        m_mainWindow->setDisplayWindowInfo(record.name, record.x, record.y, record.width, record.height,
+                                           record.onTopMode);
+        ProjectTree *tree = m_mainWindow->curProjectWidget->tree();
+        tree->addScheduleRootItem();
+        readGeneralSegments(tree, displayWindow.generalSegments);
+        readCycleSegments(tree, displayWindow.cycleSegments);
+        readTimingSegments(tree, displayWindow.timingSegments);
+    }
+
+    if (!schedule.displayWindows.isEmpty()) {
+        m_mainWindow->uncheckAllDisplayWindowButtons();
+        ProjectTree *tree = m_mainWindow->curProjectWidget->tree();
+        tree->curItem = tree->topLevelItem(0);
+        tree->slotSelectItemChecked();
+        tree->setCurrentItem(tree->curItem);
+    }
+    return true;
+}
+
+void Prodoc::readGeneralSegments(ProjectTree *tree, const QList<GeneralObject *> &segments)
+{
+    for (const GeneralObject *s : segments) {
+        tree->loadGeneralSegment(s->name, s->displayName, s->specifiedDate, s->startDate, s->endDate, s->weekdays,
+                                 s->allTime, s->startTime, s->endTime, s->programCounter);
+        readPrograms(tree, s->programs, SegmentType::General);
+    }
+}
+
+void Prodoc::readCycleSegments(ProjectTree *tree, const QList<CycleObject *> &segments)
+{
+    for (const CycleObject *s : segments) {
+        tree->loadCycleSegment(s->name, s->displayName, s->intervalMinutes, s->playMode, s->playMinutes,
+                               s->playSeconds, s->playTimes, s->specifiedDate, s->startDate, s->endDate,
+                               s->weekdays, s->allTime, s->startTime, s->endTime, s->programCounter);
+        readPrograms(tree, s->programs, SegmentType::Cycle);
+    }
+}
+
+void Prodoc::readTimingSegments(ProjectTree *tree, QList<TimingObject *> &segments)
+{
+    for (TimingObject *s : segments) {
+        // The tree takes the time points over.
+        const QList<TimePoint *> points = s->timePoints;
+        s->timePoints.clear();
+        tree->loadTimingSegment(s->name, s->displayName, points, s->playMode, s->playMinutes, s->playSeconds,
+                                s->playTimes, s->programCounter);
+        readPrograms(tree, s->programs, SegmentType::Timing);
+    }
+}
+
+void Prodoc::readPrograms(ProjectTree *tree, const QList<ProgramObject *> &programs, const QString &segmentType)
+{
+    for (const ProgramObject *p : programs) {
+        tree->loadProgram(p->name, segmentType, p->displayName, p->bgColour, p->bgPicture, p->displayType, p->bgMusic,
+                          p->playMode, p->playTimes, p->playLength, p->windowCounter);
+        readCommonWindows(tree, p->windows);
+        tree->loadSegmentFinished();
+    }
+}
+
+void Prodoc::readCommonWindows(ProjectTree *tree, const QList<CommonWinObject *> &windows)
+{
+    for (const CommonWinObject *w : windows) {
+        tree->loadCommonWindow(w->name, w->segmentType, w->borderEnabled, w->borderWidth, w->borderColour, w->x,
+                               w->y, w->width, w->height);
+        readMediaItems(tree, w);
+    }
+}
+
+void Prodoc::readMediaItems(ProjectTree *tree, const CommonWinObject *window)
+{
+    for (QVLedMediaObject *item : window->media) {
+        const QString &kind = item->kind;
+        const int id = item->id;
+        const QString &d = item->displayName, &s = item->segmentName, &p = item->programName,
+                      &w = item->windowName;
+        if (kind == MediaKind::Video) {
+            const VideoProperty &v = item->video;
+            tree->loadVideoObject(id, v.path, d, s, p, w, v.volume, v.duration, v.rangeOn, v.startTime, v.endTime,
+                                  v.scaleType, v.rotate, v.bgIsColour, v.bgColour, v.bgPicture, v.bgImageStyle,
+                                  v.bgTransparent, v.coverOn, v.coverFontFamily, v.coverFontSize, v.coverBold,
+                                  v.coverItalic, v.coverUnderline, v.coverColour, v.coverText, v.coverColourful,
+                                  v.coverRolling, v.coverDirection, v.coverSpeed, v.coverY);
+        } else if (kind == MediaKind::Image) {
+            // The picture itself is not stored: decode it again from its file, if it is still there.
+            item->image.pixmap.load(item->image.path);
+            tree->loadImageObject(id, d, s, p, w, item->image);
+        } else if (kind == MediaKind::Office) {
+            tree->loadOfficeObject(id, d, s, p, w, item->image);
+        } else if (kind == MediaKind::AnalogClock) {
+            tree->loadAnalogClockObject(id, d, s, p, w, item->analogClock);
+        } else if (kind == MediaKind::DigitalClock) {
+            tree->loadDigitalClockObject(id, d, s, p, w, item->digitalClock);
+        } else if (kind == MediaKind::DigitalTimer) {
+            tree->loadDigitalTimerObject(id, d, s, p, w, item->digitalTimer);
+        } else if (MediaKind::isText(kind)) {
+            tree->loadTextObject(kind, id, d, s, p, w, item->text);
+        } else if (kind == MediaKind::Url) {
+            tree->loadUrlObject(id, d, s, p, w, item->url);
+        } else if (kind == MediaKind::VideoDevice) {
+            tree->loadVideoDeviceObject(id, d, s, p, w, item->videoDevice);
+        } else if (kind == MediaKind::Streaming) {
+            tree->loadStreamingObject(id, d, s, p, w, item->streaming);
+        } else if (kind == MediaKind::Weather) {
+            tree->loadWeatherObject(id, d, s, p, w, item->weather);
+        }
+    }
+}

@@ -1,0 +1,602 @@
+#include "editor/ProjectTree.h"
+
+#include "editor/NoFocusRectangleStyle.h"
+#include "editor/ProjectTreeItem.h"
+#include "model/KindNames.h"
+#include "model/QVLedMediaObject.h"
+#include "model/RecordDisposal.h"
+#include "model/ScheduleRecords.h"
+#include "shell/Widget.h"
+
+#include <QDebug>
+#include <algorithm>
+#include <QKeyEvent>
+
+namespace {
+const QSize kItemSizeHint(50, 25);
+
+template <typename Segment>
+QList<CommonWinObject *> windowsOf(const Segment *segment)
+{
+    QList<CommonWinObject *> windows;
+    for (const ProgramObject *program : segment->programs)
+        windows += program->windows;
+    return windows;
+}
+// The program lists of every segment of the kind the segment item names.
+QList<QList<ProgramObject *>> programListsOfType(const ProjectTree &tree, const QString &type)
+{
+    QList<QList<ProgramObject *>> lists;
+    if (type == SegmentType::General)
+        for (GeneralObject *s : tree.generalSegments)
+            lists << s->programs;
+    else if (type == SegmentType::Cycle)
+        for (CycleObject *s : tree.cycleSegments)
+            lists << s->programs;
+    else if (type == SegmentType::Timing)
+        for (TimingObject *s : tree.timingSegments)
+            lists << s->programs;
+    return lists;
+}
+} // namespace
+
+ProjectTree::ProjectTree(int, Widget *mainWindow, QWidget *parent)
+    : QTreeWidget(parent), mainWindow(mainWindow)
+{
+    displayName = mainWindow->curDisplayName;
+    setHeaderHidden(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    QPalette textPalette = palette();
+    textPalette.setColor(QPalette::Text, QColor(51, 51, 51));
+    setPalette(textPalette);
+    auto *style = new NoFocusRectangleStyle;
+    style->setParent(this);
+    setStyle(style);
+    connectWidgetSignals();
+}
+
+ProjectTree::~ProjectTree()
+{
+    forgetSelection();
+    RecordDisposal::deleteAll(generalSegments);
+    RecordDisposal::deleteAll(cycleSegments);
+    RecordDisposal::deleteAll(timingSegments);
+}
+
+void ProjectTree::connectWidgetSignals()
+{
+    // Every tree hears every main-window signal; each slot filters by display-window name.
+    connect(mainWindow, &Widget::sigShowSegmentInfo, this, &ProjectTree::slotShowSegmentInfo);
+
+    connect(this, &ProjectTree::deleteCommonWinObj, mainWindow, &Widget::slotDeleteCommonWinObj);
+    connect(this, &ProjectTree::sigAddCommonWin, mainWindow, &Widget::slotAddCommonWin);
+}
+
+void ProjectTree::forgetSelection()
+{
+    curItem = nullptr;
+    lastClickedItem = nullptr;
+    curGeneralSegment = nullptr;
+    curCycleSegment = nullptr;
+    curTimingSegment = nullptr;
+    curProgram = nullptr;
+    curCommonWin = nullptr;
+    curMediaObject = nullptr;
+}
+
+bool ProjectTree::holdsRecord(const void *record) const
+{
+    if (!record)
+        return false;
+    auto listHolds = [record](const auto &list) {
+        return std::any_of(list.begin(), list.end(), [record](const void *element) { return element == record; });
+    };
+    auto programsHold = [&](const QList<ProgramObject *> &programs) {
+        for (const ProgramObject *program : programs) {
+            if (program == record || listHolds(program->windows))
+                return true;
+            for (const CommonWinObject *window : program->windows) {
+                if (listHolds(window->media))
+                    return true;
+            }
+        }
+        return false;
+    };
+    for (const GeneralObject *segment : generalSegments)
+        if (segment == record || programsHold(segment->programs))
+            return true;
+    for (const CycleObject *segment : cycleSegments)
+        if (segment == record || programsHold(segment->programs))
+            return true;
+    for (const TimingObject *segment : timingSegments)
+        if (segment == record || listHolds(segment->timePoints) || programsHold(segment->programs))
+            return true;
+    return false;
+}
+
+ProjectTreeItem *ProjectTree::makeItem(const QString &type, const QString &text)
+{
+    auto *item = new ProjectTreeItem(type, text);
+    item->setSizeHint(0, kItemSizeHint);
+    item->setToolTip(0, text);
+    return item;
+}
+
+void ProjectTree::addScheduleRootItem()
+{
+    rootItem = makeItem(TreeItemType::Root, tr("Add Schedule"));
+    rootFont.setWeight(QFont::Bold);
+    rootItem->setFont(0, rootFont);
+    addTopLevelItem(rootItem);
+    rootItem->setExpanded(true);
+    curItem = rootItem;
+}
+
+void ProjectTree::updateMenuTexts()
+{
+    if (rootItem) {
+        rootItem->setText(0, tr("Add Schedule"));
+        rootItem->setToolTip(0, rootItem->text(0));
+    }
+}
+
+void ProjectTree::createDefaultSchedule()
+{
+    addScheduleRootItem();
+    const QString display = mainWindow->curDisplayName;
+    loadGeneralSegment(tr("General Segment") + QLatin1String("1"), display, false, QDate(), QDate(),
+                       Weekday::allDays(), true, QTime(), QTime(), 0);
+    loadProgram(tr("Program") + QLatin1String("1"), SegmentType::General, display, QColor(0, 0, 0), QString(), 1,
+                QStringList(), 0, 1, QTime(0, 6, 0), 0);
+    loadCommonWindow(tr("Common Window") + QLatin1String("1"), SegmentType::General, false, 0, QColor(255, 0, 0), 0,
+                     0, 0, 0);
+    setCurrentItem(rootItem);
+    curItem = rootItem;
+    mainWindow->checkSchedule(rootItem->text(0));
+}
+
+// ---- structure loaders -------------------------------------------------
+
+void ProjectTree::loadGeneralSegment(const QString &name, const QString &displayName, bool specifiedDate,
+                                     const QDate &startDate, const QDate &endDate, const QStringList &weekdays,
+                                     bool allTime, const QTime &startTime, const QTime &endTime, int programCounter)
+{
+    newSegmentItem = makeItem(SegmentType::General, name);
+    rootItem->addChild(newSegmentItem);
+    newSegmentItem->setExpanded(true);
+
+    auto *segment = new GeneralObject;
+    segment->name = newSegmentItem->text(0);
+    segment->displayName = displayName;
+    segment->specifiedDate = specifiedDate;
+    segment->startDate = startDate;
+    segment->endDate = endDate;
+    segment->weekdays = weekdays;
+    segment->allTime = allTime;
+    segment->startTime = startTime;
+    segment->endTime = endTime;
+    segment->programCounter = programCounter + 1;
+    curGeneralSegment = segment;
+    mainWindow->curGeneralSegment = segment;
+    generalSegments.append(segment);
+}
+
+void ProjectTree::loadCycleSegment(const QString &name, const QString &displayName, int intervalMinutes,
+                                   int playMode, int playMinutes, int playSeconds, int playTimes, bool specifiedDate,
+                                   const QDate &startDate, const QDate &endDate, const QStringList &weekdays,
+                                   bool allTime, const QTime &startTime, const QTime &endTime, int programCounter)
+{
+    newSegmentItem = makeItem(SegmentType::Cycle, name);
+    rootItem->addChild(newSegmentItem);
+    newSegmentItem->setExpanded(true);
+
+    auto *segment = new CycleObject;
+    segment->name = newSegmentItem->text(0);
+    segment->displayName = displayName;
+    segment->intervalMinutes = intervalMinutes;
+    segment->playMode = playMode;
+    segment->playMinutes = playMinutes;
+    segment->playSeconds = playSeconds;
+    segment->playTimes = playTimes;
+    segment->specifiedDate = specifiedDate;
+    segment->startDate = startDate;
+    segment->endDate = endDate;
+    segment->weekdays = weekdays;
+    segment->allTime = allTime;
+    segment->startTime = startTime;
+    segment->endTime = endTime;
+    segment->programCounter = programCounter + 1;
+    curCycleSegment = segment;
+    mainWindow->curCycleSegment = segment;
+    cycleSegments.append(segment);
+}
+
+void ProjectTree::loadTimingSegment(const QString &name, const QString &displayName,
+                                    const QList<TimePoint *> &timePoints, int playMode, int playMinutes,
+                                    int playSeconds, int playTimes, int programCounter)
+{
+    newSegmentItem = makeItem(SegmentType::Timing, name);
+    rootItem->addChild(newSegmentItem);
+    newSegmentItem->setExpanded(true);
+
+    auto *segment = new TimingObject;
+    segment->name = newSegmentItem->text(0);
+    segment->displayName = displayName;
+    segment->timePoints = timePoints;
+    segment->playMode = playMode;
+    segment->playMinutes = playMinutes;
+    segment->playSeconds = playSeconds;
+    segment->playTimes = playTimes;
+    segment->programCounter = programCounter + 1;
+    curTimingSegment = segment;
+    mainWindow->curTimingSegment = segment;
+    timingSegments.append(segment);
+}
+
+void ProjectTree::loadProgram(const QString &name, const QString &segmentType, const QString &displayName,
+                              const QColor &bgColour, const QString &bgPicture, int displayType,
+                              const QStringList &bgMusic, int playMode, int playTimes, const QTime &playLength,
+                              int windowCounter)
+{
+    // A program belongs to the segment loaded last, never to every segment that shares its name.
+    QList<ProgramObject *> *programs = nullptr;
+    if (segmentType == SegmentType::General && curGeneralSegment)
+        programs = &curGeneralSegment->programs;
+    else if (segmentType == SegmentType::Cycle && curCycleSegment)
+        programs = &curCycleSegment->programs;
+    else if (segmentType == SegmentType::Timing && curTimingSegment)
+        programs = &curTimingSegment->programs;
+    if (!programs || !newSegmentItem) {
+        qWarning() << "program" << name << "has no segment of type" << segmentType << "to belong to";
+        return;
+    }
+
+    newProgramItem = makeItem(TreeItemType::Program, name);
+    newSegmentItem->addChild(newProgramItem);
+    newProgramItem->setExpanded(true);
+
+    auto *program = new ProgramObject;
+    program->name = newProgramItem->text(0);
+    program->segmentName = newSegmentItem->text(0);
+    program->displayName = displayName;
+    program->bgColour = bgColour;
+    program->bgPicture = bgPicture;
+    program->displayType = displayType;
+    program->bgMusic = bgMusic;
+    program->playMode = playMode;
+    program->playTimes = playTimes;
+    program->playLength = playLength;
+    program->windowCounter = windowCounter + 1;
+    curProgram = program;
+    programs->append(program);
+}
+
+void ProjectTree::loadCommonWindow(const QString &name, const QString &segmentType, bool borderEnabled,
+                                   int borderWidth, const QColor &borderColour, int x, int y, int width, int height)
+{
+    // A window belongs to the program loaded last.
+    const bool knownType = segmentType == SegmentType::General || segmentType == SegmentType::Cycle
+                           || segmentType == SegmentType::Timing;
+    if (!knownType || !curProgram || !newProgramItem) {
+        qWarning() << "window" << name << "has no program of a" << segmentType << "to belong to";
+        return;
+    }
+
+    newWindowItem = makeItem(TreeItemType::Window, name);
+    newProgramItem->insertChild(0, newWindowItem);
+    newWindowItem->setExpanded(true);
+
+    auto *window = new CommonWinObject;
+    window->name = newWindowItem->text(0);
+    window->programName = newProgramItem->text(0);
+    window->segmentName = newSegmentItem->text(0);
+    window->displayName = mainWindow->curDisplayName;
+    window->segmentType = segmentType;
+    window->borderEnabled = borderEnabled;
+    window->borderWidth = borderWidth;
+    window->borderColour = borderColour;
+    window->x = x;
+    window->y = y;
+    window->width = width;
+    window->height = height;
+    curCommonWin = window;
+    curProgram->windows.append(window);
+    emit sigAddCommonWin(window, window->displayName, segmentType);
+}
+
+void ProjectTree::loadSegmentFinished()
+{
+    curItem = newProgramItem;
+    slotSelectItemChecked();
+}
+
+// ---- media loaders -----------------------------------------------------
+
+QVLedMediaObject *ProjectTree::beginMediaItem(const QString &kind, int id, const QString &displayName,
+                                              const QString &segmentName, const QString &programName,
+                                              const QString &windowName)
+{
+    if (!curCommonWin) {
+        qWarning() << "media item" << id << "has no window to belong to";
+        return nullptr;
+    }
+    auto *item = new QVLedMediaObject;
+    curMediaObject = item;
+    item->kind = kind;
+    item->windowName = windowName;
+    item->programName = programName;
+    item->segmentName = segmentName;
+    item->displayName = displayName;
+    mediaIdCounter = id;
+    item->id = id;
+    curCommonWin->media.append(item);
+    return item;
+}
+
+void ProjectTree::loadVideoObject(int id, const QString &path, const QString &displayName,
+                                  const QString &segmentName, const QString &programName, const QString &windowName,
+                                  int volume, const QTime &duration, bool rangeOn, const QTime &startTime,
+                                  const QTime &endTime, int scaleType, int rotate, bool bgIsColour,
+                                  const QColor &bgColour, const QString &bgPicture, int bgImageStyle,
+                                  bool bgTransparent, bool coverOn, const QString &coverFontFamily,
+                                  int coverFontSize, bool coverBold, bool coverItalic, bool coverUnderline,
+                                  const QColor &coverColour, const QString &coverText, int coverColourful,
+                                  bool coverRolling, int coverDirection, int coverSpeed, int coverY)
+{
+    QVLedMediaObject *item = beginMediaItem(MediaKind::Video, id, displayName, segmentName, programName, windowName);
+    if (!item)
+        return;
+    VideoProperty &v = item->video;
+    v.path = path;
+    v.volume = volume;
+    v.duration = duration;
+    v.rangeOn = rangeOn;
+    v.startTime = startTime;
+    v.endTime = endTime;
+    v.scaleType = scaleType;
+    v.rotate = rotate;
+    v.bgIsColour = bgIsColour;
+    v.bgColour = bgColour;
+    v.bgPicture = bgPicture;
+    v.bgImageStyle = bgImageStyle;
+    v.bgTransparent = bgTransparent;
+    v.coverOn = coverOn;
+    v.coverFontFamily = coverFontFamily;
+    v.coverFontSize = coverFontSize;
+    v.coverBold = coverBold;
+    v.coverItalic = coverItalic;
+    v.coverUnderline = coverUnderline;
+    v.coverColour = coverColour;
+    v.coverText = coverText;
+    v.coverColourful = coverColourful;
+    v.coverRolling = coverRolling;
+    v.coverDirection = coverDirection;
+    v.coverSpeed = coverSpeed;
+    v.coverY = coverY;
+    emit sigPreviewVideo(item);
+}
+
+void ProjectTree::loadImageObject(int id, const QString &displayName, const QString &segmentName,
+                                  const QString &programName, const QString &windowName, const ImageProperty &block)
+{
+    if (QVLedMediaObject *item =
+            beginMediaItem(MediaKind::Image, id, displayName, segmentName, programName, windowName)) {
+        item->image = block;
+        item->image.pages.clear();
+    }
+}
+
+void ProjectTree::loadOfficeObject(int id, const QString &displayName, const QString &segmentName,
+                                   const QString &programName, const QString &windowName,
+                                   const ImageProperty &block)
+{
+    if (QVLedMediaObject *item =
+            beginMediaItem(MediaKind::Office, id, displayName, segmentName, programName, windowName)) {
+        item->image = block;
+        item->image.pixmap = QPixmap();
+        item->image.pages.clear(); // page images are made from the document, never stored
+    }
+}
+
+void ProjectTree::loadAnalogClockObject(int id, const QString &displayName, const QString &segmentName,
+                                        const QString &programName, const QString &windowName,
+                                        const AnalogClockProperty &block)
+{
+    if (QVLedMediaObject *item =
+            beginMediaItem(MediaKind::AnalogClock, id, displayName, segmentName, programName, windowName))
+        item->analogClock = block;
+}
+
+void ProjectTree::loadDigitalClockObject(int id, const QString &displayName, const QString &segmentName,
+                                         const QString &programName, const QString &windowName,
+                                         const DigitalClockProperty &block)
+{
+    if (QVLedMediaObject *item =
+            beginMediaItem(MediaKind::DigitalClock, id, displayName, segmentName, programName, windowName))
+        item->digitalClock = block;
+}
+
+void ProjectTree::loadDigitalTimerObject(int id, const QString &displayName, const QString &segmentName,
+                                         const QString &programName, const QString &windowName,
+                                         const DigitalTimerProperty &block)
+{
+    if (QVLedMediaObject *item =
+            beginMediaItem(MediaKind::DigitalTimer, id, displayName, segmentName, programName, windowName))
+        item->digitalTimer = block;
+}
+
+void ProjectTree::loadTextObject(const QString &kind, int id, const QString &displayName,
+                                 const QString &segmentName, const QString &programName, const QString &windowName,
+                                 const TextProperty &block)
+{
+    if (QVLedMediaObject *item = beginMediaItem(kind, id, displayName, segmentName, programName, windowName))
+        item->text = block;
+}
+
+void ProjectTree::loadUrlObject(int id, const QString &displayName, const QString &segmentName,
+                                const QString &programName, const QString &windowName, const UrlProperty &block)
+{
+    if (QVLedMediaObject *item = beginMediaItem(MediaKind::Url, id, displayName, segmentName, programName, windowName))
+        item->url = block;
+}
+
+void ProjectTree::loadVideoDeviceObject(int id, const QString &displayName, const QString &segmentName,
+                                        const QString &programName, const QString &windowName,
+                                        const VideoDeviceProperty &block)
+{
+    if (QVLedMediaObject *item =
+            beginMediaItem(MediaKind::VideoDevice, id, displayName, segmentName, programName, windowName))
+        item->videoDevice = block;
+}
+
+void ProjectTree::loadStreamingObject(int id, const QString &displayName, const QString &segmentName,
+                                      const QString &programName, const QString &windowName,
+                                      const StreamingProperty &block)
+{
+    if (QVLedMediaObject *item =
+            beginMediaItem(MediaKind::Streaming, id, displayName, segmentName, programName, windowName))
+        item->streaming = block;
+}
+
+void ProjectTree::loadWeatherObject(int id, const QString &displayName, const QString &segmentName,
+                                    const QString &programName, const QString &windowName,
+                                    const WeatherProperty &block)
+{
+    if (QVLedMediaObject *item =
+            beginMediaItem(MediaKind::Weather, id, displayName, segmentName, programName, windowName)) {
+        item->weather = block;
+        mainWindow->curCommonWin = curCommonWin;
+    }
+}
+
+// ---- lookups and selection ---------------------------------------------
+
+CommonWinObject *ProjectTree::getCurCommonWin()
+{
+    QTreeWidgetItem *program = curItem ? curItem->parent() : nullptr;
+    QTreeWidgetItem *segment = program ? program->parent() : nullptr;
+    if (!segment)
+        return nullptr;
+    const QString type = asProjectItem(segment)->getItemType();
+    const QList<QList<ProgramObject *>> programLists = programListsOfType(*this, type);
+    CommonWinObject *found = nullptr;
+    for (const QList<ProgramObject *> &programs : programLists) {
+        for (const ProgramObject *p : programs) {
+            for (CommonWinObject *window : p->windows) {
+                if (window->name == curItem->text(0) && window->programName == program->text(0)
+                    && window->segmentName == segment->text(0)
+                    && window->displayName == mainWindow->curDisplayName) {
+                    found = window;
+                    break;
+                }
+            }
+        }
+    }
+    return found;
+}
+
+void ProjectTree::slotShowSegmentInfo()
+{
+    if (displayName != mainWindow->curDisplayName)
+        return;
+    mainWindow->curGeneralSegment = generalSegments.isEmpty() ? nullptr : generalSegments.last();
+    mainWindow->curCycleSegment = cycleSegments.isEmpty() ? nullptr : cycleSegments.last();
+    mainWindow->curTimingSegment = timingSegments.isEmpty() ? nullptr : timingSegments.last();
+}
+
+void ProjectTree::slotSelectItemChecked()
+{
+    if (curItem)
+        selectionDispatch(curItem);
+}
+
+void ProjectTree::selectionDispatch(QTreeWidgetItem *item)
+{
+    const QString type = asProjectItem(item)->getItemType();
+    const QString text = item->text(0);
+    const QString current = mainWindow->curDisplayName;
+    if (type == TreeItemType::Root) {
+        mainWindow->checkSchedule(text);
+    } else if (type == SegmentType::General) {
+        for (GeneralObject *segment : generalSegments) {
+            if (segment->name == text && segment->displayName == current) {
+                curGeneralSegment = segment;
+                mainWindow->checkSegment(windowsOf(segment), segment);
+                return;
+            }
+        }
+    } else if (type == SegmentType::Cycle) {
+        for (CycleObject *segment : cycleSegments) {
+            if (segment->name == text && segment->displayName == current) {
+                curCycleSegment = segment;
+                mainWindow->checkCycleSegment(windowsOf(segment), segment);
+                return;
+            }
+        }
+    } else if (type == SegmentType::Timing) {
+        for (TimingObject *segment : timingSegments) {
+            if (segment->name == text && segment->displayName == current) {
+                curTimingSegment = segment;
+                mainWindow->checkTimingSegment(windowsOf(segment), segment);
+                return;
+            }
+        }
+    } else if (type == TreeItemType::Program) {
+        slotProgramSelected();
+    } else if (type == TreeItemType::Window) {
+        slotCommonSelected();
+    }
+}
+
+
+void ProjectTree::slotProgramSelected()
+{
+    QTreeWidgetItem *segmentItem = curItem ? curItem->parent() : nullptr;
+    if (!segmentItem)
+        return;
+    const QString segmentType = asProjectItem(segmentItem)->getItemType();
+    for (const QList<ProgramObject *> &programs : programListsOfType(*this, segmentType)) {
+        for (ProgramObject *program : programs) {
+            if (program->name == curItem->text(0) && program->segmentName == segmentItem->text(0)
+                && program->displayName == mainWindow->curDisplayName) {
+                curProgram = program;
+                mainWindow->checkProgram(program->windows, program, segmentType);
+                break;
+            }
+        }
+    }
+}
+
+void ProjectTree::slotCommonSelected()
+{
+    QTreeWidgetItem *programItem = curItem ? curItem->parent() : nullptr;
+    QTreeWidgetItem *segmentItem = programItem ? programItem->parent() : nullptr;
+    if (!segmentItem)
+        return;
+    const QString segmentType = asProjectItem(segmentItem)->getItemType();
+    for (const QList<ProgramObject *> &programs : programListsOfType(*this, segmentType)) {
+        for (ProgramObject *program : programs) {
+            for (CommonWinObject *window : program->windows) {
+                if (window->name == curItem->text(0) && window->programName == programItem->text(0)
+                    && window->segmentName == segmentItem->text(0)
+                    && window->displayName == mainWindow->curDisplayName) {
+                    curCommonWin = window;
+                    mainWindow->checkWindow(window, window->media, segmentType);
+                    break;
+                }
+            }
+        }
+    }
+}
+
+void ProjectTree::keyPressEvent(QKeyEvent *event)
+{
+    event->accept(); // no keyboard navigation: the selection follows the mouse only
+}
+
+void ProjectTree::keyReleaseEvent(QKeyEvent *event)
+{
+    event->accept();
+}

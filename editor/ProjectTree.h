@@ -1,0 +1,166 @@
+#pragma once
+
+// The schedule tree of one display window: the editor of its schedule and
+// the owner of its records. Items and records are matched by name (item
+// text, parent text, grandparent text and the display-window name).
+
+#include <QColor>
+#include <QDate>
+#include <QFont>
+#include <QList>
+#include <QStringList>
+#include <QTime>
+#include <QTreeWidget>
+
+#include "model/MediaProperties.h"
+
+class CommonWinObject;
+class CycleObject;
+class GeneralObject;
+class PlayWinObject;
+class ProgramObject;
+class ProjectTreeItem;
+class QVLedMediaObject;
+class TimePoint;
+class TimingObject;
+class Widget;
+
+class ProjectTree : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    ProjectTree(int flag, Widget *mainWindow, QWidget *parent);
+    // Frees every record the tree owns; the main window clears its pointers into them first.
+    ~ProjectTree() override;
+
+    QString displayName;
+    QTreeWidgetItem *curItem = nullptr;
+    QTreeWidgetItem *lastClickedItem = nullptr;
+    bool playing = false;
+    bool paused = false;
+    CycleObject *curCycleSegment = nullptr;
+    QList<CycleObject *> cycleSegments;
+    TimingObject *curTimingSegment = nullptr;
+    QList<TimingObject *> timingSegments;
+    GeneralObject *curGeneralSegment = nullptr;
+    QList<GeneralObject *> generalSegments;
+    int insertedPlayMode = -1;
+    ProjectTreeItem *rootItem = nullptr;
+    ProjectTreeItem *newSegmentItem = nullptr;
+    ProjectTreeItem *newProgramItem = nullptr;
+    ProjectTreeItem *newWindowItem = nullptr;
+    ProgramObject *curProgram = nullptr;
+    CommonWinObject *curCommonWin = nullptr;
+    QVLedMediaObject *curMediaObject = nullptr;
+    Widget *mainWindow = nullptr;
+    QFont rootFont;
+    int mediaIdCounter = 0;
+
+    void addScheduleRootItem();
+    void createDefaultSchedule();
+    void updateMenuTexts();
+    // Forgets every pointer into records (before they are freed elsewhere).
+    void forgetSelection();
+    // True when the record (segment, time point, program, window or media item) belongs to this tree.
+    bool holdsRecord(const void *record) const;
+
+    // ---- loaders: build items and records in reading order -------------
+    void loadGeneralSegment(const QString &name, const QString &displayName, bool specifiedDate,
+                            const QDate &startDate, const QDate &endDate, const QStringList &weekdays,
+                            bool allTime, const QTime &startTime, const QTime &endTime, int programCounter);
+    void loadCycleSegment(const QString &name, const QString &displayName, int intervalMinutes, int playMode,
+                          int playMinutes, int playSeconds, int playTimes, bool specifiedDate,
+                          const QDate &startDate, const QDate &endDate, const QStringList &weekdays, bool allTime,
+                          const QTime &startTime, const QTime &endTime, int programCounter);
+    // Takes over the time points.
+    void loadTimingSegment(const QString &name, const QString &displayName, const QList<TimePoint *> &timePoints,
+                           int playMode, int playMinutes, int playSeconds, int playTimes, int programCounter);
+    void loadProgram(const QString &name, const QString &segmentType, const QString &displayName,
+                     const QColor &bgColour, const QString &bgPicture, int displayType, const QStringList &bgMusic,
+                     int playMode, int playTimes, const QTime &playLength, int windowCounter);
+    void loadCommonWindow(const QString &name, const QString &segmentType, bool borderEnabled, int borderWidth,
+                          const QColor &borderColour, int x, int y, int width, int height);
+    void loadSegmentFinished();
+
+    void loadVideoObject(int id, const QString &path, const QString &displayName, const QString &segmentName,
+                         const QString &programName, const QString &windowName, int volume, const QTime &duration,
+                         bool rangeOn, const QTime &startTime, const QTime &endTime, int scaleType, int rotate,
+                         bool bgIsColour, const QColor &bgColour, const QString &bgPicture, int bgImageStyle,
+                         bool bgTransparent, bool coverOn, const QString &coverFontFamily, int coverFontSize,
+                         bool coverBold, bool coverItalic, bool coverUnderline, const QColor &coverColour,
+                         const QString &coverText, int coverColourful, bool coverRolling, int coverDirection,
+                         int coverSpeed, int coverY);
+    void loadImageObject(int id, const QString &displayName, const QString &segmentName, const QString &programName,
+                         const QString &windowName, const ImageProperty &block);
+    void loadOfficeObject(int id, const QString &displayName, const QString &segmentName, const QString &programName,
+                          const QString &windowName, const ImageProperty &block);
+    void loadAnalogClockObject(int id, const QString &displayName, const QString &segmentName,
+                               const QString &programName, const QString &windowName,
+                               const AnalogClockProperty &block);
+    void loadDigitalClockObject(int id, const QString &displayName, const QString &segmentName,
+                                const QString &programName, const QString &windowName,
+                                const DigitalClockProperty &block);
+    void loadDigitalTimerObject(int id, const QString &displayName, const QString &segmentName,
+                                const QString &programName, const QString &windowName,
+                                const DigitalTimerProperty &block);
+    void loadTextObject(const QString &kind, int id, const QString &displayName, const QString &segmentName,
+                        const QString &programName, const QString &windowName, const TextProperty &block);
+    void loadUrlObject(int id, const QString &displayName, const QString &segmentName, const QString &programName,
+                       const QString &windowName, const UrlProperty &block);
+    void loadVideoDeviceObject(int id, const QString &displayName, const QString &segmentName,
+                               const QString &programName, const QString &windowName,
+                               const VideoDeviceProperty &block);
+    void loadStreamingObject(int id, const QString &displayName, const QString &segmentName,
+                             const QString &programName, const QString &windowName, const StreamingProperty &block);
+    void loadWeatherObject(int id, const QString &displayName, const QString &segmentName, const QString &programName,
+                           const QString &windowName, const WeatherProperty &block);
+
+public slots:
+    CommonWinObject *getCurCommonWin();
+    void slotShowSegmentInfo();
+    void slotSelectItemChecked();
+    void slotProgramSelected();
+    void slotCommonSelected();
+
+signals:
+    void deleteCommonWinObj(CommonWinObject *window);
+    void deleteProgramObj(ProgramObject *program);
+    void clearCommonWinObjs(ProgramObject *program);
+    void deleteSegmentObj(GeneralObject *segment);
+    void deleteTimingSegmentObj(TimingObject *segment);
+    void deleteCycleSegmentObj(CycleObject *segment);
+    void clearSegmentObj();
+    void sigSelectMediaObject(QVLedMediaObject *item);
+    void sigDeleteMediaObject(int row);
+    void sigAddVideoObject(int row, QVLedMediaObject *item);
+    void sigAddImageObject(int row, QVLedMediaObject *item);
+    void sigAddSimpleTextObject(int row, QVLedMediaObject *item);
+    void sigAddSingleLineTextObject(int row, QVLedMediaObject *item);
+    void sigAddRollingTextObject(int row, QVLedMediaObject *item);
+    void sigMoveupCommonWin(int index);
+    void sigMovedownCommonWin(int index);
+    void sigAddDigitalClockObject(int row, QVLedMediaObject *item);
+    void sigAddAnalogClockObject(int row, QVLedMediaObject *item);
+    void sigAddDigitalTimerObject(int row, QVLedMediaObject *item);
+    void sigAddUrlObject(int row, QVLedMediaObject *item);
+    void sigAddStreamingObject(int row, QVLedMediaObject *item);
+    void sigAddVideoDeviceObject(int row, QVLedMediaObject *item);
+    void sigAddWeatherObject(int row, QVLedMediaObject *item);
+    void sigBeginPlayFailed();
+    void sigAddCommonWin(CommonWinObject *window, QString displayName, QString segmentType);
+    void sigPreviewVideo(QVLedMediaObject *item);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    void connectWidgetSignals();
+    ProjectTreeItem *makeItem(const QString &type, const QString &text);
+    void selectionDispatch(QTreeWidgetItem *item);
+    // Starts a media item for the window loaded last; null when there is none.
+    QVLedMediaObject *beginMediaItem(const QString &kind, int id, const QString &displayName,
+                                     const QString &segmentName, const QString &programName,
+                                     const QString &windowName);
+};

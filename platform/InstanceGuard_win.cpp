@@ -1,0 +1,27 @@
+#include "platform/InstanceGuard.h"
+
+InstanceGuard::InstanceGuard(const QString &key)
+{
+    m_memory.setKey(key);
+}
+
+InstanceGuard::~InstanceGuard() = default;
+
+bool InstanceGuard::acquire()
+{
+    if (m_memory.isAttached())
+        return true;
+    // Windows closes a dead process's mapping with its handles, so a crash
+    // never leaves the key taken.
+    return m_memory.create(1, QSharedMemory::ReadWrite);
+}
+
+bool InstanceGuard::isHeld() const
+{
+    return m_memory.isAttached();
+}
+
+QString InstanceGuard::errorString() const
+{
+    return m_memory.errorString();
+}

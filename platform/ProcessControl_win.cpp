@@ -1,0 +1,41 @@
+#include "platform/ProcessControl.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QtDebug>
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace ProcessControl {
+QString executableName(const QString &baseName)
+{
+    return baseName + QStringLiteral(".exe");
+}
+
+bool startDetached(const QString &programPath)
+{
+    if (!QFileInfo(programPath).isFile()) {
+        qDebug().noquote() << QStringLiteral("cannot start %1: no such file").arg(programPath);
+        return false;
+    }
+    if (!QProcess::startDetached(programPath, QStringList())) {
+        qDebug().noquote() << QStringLiteral("cannot start %1").arg(programPath);
+        return false;
+    }
+    return true;
+}
+
+int endProcessesNamed(const QString &imageName)
+{
+    // TASKKILL would read "*" as a wildcard: only an exact name is taken.
+    if (imageName.isEmpty() || imageName.contains(QLatin1Char('*')))
+        return 0;
+    const QString parameters = QStringLiteral("/F /IM \"%1\" /FI \"PID ne %2\"")
+                                   .arg(imageName)
+                                   .arg(GetCurrentProcessId());
+    ShellExecuteW(nullptr, L"open", L"TASKKILL", reinterpret_cast<LPCWSTR>(parameters.utf16()), nullptr,
+                  SW_HIDE);
+    return -1;
+}
+} // namespace ProcessControl

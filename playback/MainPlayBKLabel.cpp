@@ -1,0 +1,131 @@
+#include "playback/MainPlayBKLabel.h"
+
+#include "model/ScheduleRecords.h"
+#include "playback/CommonPlayWindow.h"
+#include "shell/AppContext.h"
+
+#include <QPainter>
+
+namespace {
+bool sameArea(const CommonWinObject *a, const CommonWinObject *b)
+{
+    return a->name == b->name && a->segmentName == b->segmentName && a->programName == b->programName;
+}
+} // namespace
+
+MainPlayBKLabel::MainPlayBKLabel(const QString &name, Widget *mainWindow, QWidget *parent)
+    : QLabel(parent), name(name), mainWindow(mainWindow)
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setCursor(Qt::PointingHandCursor);
+    setMouseTracking(true);
+}
+
+void MainPlayBKLabel::setBackgroundImage(const QString &path)
+{
+    backgroundImagePath = path;
+    backgroundImage = QImage();
+    if (!path.isEmpty())
+        backgroundImage.load(path);
+}
+
+void MainPlayBKLabel::addCommonWin(bool exclusive, CommonWinObject *window, const QString &segmentType)
+{
+    bool exists = false;
+    for (CommonPlayWindow *player : playWindows)
+        exists = exists || sameArea(player->winObject, window);
+
+    if (exists) {
+        for (CommonPlayWindow *player : playWindows) {
+            const CommonWinObject *shown = player->winObject;
+            if (exclusive)
+                player->setVisible(sameArea(shown, window));
+            else if (shown->programName == window->programName && shown->segmentName == window->segmentName)
+                player->show();
+            player->update();
+        }
+        return;
+    }
+
+    for (CommonPlayWindow *player : playWindows)
+        player->setVisible(!exclusive);
+    auto *player = new CommonPlayWindow(window, this);
+    currentPlayWindow = player;
+    player->segmentType = segmentType;
+    player->setGeometry(0, 0, width(), height());
+    player->relayoutChildren();
+    playWindows.append(player);
+    player->show();
+    player->update();
+}
+
+void MainPlayBKLabel::updateWindowGeometry(CommonWinObject *window)
+{
+    for (CommonPlayWindow *player : qAsConst(playWindows)) {
+        if (!sameArea(player->winObject, window))
+            continue;
+        player->borderColour = window->borderColour;
+        player->borderWidth = window->borderWidth;
+        player->borderEnabled = window->borderEnabled;
+        player->move(window->x, window->y);
+        player->resize(window->width, window->height);
+        player->relayoutChildren();
+        player->update();
+        return;
+    }
+}
+
+void MainPlayBKLabel::setWindowSelected(CommonWinObject *window, bool selected)
+{
+    for (CommonPlayWindow *player : qAsConst(playWindows)) {
+        if (sameArea(player->winObject, window)) {
+            player->selected = selected;
+            player->update();
+            return;
+        }
+    }
+}
+
+void MainPlayBKLabel::hideAllWindows()
+{
+    for (CommonPlayWindow *player : qAsConst(playWindows))
+        player->hide();
+}
+
+void MainPlayBKLabel::hideWindowsNamed(CommonWinObject *window)
+{
+    for (CommonPlayWindow *player : qAsConst(playWindows)) {
+        if (player->winObject->name == window->name) {
+            player->hide();
+            return;
+        }
+    }
+}
+
+void MainPlayBKLabel::removePlayWindow(CommonPlayWindow *playWindow)
+{
+    playWindows.removeAll(playWindow);
+    if (currentPlayWindow == playWindow)
+        currentPlayWindow = nullptr;
+    delete playWindow;
+}
+
+void MainPlayBKLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), backgroundColour);
+    if (showNameMarks && !playing) {
+        QFont font = AppContext::appFont;
+        font.setPixelSize(11);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        const int w = width(), h = height();
+        painter.drawText(QRect(0, 0, w, 16), Qt::AlignLeft | Qt::AlignVCenter, name);
+        painter.drawText(QRect(0, 0, w, 16), Qt::AlignRight | Qt::AlignVCenter, name);
+        painter.drawText(QRect(0, h - 16, w, 16), Qt::AlignLeft | Qt::AlignVCenter, name);
+        painter.drawText(QRect(0, h - 16, w, 16), Qt::AlignRight | Qt::AlignVCenter, name);
+        painter.drawText(QRect(0, (h - 16) / 2, w, 16), Qt::AlignCenter, name);
+    }
+    if (!backgroundImagePath.isEmpty() && !backgroundImage.isNull())
+        painter.drawImage(rect(), backgroundImage);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// Moves the settings values of AppContext to and from "setting.ini" in the
+// application directory (INI, flat keys). Each call opens the file for itself
+// and closes it before returning. A write that the file refuses is logged as
+// a warning naming the file; the in-memory values stay as set.
+
+#include <QString>
+
+// Reads the nine keys; an absent key leaves its value as it is, and an integer
+// key whose text is not a number reads 0.
+void readSettings();
+// Writes Language, Start, Play, PlayType, SchemePath and LastSchemePath only;
+// the file keeps its BackStageFlag, HardDecode and CloseType.
+void writeSettings();
+// Writes the one key "CloseType"; the in-memory CloseType is left alone.
+void writeCloseType(const QString &value);

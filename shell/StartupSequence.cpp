@@ -1,0 +1,80 @@
+#include "shell/StartupSequence.h"
+
+#include "platform/InstanceGuard.h"
+#include "platform/ProcessControl.h"
+#include "resources/QvResources.h"
+#include "shell/AppContext.h"
+#include "shell/Settings.h"
+#include "shell/Widget.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+
+#include <clocale>
+
+namespace StartupSequence {
+
+void openStartupSchedules(Widget &mainWindow)
+{
+    if (AppContext::Play == 1) {
+        if (AppContext::PlayType == 0)
+            mainWindow.slotOpenSettingsDoc(AppContext::SchemePath);
+        else if (AppContext::PlayType == 1)
+            mainWindow.slotOpenSettingsDoc(AppContext::LastSchemePath);
+    }
+}
+
+namespace {
+void checkCloseType(Widget &mainWindow)
+{
+    if (AppContext::CloseType == QLatin1String("normal")) {
+        writeCloseType(QString());
+        AppContext::CloseType.clear();
+    } else {
+        mainWindow.slotOpenLastDoc(QString());
+    }
+}
+} // namespace
+
+int run(int argc, char *argv[])
+{
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
+    QApplication app(argc, argv);
+    // The video library reads numbers in the C locale only.
+    std::setlocale(LC_NUMERIC, "C");
+    initQvResources();
+
+    AppContext::initAppDirPath();
+    readSettings();
+    AppContext::installTranslators();
+    AppContext::setApplicationFont();
+    AppContext::enumerateScreens();
+
+    InstanceGuard instanceGuard;
+    if (!instanceGuard.acquire())
+        return 0; // another instance runs: leave silently
+
+    ProcessControl::endProcessesNamed(ProcessControl::executableName(QStringLiteral("Dozadi")));
+    QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/images/app_icon.png"))));
+
+    AppContext::displayWindowParent = new QLabel;
+    AppContext::displayWindowParent->setFixedSize(0, 0);
+
+    {
+        // The main window deletes its display windows (their areas point into
+        // the trees' records) before the hidden parent goes.
+        Widget mainWindow;
+        openStartupSchedules(mainWindow);
+        mainWindow.show();
+        ProcessControl::startDetached(AppContext::appDirPath + QLatin1Char('/')
+                                      + ProcessControl::executableName(QStringLiteral("QVDidUdodidServer")));
+        checkCloseType(mainWindow);
+        app.exec();
+    }
+    delete AppContext::displayWindowParent;
+    AppContext::displayWindowParent = nullptr;
+    return 0;
+}
+
+} // namespace StartupSequence

@@ -1,0 +1,312 @@
+// The main window's frame: construction, the two layouts, folding,
+// dragging and painting.
+
+#include "shell/Widget.h"
+
+#include "editor/Prodoc.h"
+#include "editor/ProjectTree.h"
+#include "editor/ProjectWidget.h"
+#include "model/ScheduleRecords.h"
+#include "playback/MainPlayBKLabel.h"
+#include "shell/AppContext.h"
+#include "shell/Settings.h"
+#include "shell/menuButton.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QNetworkAccessManager>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+constexpr int kNormalWidth = 1024;
+constexpr int kNormalHeight = 715;
+constexpr int kTitleHeight = 32;
+constexpr int kToolBarHeight = 62;
+constexpr int kMenuGap = 11; // the menu hangs ten pixels under the tool strip
+
+QString frameButtonStyle(const char *image)
+{
+    return QStringLiteral("QPushButton:enabled { border-image: url(:/images/%1.png);}"
+                          "QPushButton:hover{ border-image: url(:/images/%1_on.png); }")
+        .arg(QLatin1String(image));
+}
+} // namespace
+
+QString Widget::displayWindowName(int number)
+{
+    return tr("Display window") + QString::number(number);
+}
+
+Widget::Widget(QWidget *parent) : QLabel(parent)
+{
+    setWindowTitle(QStringLiteral("QV LED Player"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowStaysOnTopHint);
+    setMinimumSize(kNormalWidth, kNormalHeight);
+    resize(kNormalWidth, kNormalHeight);
+    move((AppContext::screenWidth - width()) / 2, (AppContext::screenHeight - height()) / 2);
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    buildTitleBar();
+    buildToolBar();
+    buildWorkArea();
+    networkManager = new QNetworkAccessManager(this);
+
+    // The first display window, with a default schedule.
+    const QString first = displayWindowName(1);
+    createDisplayWindowButton(first);
+    createDisplayWindowBackground(first, 0, 0, 320, 240);
+    buildPanels();
+    treeHolder = new QLabel(treeArea);
+    treeHolder->setStyleSheet(QStringLiteral("QLabel{border:0px solid #e6e6e6;background:transparent}"));
+    treeHolder->setGeometry(3, 45, 294, treeArea->height() - 49);
+    document = new Prodoc(this);
+    createDisplayWindowProject(first);
+    setDisplayWindowInfo(first, 0, 0, 320, 240, 1);
+    curProjectWidget->tree()->createDefaultSchedule();
+    curProjectWidget->tree()->updateMenuTexts();
+    curProjectWidget->show();
+    displayWindowCounter = 1;
+}
+
+Widget::~Widget()
+{
+    // The trees free their records; nothing may point into them meanwhile.
+    clearSelectionInto();
+    qDeleteAll(playWinObjects);
+    playWinObjects.clear();
+    qDeleteAll(displayWindows);
+    displayWindows.clear();
+}
+
+void Widget::buildTitleBar()
+{
+    titleBar = new QLabel(this);
+    titleBar->setFixedSize(width(), kTitleHeight);
+    titleBar->move(0, 0);
+    titleBar->setStyleSheet(QStringLiteral("QLabel {background:transparent;color:white;font:14px}"));
+    titleBar->setText(QStringLiteral("          QV LED Player 1.0.5"));
+    logoLabel = new QLabel(titleBar);
+    logoLabel->setGeometry(2, 0, 32, 32);
+    logoLabel->setPixmap(QPixmap(QStringLiteral(":/images/QuorvaneLogo.png")));
+
+    auto frameButton = [this](const char *image, const QString &tip) {
+        auto *button = new QPushButton(titleBar);
+        button->setFixedSize(30, 27);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setToolTip(tip);
+        button->setStyleSheet(frameButtonStyle(image));
+        return button;
+    };
+    minimizeButton = frameButton("min", tr("minimization"));
+    maximizeButton = frameButton("max", tr("maximization"));
+    restoreButton = frameButton("restore", tr("restore"));
+    closeButton = frameButton("close", tr("close"));
+    const int w = titleBar->width();
+    closeButton->move(w - 34, 1);
+    maximizeButton->move(w - 64, 1);
+    restoreButton->move(w - 64, 1);
+    minimizeButton->move(w - 94, 1);
+    restoreButton->hide();
+    connect(closeButton, &QPushButton::clicked, this, &Widget::slotClose);
+    connect(minimizeButton, &QPushButton::clicked, this, &Widget::showMinimized);
+    connect(maximizeButton, &QPushButton::clicked, this, &Widget::slotShowMaximized);
+    connect(restoreButton, &QPushButton::clicked, this, &Widget::slotResume);
+}
+
+void Widget::buildToolBar()
+{
+    toolBar = new QLabel(this);
+    toolBar->setGeometry(0, kTitleHeight, width(), kToolBarHeight);
+    auto tool = [this](const char *image, const QString &caption) {
+        return new menuButton(QPixmap(QStringLiteral(":/images/%1.png").arg(QLatin1String(image))), caption,
+                              toolBar);
+    };
+    menuToolButton = tool("main_menu", tr("menu"));
+    monitorButton = tool("main_video", tr("monitor"));
+    backstageButton = tool("main_back", tr("background"));
+    winUpButton = tool("main_extend", tr("win-up"));
+    lockButton = tool("main_lock", tr("winlock"));
+    hideButton = tool("main_hide", tr("winhide"));
+    playButton = tool("top_play", tr("play"));
+    stopButton = tool("top_stop", tr("stop"));
+    auto *row = new QHBoxLayout(toolBar);
+    for (menuButton *button : {menuToolButton, monitorButton, backstageButton, winUpButton, lockButton, hideButton,
+                               playButton, stopButton})
+        row->addWidget(button);
+    row->addStretch();
+    row->setSpacing(0);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    connect(menuToolButton, &menuButton::sigBtnPressed, this, &Widget::slotShowMainMenu);
+    connect(winUpButton, &menuButton::sigBtnPressed, this, &Widget::slotWinup);
+}
+
+void Widget::buildWorkArea()
+{
+    workArea = new QLabel(this);
+    workArea->setStyleSheet(QStringLiteral("QLabel {background:#fafafa;}"));
+    workArea->setGeometry(1, kTitleHeight + kToolBarHeight, width() - 2, height() - 134);
+    tabRow = new QLabel(workArea);
+    tabRow->setStyleSheet(QStringLiteral("QLabel{background: #e6e6e6;}"));
+    tabRow->setGeometry(6, 6, workArea->width() - 12, 40);
+    treeArea = new QLabel(workArea);
+    treeArea->setStyleSheet(QStringLiteral("QLabel{border:2px solid #e6e6e6;}"));
+    treeArea->setGeometry(6, 50, 300, workArea->height() - 56);
+    treeHeader = new QLabel(treeArea);
+    treeHeader->setGeometry(3, 3, 294, 40);
+    treeHeader->setStyleSheet(QStringLiteral("QLabel{background: #e6e6e6;}"));
+}
+
+void Widget::buildPanels()
+{
+    // The property panels; each fills itself from the record the tree selects.
+    auto panel = [this] {
+        auto *p = new QLabel(workArea);
+        p->setGeometry(314, 50, workArea->width() - 322, workArea->height() - 56);
+        p->hide();
+        return p;
+    };
+    schedulePanel = panel();
+    segmentPanel = panel();
+    timingSegmentPanel = panel();
+    programPanel = panel();
+    windowPanel = panel();
+    mediaTable = new QTableWidget(0, 1, windowPanel);
+    mediaTable->setGeometry(0, 160, windowPanel->width(), windowPanel->height() - 380);
+    mediaTable->setColumnWidth(0, windowPanel->width());
+}
+
+int Widget::treePanelHeight() const
+{
+    return treeArea->height() - 55;
+}
+
+void Widget::moveMainMenuUnderToolBar()
+{
+    if (mainMenu)
+        mainMenu->move(x(), y() + kTitleHeight + kToolBarHeight - 1 + kMenuGap);
+}
+
+void Widget::layoutWorkArea()
+{
+    titleBar->setFixedSize(width(), kTitleHeight);
+    const int w = titleBar->width();
+    closeButton->move(w - 34, 1);
+    maximizeButton->move(w - 64, 1);
+    restoreButton->move(w - 64, 1);
+    minimizeButton->move(w - 94, 1);
+    toolBar->setGeometry(0, kTitleHeight, width(), kToolBarHeight);
+    workArea->setGeometry(1, kTitleHeight + kToolBarHeight, width() - 2, height() - 134);
+    moveMainMenuUnderToolBar();
+    tabRow->setGeometry(6, 6, workArea->width() - 12, 40);
+    treeArea->setGeometry(6, 50, 300, workArea->height() - 56);
+    treeHeader->setGeometry(3, 3, 294, 40);
+    treeHolder->setGeometry(3, 45, 294, treeArea->height() - 49);
+    for (ProjectWidget *panel : qAsConst(projectWidgets)) {
+        panel->setFixedSize(294, treePanelHeight());
+        panel->tree()->setFixedSize(294, treePanelHeight());
+    }
+    for (QLabel *panel : {schedulePanel, windowPanel})
+        panel->setGeometry(314, 50, workArea->width() - 322, workArea->height() - 56);
+    mediaTable->setGeometry(0, 160, windowPanel->width(), windowPanel->height() - 380);
+    mediaTable->setColumnWidth(0, windowPanel->width());
+    update();
+}
+
+void Widget::slotResume()
+{
+    maximizeButton->show();
+    restoreButton->hide();
+    setFixedSize(kNormalWidth, kNormalHeight);
+    move((AppContext::screenWidth - kNormalWidth) / 2, (AppContext::screenHeight - kNormalHeight) / 2);
+    maximized = false;
+    layoutWorkArea();
+}
+
+void Widget::slotShowMaximized()
+{
+    move(0, 0);
+    setFixedSize(AppContext::screenWidth, AppContext::availableHeight);
+    maximizeButton->hide();
+    restoreButton->show();
+    maximized = true;
+    layoutWorkArea();
+}
+
+void Widget::slotWinup()
+{
+    // The state is read from the maximise button: shown in the normal layout only.
+    const bool normalState = !maximizeButton->isHidden();
+    const int fullWidth = normalState ? kNormalWidth : AppContext::screenWidth;
+    const int fullHeight = normalState ? kNormalHeight : AppContext::availableHeight;
+    if (!workArea->isHidden()) {
+        const int folded = fullHeight - workArea->height();
+        workArea->hide();
+        setFixedSize(fullWidth, folded);
+        winUpButton->caption = tr("win-show");
+    } else {
+        workArea->show();
+        setFixedSize(fullWidth, fullHeight);
+        winUpButton->caption = tr("win-up");
+    }
+    winUpButton->update();
+}
+
+void Widget::slotShowMainMenu()
+{
+    if (mainMenu)
+        mainMenu->show();
+}
+
+void Widget::slotClose()
+{
+    close();
+}
+
+void Widget::slotRaiseWindow()
+{
+    showMinimized();
+    showNormal();
+    raise();
+}
+
+void Widget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        dragOffset = event->pos();
+        dragging = true;
+    }
+}
+
+void Widget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons() == Qt::LeftButton && dragging && !maximized) {
+        move(event->globalPos() - dragOffset);
+        moveMainMenuUnderToolBar();
+    }
+}
+
+void Widget::mouseReleaseEvent(QMouseEvent *event)
+{
+    dragging = false;
+    event->accept();
+}
+
+void Widget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(41, 57, 85));
+    painter.setPen(Qt::transparent);
+    painter.drawRoundedRect(QRectF(0, 0, width(), height()), 6.0, 6.0);
+}
+
+void Widget::closeEvent(QCloseEvent *event)
+{
+    writeCloseType(QStringLiteral("normal"));
+    event->accept();
+}

@@ -1,0 +1,193 @@
+#pragma once
+
+// The editor's main window. It coordinates: the schedule lives in the trees
+// (one per display window), the frame, display-window management, selection
+// and document commands are spread over files of their own
+// (Widget*.cpp, DisplaySettingsDialog, newDisplayWindowButton).
+
+#include <QLabel>
+#include <QList>
+#include <QMap>
+#include <QPoint>
+#include <QStringList>
+
+class CommonWinObject;
+class CycleObject;
+class GeneralObject;
+class MainPlayBKLabel;
+class PlayWinObject;
+class ProgramObject;
+class Prodoc;
+class ProjectWidget;
+class QHBoxLayout;
+class QNetworkAccessManager;
+class QPushButton;
+class QTableWidget;
+class QVLedMediaObject;
+class TimingObject;
+class menuButton;
+class newDisplayWindowButton;
+
+class Widget : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit Widget(QWidget *parent = nullptr);
+    ~Widget() override;
+
+    // ---- frame --------------------------------------------------------
+    QLabel *titleBar = nullptr;
+    QLabel *logoLabel = nullptr;
+    QPushButton *minimizeButton = nullptr;
+    QPushButton *maximizeButton = nullptr;
+    QPushButton *restoreButton = nullptr;
+    QPushButton *closeButton = nullptr;
+    QLabel *toolBar = nullptr;
+    menuButton *menuToolButton = nullptr;
+    menuButton *monitorButton = nullptr;
+    menuButton *backstageButton = nullptr;
+    menuButton *winUpButton = nullptr;
+    menuButton *lockButton = nullptr;
+    menuButton *hideButton = nullptr;
+    menuButton *playButton = nullptr;
+    menuButton *stopButton = nullptr;
+    QWidget *mainMenu = nullptr; // the drop-down menu window, built with the main menu
+    QLabel *workArea = nullptr;
+    QLabel *tabRow = nullptr;
+    QHBoxLayout *tabLayout = nullptr;
+    QLabel *treeArea = nullptr;
+    QLabel *treeHeader = nullptr;
+    QLabel *treeHolder = nullptr;
+    QNetworkAccessManager *networkManager = nullptr;
+    Prodoc *document = nullptr;
+    bool maximized = false;
+    bool dragging = false;
+    QPoint dragOffset;
+
+    // ---- property panels (one shown at a time) -----------------------
+    QLabel *schedulePanel = nullptr;
+    QLabel *segmentPanel = nullptr;
+    QLabel *timingSegmentPanel = nullptr;
+    QLabel *programPanel = nullptr;
+    QLabel *windowPanel = nullptr;
+    QTableWidget *mediaTable = nullptr;
+
+    // ---- display windows ----------------------------------------------
+    QList<PlayWinObject *> playWinObjects;
+    QList<newDisplayWindowButton *> displayWindowButtons;
+    QMap<QString, ProjectWidget *> projectWidgets;
+    QList<MainPlayBKLabel *> displayWindows;
+    int displayWindowCounter = 0;
+    QString curDisplayName;
+    QString previousDisplayName;
+    PlayWinObject *currentPlayWinObject = nullptr;
+    ProjectWidget *curProjectWidget = nullptr;
+    bool playPaused = true;
+    QStringList realPlayDisplayNames;
+    QString playingSegmentType;
+    bool playButtonShowsPlay = true;
+
+    // ---- selection ----------------------------------------------------
+    TimingObject *curTimingSegment = nullptr;
+    CycleObject *curCycleSegment = nullptr;
+    GeneralObject *curGeneralSegment = nullptr;
+    ProgramObject *curProgram = nullptr;
+    CommonWinObject *curCommonWin = nullptr;
+    QVLedMediaObject *curMedia = nullptr;
+    QList<QVLedMediaObject *> curMediaList;
+
+    // ---- display-window creation (also used by the schedule reader) ----
+    void createDisplayWindowButton(const QString &name);
+    void createDisplayWindowBackground(const QString &name, int x, int y, int width, int height);
+    void createDisplayWindowProject(const QString &name);
+    void setDisplayWindowInfo(const QString &name, int x, int y, int width, int height, int onTopMode);
+    void uncheckAllDisplayWindowButtons();
+    // Height of a tree panel in the tree area.
+    int treePanelHeight() const;
+
+    // ---- selection handlers, called by the trees ------------------------
+    void checkSchedule(const QString &rootText);
+    void checkSegment(const QList<CommonWinObject *> &windows, GeneralObject *segment);
+    void checkCycleSegment(const QList<CommonWinObject *> &windows, CycleObject *segment);
+    void checkTimingSegment(const QList<CommonWinObject *> &windows, TimingObject *segment);
+    void checkProgram(const QList<CommonWinObject *> &windows, ProgramObject *program, const QString &segmentType);
+    void checkWindow(CommonWinObject *window, const QList<QVLedMediaObject *> &media, const QString &segmentType);
+
+    // Forgets every pointer into the records of one display window's tree
+    // (or of all trees when name is empty), before those records are freed.
+    void clearSelectionInto(const QString &displayName = QString());
+
+    // The main window's name for the first display window: "Display window" + number.
+    static QString displayWindowName(int number);
+
+public slots:
+    // frame
+    void slotShowMaximized();
+    void slotResume();
+    void slotShowMainMenu();
+    void slotWinup();
+    void slotClose();
+    void slotRaiseWindow();
+
+    // display windows
+    void slotAddDisplayWindow();
+    void slotDisplayWindowChecked(const QString &name);
+    void slotDisplayWindowSetting();
+    void slotDeleteDisplayWindow();
+    void slotAddCommonWin(CommonWinObject *window, const QString &displayName, const QString &segmentType);
+    void slotDeleteCommonWinObj(CommonWinObject *window);
+
+    // document
+    void slotClearCurrentAllScheme();
+    void slotOpenSettingsDoc(const QString &path);
+    void slotOpenLastDoc(const QString &unused);
+    void slotStartLast();
+
+signals:
+    void sigModifySchedule(QString previousName, PlayWinObject *record);
+    void sigSegmentChanged(GeneralObject *segment);
+    void sigCycleSegmentChanged(CycleObject *segment);
+    void sigTimingSegmentChanged(TimingObject *segment);
+    void sigProgramChanged(ProgramObject *program);
+    void sigCommonWinChanged(CommonWinObject *window);
+    void sigCommonWinNameChanged(QString previousName, CommonWinObject *window);
+    void sigQVMediaChanged(int row, QVLedMediaObject *item);
+    void sigUpdateCommon(CommonWinObject *window);
+    void sigStartPlay(QString displayName);
+    void sigStopPlay(QString displayName);
+    void sigShowSegmentInfo();
+    void sigSwapMedia(int first, int second);
+    void sigDeleteMedia(QVLedMediaObject *item, int row);
+    void sigPasteMedia(QVLedMediaObject *item, CommonWinObject *window, int row);
+    void sigSelectedMedia(QString displayName, int row);
+    void sigCurProgramRealPlayEnd(QString displayName, CommonWinObject *window);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildTitleBar();
+    void buildToolBar();
+    void buildWorkArea();
+    void buildPanels();
+    void layoutWorkArea();
+    void moveMainMenuUnderToolBar();
+    void rebuildTabRow();
+    void connectTab(newDisplayWindowButton *tab);
+    void applyOnTopMode(MainPlayBKLabel *displayWindow, int onTopMode);
+    void setEditingEnabled(bool enabled);
+    void showPanel(QLabel *panel);
+    // Display window named curDisplayName that is not playing, or null.
+    MainPlayBKLabel *previewDisplayWindow() const;
+    MainPlayBKLabel *displayWindowNamed(const QString &name) const;
+    PlayWinObject *recordNamed(const QString &name) const;
+    void openStartupDocument(const QString &path);
+    void showFirstTreePanel();
+
+    bool m_startArmed = false; // one delayed start, however often start-up opens a schedule
+};

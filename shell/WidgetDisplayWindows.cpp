@@ -1,0 +1,373 @@
+// Display-window management of the main window. A display window exists
+// four times under one name: its record, its tab, the window on the desktop
+// and its tree panel; every lookup goes by that name.
+
+#include "editor/ProjectTree.h"
+#include "editor/ProjectWidget.h"
+#include "model/ScheduleRecords.h"
+#include "playback/CommonPlayWindow.h"
+#include "playback/MainPlayBKLabel.h"
+#include "shell/AppContext.h"
+#include "shell/DisplaySettingsDialog.h"
+#include "shell/Prompts.h"
+#include "shell/Widget.h"
+#include "shell/menuButton.h"
+#include "shell/newDisplayWindowButton.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+
+namespace {
+const char *const kTreePanelStyle = "QWidget {background:transparent;border:0px solid black}";
+}
+
+MainPlayBKLabel *Widget::displayWindowNamed(const QString &name) const
+{
+    for (MainPlayBKLabel *displayWindow : displayWindows) {
+        if (displayWindow->name == name)
+            return displayWindow;
+    }
+    return nullptr;
+}
+
+PlayWinObject *Widget::recordNamed(const QString &name) const
+{
+    for (PlayWinObject *record : playWinObjects) {
+        if (record->name == name)
+            return record;
+    }
+    return nullptr;
+}
+
+void Widget::rebuildTabRow()
+{
+    delete tabLayout;
+    tabLayout = new QHBoxLayout(tabRow);
+    for (newDisplayWindowButton *tab : qAsConst(displayWindowButtons)) {
+        tabLayout->addWidget(tab);
+        tab->show();
+    }
+    tabLayout->addStretch();
+    tabLayout->setContentsMargins(0, 0, 0, 0);
+}
+
+void Widget::connectTab(newDisplayWindowButton *tab)
+{
+    connect(tab, &newDisplayWindowButton::sigBtnChecked, this, &Widget::slotDisplayWindowChecked);
+    connect(tab->settingAction, &QAction::triggered, this, &Widget::slotDisplayWindowSetting);
+    connect(tab->addWindowAction, &QAction::triggered, this, &Widget::slotAddDisplayWindow);
+    connect(tab->deleteAction, &QAction::triggered, this, &Widget::slotDeleteDisplayWindow);
+}
+
+void Widget::applyOnTopMode(MainPlayBKLabel *displayWindow, int onTopMode)
+{
+    if (onTopMode != 0 && onTopMode != 1)
+        return; // "while playing": the play control decides
+    Qt::WindowFlags flags = Qt::Window | Qt::FramelessWindowHint;
+    if (onTopMode == 1)
+        flags |= Qt::WindowStaysOnTopHint;
+    displayWindow->hide();
+    displayWindow->setWindowFlags(flags);
+    displayWindow->show();
+}
+
+void Widget::createDisplayWindowButton(const QString &name)
+{
+    auto *tab = new newDisplayWindowButton(name, this, tabRow);
+    tab->show();
+    displayWindowButtons.append(tab);
+    for (newDisplayWindowButton *other : qAsConst(displayWindowButtons))
+        other->setChecked(false);
+    tab->setChecked(true);
+    connectTab(tab);
+    curDisplayName = name;
+    rebuildTabRow();
+}
+
+void Widget::createDisplayWindowBackground(const QString &name, int x, int y, int width, int height)
+{
+    auto *displayWindow = new MainPlayBKLabel(name, this, AppContext::displayWindowParent);
+    displayWindow->setWindowTitle(name);
+    displayWindow->setGeometry(x, y, width, height);
+    displayWindow->show();
+    displayWindows.append(displayWindow);
+}
+
+void Widget::createDisplayWindowProject(const QString &name)
+{
+    auto *panel = new ProjectWidget(1, name, this, treeHolder);
+    curProjectWidget = panel;
+    panel->tree()->updateMenuTexts();
+    panel->setStyleSheet(QLatin1String(kTreePanelStyle));
+    panel->setFixedSize(294, treePanelHeight());
+    projectWidgets.insert(name, panel);
+}
+
+void Widget::setDisplayWindowInfo(const QString &name, int x, int y, int width, int height, int onTopMode)
+{
+    auto *record = new PlayWinObject;
+    record->name = name;
+    record->x = x;
+    record->y = y;
+    record->width = width;
+    record->height = height;
+    record->onTopMode = onTopMode;
+    currentPlayWinObject = record;
+    playWinObjects.append(record);
+    // A display window is made always on top; one that should never be is told so here.
+    if (onTopMode == 0) {
+        if (MainPlayBKLabel *displayWindow = displayWindowNamed(name))
+            applyOnTopMode(displayWindow, 0);
+    }
+}
+
+void Widget::uncheckAllDisplayWindowButtons()
+{
+    for (newDisplayWindowButton *tab : qAsConst(displayWindowButtons))
+        tab->setChecked(false);
+    if (newDisplayWindowButton *first = displayWindowButtons.value(0)) {
+        curDisplayName = first->name;
+        first->setChecked(true);
+    }
+}
+
+void Widget::slotAddDisplayWindow()
+{
+    ++displayWindowCounter;
+    DisplaySettingsDialog dialog(this, false);
+    dialog.nameEdit->setText(displayWindowName(displayWindowCounter));
+    Prompts::current().execDialog(&dialog);
+    if (dialog.outcome != 1) {
+        --displayWindowCounter;
+        return;
+    }
+
+    auto *record = new PlayWinObject;
+    record->name = dialog.nameEdit->text();
+    record->x = dialog.xSpin->value();
+    record->y = dialog.ySpin->value();
+    record->width = dialog.widthSpin->value();
+    record->height = dialog.heightSpin->value();
+    currentPlayWinObject = record;
+    backstageButton->caption = tr("background");
+    record->onTopMode = dialog.onTopMode();
+
+    previousDisplayName = curDisplayName;
+    curDisplayName = record->name;
+
+    auto *panel = new ProjectWidget(1, record->name, this, treeHolder);
+    panel->setStyleSheet(QLatin1String(kTreePanelStyle));
+    panel->setFixedSize(294, treePanelHeight());
+    curProjectWidget = panel;
+    if (ProjectWidget *previous = projectWidgets.value(previousDisplayName))
+        previous->hide();
+    panel->show();
+    playWinObjects.append(record);
+
+    // The tab goes right after the one that was current.
+    auto *tab = new newDisplayWindowButton(record->name, this, tabRow);
+    for (newDisplayWindowButton *other : qAsConst(displayWindowButtons))
+        other->setChecked(false);
+    int previousIndex = -1;
+    for (int i = 0; i < displayWindowButtons.size(); ++i) {
+        if (displayWindowButtons.at(i)->name == previousDisplayName) {
+            previousIndex = i;
+            break;
+        }
+    }
+    if (previousIndex < 0)
+        displayWindowButtons.append(tab);
+    else
+        displayWindowButtons.insert(previousIndex + 1, tab);
+    rebuildTabRow();
+    tab->setChecked(true);
+    connectTab(tab);
+
+    auto *displayWindow = new MainPlayBKLabel(record->name, this, AppContext::displayWindowParent);
+    displayWindow->setWindowTitle(record->name);
+    displayWindow->setGeometry(record->x, record->y, record->width, record->height);
+    displayWindow->locked = lockButton->caption == tr("winunlock");
+    displayWindow->show();
+    displayWindows.append(displayWindow);
+    applyOnTopMode(displayWindow, record->onTopMode);
+
+    // The default schedule makes its window's area, so the display window comes first.
+    projectWidgets.insert(record->name, panel);
+    panel->tree()->createDefaultSchedule();
+    panel->tree()->updateMenuTexts();
+
+    hideButton->caption = tr("winhide");
+    hideButton->update();
+}
+
+void Widget::setEditingEnabled(bool enabled)
+{
+    for (QWidget *area : {static_cast<QWidget *>(treeArea), static_cast<QWidget *>(schedulePanel),
+                          static_cast<QWidget *>(timingSegmentPanel), static_cast<QWidget *>(segmentPanel),
+                          static_cast<QWidget *>(programPanel), static_cast<QWidget *>(windowPanel)})
+        area->setEnabled(enabled);
+}
+
+void Widget::slotDisplayWindowChecked(const QString &name)
+{
+    curDisplayName = name;
+    for (newDisplayWindowButton *tab : qAsConst(displayWindowButtons))
+        tab->setChecked(tab->name == name);
+
+    if (PlayWinObject *record = recordNamed(name)) {
+        currentPlayWinObject = record;
+        backstageButton->caption = record->backStage ? tr("frontground") : tr("background");
+        backstageButton->update();
+    }
+
+    for (auto it = projectWidgets.cbegin(); it != projectWidgets.cend(); ++it) {
+        ProjectWidget *panel = it.value();
+        if (it.key() != name) {
+            panel->hide();
+            continue;
+        }
+        panel->show();
+        ProjectTree *tree = panel->tree();
+        if (tree->playing) {
+            playPaused = tree->paused;
+            playButtonShowsPlay = tree->paused;
+            playButton->caption = tree->paused ? tr("play") : tr("pause");
+            playButton->icon = QPixmap(tree->paused ? QStringLiteral(":/images/top_play.png")
+                                                    : QStringLiteral(":/images/top_pause.png"));
+            setEditingEnabled(false);
+        } else {
+            playButtonShowsPlay = true;
+            playButton->caption = tr("play");
+            playButton->icon = QPixmap(QStringLiteral(":/images/top_play.png"));
+            tree->slotSelectItemChecked();
+            setEditingEnabled(true);
+        }
+        playButton->update();
+    }
+
+    for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
+        if (displayWindow->name == name) {
+            hideButton->caption = displayWindow->isHidden() ? tr("winshow") : tr("winhide");
+            hideButton->update();
+        }
+    }
+}
+
+void Widget::slotDisplayWindowSetting()
+{
+    PlayWinObject *record = recordNamed(curDisplayName);
+    if (!record)
+        return;
+    DisplaySettingsDialog dialog(this, true);
+    dialog.nameEdit->setText(curDisplayName);
+    dialog.xSpin->setValue(record->x);
+    dialog.ySpin->setValue(record->y);
+    dialog.widthSpin->setValue(record->width);
+    dialog.heightSpin->setValue(record->height);
+    dialog.setOnTopMode(record->onTopMode);
+    const int oldWidth = record->width;
+    const int oldHeight = record->height;
+    Prompts::current().execDialog(&dialog);
+    if (dialog.outcome != 1)
+        return;
+
+    currentPlayWinObject = record;
+    record->name = dialog.nameEdit->text();
+    record->x = dialog.xSpin->value();
+    record->y = dialog.ySpin->value();
+    record->width = dialog.widthSpin->value();
+    record->height = dialog.heightSpin->value();
+    record->onTopMode = dialog.onTopMode();
+
+    if (ProjectWidget *panel = projectWidgets.take(curDisplayName))
+        projectWidgets.insert(record->name, panel);
+    emit sigModifySchedule(curDisplayName, record);
+
+    // Areas on screen follow the new size; their records keep their geometry.
+    const float fx = oldWidth > 0 ? float(record->width) / float(oldWidth) : 1.0f;
+    const float fy = oldHeight > 0 ? float(record->height) / float(oldHeight) : 1.0f;
+    for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
+        if (displayWindow->name != curDisplayName)
+            continue;
+        displayWindow->name = record->name;
+        QPoint origin(record->x, record->y);
+        if (record->backStage && AppContext::screenList.size() > 1)
+            origin += AppContext::screenList.at(1).geometry.topLeft();
+        displayWindow->setGeometry(QRect(origin, QSize(record->width, record->height)));
+        for (CommonPlayWindow *area : qAsConst(displayWindow->playWindows)) {
+            area->move(int(area->x() * fx), int(area->y() * fy));
+            area->resize(int(area->width() * fx), int(area->height() * fy));
+            area->relayoutChildren();
+        }
+        applyOnTopMode(displayWindow, record->onTopMode);
+        displayWindow->update();
+    }
+    for (newDisplayWindowButton *tab : qAsConst(displayWindowButtons)) {
+        if (tab->name == curDisplayName) {
+            tab->name = record->name;
+            tab->setText(record->name);
+        }
+    }
+    curDisplayName = record->name;
+}
+
+void Widget::slotDeleteDisplayWindow()
+{
+    const QString deleted = curDisplayName;
+    int index = -1;
+    for (int i = 0; i < displayWindowButtons.size(); ++i) {
+        if (displayWindowButtons.at(i)->name == deleted) {
+            index = i;
+            break;
+        }
+    }
+    if (index < 0 || displayWindowButtons.size() < 2)
+        return; // the last display window stays
+
+    clearSelectionInto(deleted);
+    for (MainPlayBKLabel *displayWindow : QList<MainPlayBKLabel *>(displayWindows)) {
+        if (displayWindow->name == deleted) {
+            displayWindows.removeOne(displayWindow);
+            delete displayWindow;
+        }
+    }
+
+    const QString next = displayWindowButtons.at(index == 0 ? 1 : index - 1)->name;
+    newDisplayWindowButton *tab = displayWindowButtons.takeAt(index);
+    if (tabLayout)
+        tabLayout->removeWidget(tab);
+    tab->hide();
+    tab->deleteLater();
+
+    if (PlayWinObject *record = recordNamed(deleted)) {
+        playWinObjects.removeOne(record);
+        if (currentPlayWinObject == record)
+            currentPlayWinObject = nullptr;
+        delete record;
+    }
+    delete projectWidgets.take(deleted);
+    slotDisplayWindowChecked(next);
+}
+
+void Widget::slotAddCommonWin(CommonWinObject *window, const QString &displayName, const QString &segmentType)
+{
+    for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
+        if (displayWindow->name == displayName)
+            displayWindow->addCommonWin(false, window, segmentType);
+    }
+}
+
+void Widget::slotDeleteCommonWinObj(CommonWinObject *window)
+{
+    for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
+        if (displayWindow->name != window->displayName)
+            continue;
+        for (CommonPlayWindow *area : QList<CommonPlayWindow *>(displayWindow->playWindows)) {
+            if (area->winObject == window)
+                displayWindow->removePlayWindow(area);
+        }
+    }
+}

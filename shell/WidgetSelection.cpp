@@ -1,0 +1,158 @@
+// What the main window does when the tree selects a record: the property
+// page of its level, the current-record pointers and the preview in the
+// current display window.
+
+#include "editor/ProjectTree.h"
+#include "editor/ProjectWidget.h"
+#include "model/ScheduleRecords.h"
+#include "playback/MainPlayBKLabel.h"
+#include "shell/Widget.h"
+
+void Widget::showPanel(QLabel *panel)
+{
+    for (QLabel *page : {schedulePanel, segmentPanel, timingSegmentPanel, programPanel, windowPanel})
+        page->setVisible(page == panel);
+}
+
+MainPlayBKLabel *Widget::previewDisplayWindow() const
+{
+    for (MainPlayBKLabel *displayWindow : displayWindows) {
+        if (displayWindow->playing)
+            continue;
+        if (displayWindow->name == curDisplayName)
+            return displayWindow;
+    }
+    return nullptr;
+}
+
+namespace {
+// Marks the display window's name and hides the areas of the listed windows.
+void previewSegment(MainPlayBKLabel *displayWindow, const QList<CommonWinObject *> &windows)
+{
+    if (!displayWindow)
+        return;
+    displayWindow->showNameMarks = true;
+    displayWindow->update();
+    for (const CommonWinObject *window : windows)
+        displayWindow->hideWindowsNamed(const_cast<CommonWinObject *>(window));
+}
+} // namespace
+
+void Widget::checkSchedule(const QString &)
+{
+    curCommonWin = nullptr;
+    showPanel(schedulePanel);
+    if (MainPlayBKLabel *displayWindow = previewDisplayWindow()) {
+        displayWindow->showNameMarks = true;
+        displayWindow->update();
+        displayWindow->hideAllWindows();
+    }
+}
+
+void Widget::checkSegment(const QList<CommonWinObject *> &windows, GeneralObject *segment)
+{
+    curGeneralSegment = segment;
+    curCommonWin = nullptr;
+    curCycleSegment = nullptr;
+    curTimingSegment = nullptr;
+    showPanel(segmentPanel);
+    previewSegment(previewDisplayWindow(), windows);
+}
+
+void Widget::checkCycleSegment(const QList<CommonWinObject *> &windows, CycleObject *segment)
+{
+    curCycleSegment = segment;
+    curCommonWin = nullptr;
+    curGeneralSegment = nullptr;
+    curTimingSegment = nullptr;
+    showPanel(segmentPanel);
+    previewSegment(previewDisplayWindow(), windows);
+}
+
+void Widget::checkTimingSegment(const QList<CommonWinObject *> &windows, TimingObject *segment)
+{
+    curTimingSegment = segment;
+    curCommonWin = nullptr;
+    curGeneralSegment = nullptr;
+    curCycleSegment = nullptr;
+    showPanel(timingSegmentPanel);
+    previewSegment(previewDisplayWindow(), windows);
+}
+
+void Widget::checkProgram(const QList<CommonWinObject *> &windows, ProgramObject *program,
+                          const QString &segmentType)
+{
+    curCommonWin = nullptr;
+    curProgram = program;
+    showPanel(programPanel);
+    for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
+        if (displayWindow->playing || displayWindow->name != curDisplayName)
+            continue;
+        displayWindow->showNameMarks = false;
+        displayWindow->update();
+        displayWindow->backgroundColour = program->bgColour;
+        displayWindow->hideAllWindows();
+        for (CommonWinObject *window : windows) {
+            if (window->programName == program->name) {
+                displayWindow->addCommonWin(false, window, segmentType);
+                displayWindow->updateWindowGeometry(window);
+                displayWindow->setWindowSelected(window, false);
+            } else {
+                displayWindow->hideWindowsNamed(window);
+            }
+        }
+    }
+}
+
+void Widget::checkWindow(CommonWinObject *window, const QList<QVLedMediaObject *> &media,
+                         const QString &segmentType)
+{
+    if (window == curCommonWin)
+        return;
+    showPanel(windowPanel);
+    curCommonWin = window;
+    // A window of no size takes the size of its display window.
+    if (currentPlayWinObject) {
+        if (window->width == 0)
+            window->width = currentPlayWinObject->width;
+        if (window->height == 0)
+            window->height = currentPlayWinObject->height;
+    }
+    if (!realPlayDisplayNames.contains(curDisplayName)) {
+        if (MainPlayBKLabel *displayWindow = displayWindowNamed(curDisplayName)) {
+            displayWindow->showNameMarks = false;
+            displayWindow->update();
+            displayWindow->addCommonWin(true, window, segmentType);
+            displayWindow->updateWindowGeometry(window);
+            displayWindow->setWindowSelected(window, true);
+        }
+    }
+    if (!media.isEmpty())
+        curMediaList = media;
+}
+
+void Widget::clearSelectionInto(const QString &displayName)
+{
+    const ProjectWidget *panel = displayName.isEmpty() ? nullptr : projectWidgets.value(displayName);
+    auto points = [&](const void *record) {
+        return record && (displayName.isEmpty() || (panel && panel->tree()->holdsRecord(record)));
+    };
+    if (points(curTimingSegment))
+        curTimingSegment = nullptr;
+    if (points(curCycleSegment))
+        curCycleSegment = nullptr;
+    if (points(curGeneralSegment))
+        curGeneralSegment = nullptr;
+    if (points(curProgram))
+        curProgram = nullptr;
+    if (points(curCommonWin))
+        curCommonWin = nullptr;
+    if (points(curMedia))
+        curMedia = nullptr;
+    if (!curMediaList.isEmpty() && points(curMediaList.first()))
+        curMediaList.clear();
+    for (ProjectWidget *tree : qAsConst(projectWidgets)) {
+        if (displayName.isEmpty() || tree == panel)
+            tree->tree()->forgetSelection();
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+// Answers the program's questions, dialogs and menus by script and records
+// what was asked.
+
+#include "shell/Prompts.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <functional>
+
+class ScriptedPrompts : public Prompts
+{
+public:
+    ScriptedPrompts() { Prompts::install(this); }
+    ~ScriptedPrompts() override { Prompts::install(nullptr); }
+
+    // Called with each dialog instead of exec(); returns what exec() would.
+    std::function<int(QDialog *)> onDialog = [](QDialog *) { return int(QDialog::Rejected); };
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    QString fileName;
+    QStringList informations; // texts of the information boxes shown
+    QStringList questions;
+
+    QMessageBox::StandardButton question(QWidget *, const QString &, const QString &text,
+                                         QMessageBox::StandardButtons, QMessageBox::StandardButton) override
+    {
+        questions << text;
+        return answer;
+    }
+    void information(QWidget *, const QString &, const QString &text) override { informations << text; }
+    int execDialog(QDialog *dialog) override { return onDialog(dialog); }
+    QAction *execMenu(QMenu *, const QPoint &) override { return nullptr; }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    QColor colour(QWidget *, const QColor &) override { return QColor(); }
+};

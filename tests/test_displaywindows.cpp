@@ -1,0 +1,246 @@
+#include "editor/ProjectTree.h"
+#include "editor/ProjectTreeItem.h"
+#include "editor/ProjectWidget.h"
+#include "model/ScheduleRecords.h"
+#include "playback/CommonPlayWindow.h"
+#include "playback/MainPlayBKLabel.h"
+#include "shell/DisplaySettingsDialog.h"
+#include "shell/Widget.h"
+#include "shell/newDisplayWindowButton.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestEnvironment.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QtTest>
+
+namespace {
+
+QStringList tabNames(const Widget &w)
+{
+    QStringList names;
+    for (const newDisplayWindowButton *tab : w.displayWindowButtons)
+        names << tab->name;
+    return names;
+}
+
+QStringList recordNames(const Widget &w)
+{
+    QStringList names;
+    for (const PlayWinObject *record : w.playWinObjects)
+        names << record->name;
+    return names;
+}
+
+QStringList checkedTabs(const Widget &w)
+{
+    QStringList names;
+    for (const newDisplayWindowButton *tab : w.displayWindowButtons)
+        if (tab->isChecked())
+            names << tab->name;
+    return names;
+}
+
+// Accepts each dialog as it is, pressing OK.
+int pressOk(QDialog *dialog)
+{
+    static_cast<DisplaySettingsDialog *>(dialog)->sureBtnSlot();
+    return dialog->result();
+}
+
+MainPlayBKLabel *displayWindow(const Widget &w, const QString &name)
+{
+    for (MainPlayBKLabel *d : w.displayWindows)
+        if (d->name == name)
+            return d;
+    return nullptr;
+}
+
+} // namespace
+
+class DisplayWindowsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void addInsertsAfterTheCurrentTab()
+    {
+        TestEnvironment env;
+        ScriptedPrompts prompts;
+        prompts.onDialog = pressOk;
+        Widget w;
+        w.slotAddDisplayWindow(); // 1, 2 with 2 current
+        w.slotDisplayWindowChecked(Widget::displayWindowName(1));
+        w.slotAddDisplayWindow();
+        const QStringList expected{Widget::displayWindowName(1), Widget::displayWindowName(3),
+                                   Widget::displayWindowName(2)};
+        QCOMPARE(tabNames(w), expected);
+        QCOMPARE(checkedTabs(w), QStringList{Widget::displayWindowName(3)});
+        QCOMPARE(w.curDisplayName, Widget::displayWindowName(3));
+        // records keep the order in which they were made; every part exists once per name
+        QCOMPARE(recordNames(w), QStringList({expected[0], expected[2], expected[1]}));
+        QCOMPARE(w.projectWidgets.size(), 3);
+        QCOMPARE(w.displayWindows.size(), 3);
+        QVERIFY(w.projectWidgets.value(expected[1])->isVisibleTo(w.treeHolder));
+        QVERIFY(!w.projectWidgets.value(expected[0])->isVisibleTo(w.treeHolder));
+        // the new display window got its default schedule and the area of its first window
+        QCOMPARE(w.projectWidgets.value(expected[1])->tree()->generalSegments.size(), 1);
+        QCOMPARE(displayWindow(w, expected[1])->playWindows.size(), 1);
+    }
+
+    void cancelledAddKeepsTheProposedNumber()
+    {
+        TestEnvironment env;
+        ScriptedPrompts prompts;
+        QStringList proposed;
+        int cancels = 3;
+        prompts.onDialog = [&](QDialog *dialog) {
+            auto *d = static_cast<DisplaySettingsDialog *>(dialog);
+            proposed << d->nameEdit->text();
+            if (cancels-- > 0) {
+                d->cancelBtnSlot();
+                return int(QDialog::Rejected);
+            }
+            return pressOk(dialog);
+        };
+        Widget w;
+        for (int i = 0; i < 4; ++i)
+            w.slotAddDisplayWindow();
+        QCOMPARE(proposed, QStringList({Widget::displayWindowName(2), Widget::displayWindowName(2), Widget::displayWindowName(2), Widget::displayWindowName(2)}));
+        QCOMPARE(tabNames(w).size(), 2);
+        QCOMPARE(w.displayWindowCounter, 2);
+    }
+
+    void invalidNamesAreRefused_data()
+    {
+        QTest::addColumn<bool>("editing");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty") << false << "" << "Name can not be empty!";
+        QTest::newRow("taken when adding") << false << "Display window1" << "The name already exists, please Reinput!";
+        QTest::newRow("own name when editing") << true << "Display window1" << "";
+    }
+
+    void invalidNamesAreRefused()
+    {
+        QFETCH(bool, editing);
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        TestEnvironment env;
+        ScriptedPrompts prompts;
+        Widget w;
+        DisplaySettingsDialog dialog(&w, editing);
+        dialog.nameEdit->setText(name);
+        dialog.sureBtnSlot();
+        if (message.isEmpty()) {
+            QCOMPARE(dialog.outcome, 1);
+            QVERIFY(prompts.informations.isEmpty());
+        } else {
+            QCOMPARE(dialog.outcome, -1); // stays open
+            QCOMPARE(prompts.informations, QStringList{message});
+        }
+    }
+
+    void settingsDialogNeverAllowsAZeroSize()
+    {
+        TestEnvironment env;
+        Widget w;
+        DisplaySettingsDialog dialog(&w, true);
+        dialog.widthSpin->setValue(0);
+        dialog.heightSpin->setValue(-4);
+        QCOMPARE(dialog.widthSpin->value(), 1);
+        QCOMPARE(dialog.heightSpin->value(), 1);
+    }
+
+    void deleteMakesTheNeighbourCurrent()
+    {
+        TestEnvironment env;
+        ScriptedPrompts prompts;
+        prompts.onDialog = pressOk;
+        Widget w;
+        w.slotAddDisplayWindow();
+        w.slotAddDisplayWindow(); // tabs 1, 2, 3
+        const QString one = Widget::displayWindowName(1), two = Widget::displayWindowName(2),
+                      three = Widget::displayWindowName(3);
+
+        w.slotDisplayWindowChecked(one);
+        w.slotDeleteDisplayWindow(); // the first: its right neighbour becomes current
+        QCOMPARE(tabNames(w), QStringList({two, three}));
+        QCOMPARE(w.curDisplayName, two);
+        QCOMPARE(checkedTabs(w), QStringList{two});
+        QCOMPARE(w.currentPlayWinObject->name, two);
+
+        w.slotDisplayWindowChecked(three);
+        w.slotDeleteDisplayWindow(); // any other: its left neighbour
+        QCOMPARE(tabNames(w), QStringList{two});
+        QCOMPARE(recordNames(w), QStringList{two});
+        QCOMPARE(w.projectWidgets.keys(), QStringList{two});
+        QCOMPARE(w.displayWindows.size(), 1);
+        QCOMPARE(w.curDisplayName, two);
+        QVERIFY(w.projectWidgets.value(two)->isVisibleTo(w.treeHolder));
+
+        w.slotDeleteDisplayWindow(); // the last one stays
+        QCOMPARE(tabNames(w), QStringList{two});
+    }
+
+    void deleteLeavesNoPointerIntoTheDeletedRecords()
+    {
+        TestEnvironment env;
+        ScriptedPrompts prompts;
+        prompts.onDialog = pressOk;
+        Widget w;
+        w.slotAddDisplayWindow();
+        ProjectTree *tree = w.curProjectWidget->tree();
+        // select the new display window's window, as a click does
+        tree->curItem = tree->rootItem->child(0)->child(0)->child(0);
+        tree->slotSelectItemChecked();
+        QVERIFY(w.curCommonWin);
+        QVERIFY(w.curGeneralSegment);
+        w.slotDeleteDisplayWindow();
+        QVERIFY(!w.curCommonWin);
+        QVERIFY(!w.curGeneralSegment);
+        QVERIFY(!w.curProgram);
+        // what is selected now lies in the remaining tree (the sanitizer build catches any stale use)
+        w.slotDisplayWindowChecked(w.curDisplayName);
+        QCOMPARE(w.curDisplayName, Widget::displayWindowName(1));
+    }
+
+    void settingsScaleAreasAndApplyOnTopMode()
+    {
+        TestEnvironment env;
+        ScriptedPrompts prompts;
+        Widget w;
+        MainPlayBKLabel *display = displayWindow(w, w.curDisplayName);
+        QVERIFY(display);
+        CommonPlayWindow *area = display->playWindows.value(0);
+        QVERIFY(area);
+        area->setGeometry(10, 20, 100, 60);
+        CommonWinObject *record = area->winObject;
+        const QRect recordGeometry(record->x, record->y, record->width, record->height);
+
+        prompts.onDialog = [](QDialog *dialog) {
+            auto *d = static_cast<DisplaySettingsDialog *>(dialog);
+            d->widthSpin->setValue(640);
+            d->heightSpin->setValue(480);
+            d->neverRadio->setChecked(true);
+            return pressOk(dialog);
+        };
+        w.slotDisplayWindowSetting();
+        QCOMPARE(display->geometry().size(), QSize(640, 480));
+        QCOMPARE(area->geometry(), QRect(20, 40, 200, 120));
+        QCOMPARE(QRect(record->x, record->y, record->width, record->height), recordGeometry);
+        QCOMPARE(w.currentPlayWinObject->onTopMode, 0);
+        QVERIFY(!(display->windowFlags() & Qt::WindowStaysOnTopHint));
+
+        prompts.onDialog = [](QDialog *dialog) {
+            static_cast<DisplaySettingsDialog *>(dialog)->alwaysRadio->setChecked(true);
+            return pressOk(dialog);
+        };
+        w.slotDisplayWindowSetting();
+        QVERIFY(display->windowFlags() & Qt::WindowStaysOnTopHint);
+    }
+};
+
+QTEST_MAIN(DisplayWindowsTest)
+#include "test_displaywindows.moc"

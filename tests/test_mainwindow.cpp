@@ -1,0 +1,187 @@
+#include "editor/Prodoc.h"
+#include "editor/ProjectTree.h"
+#include "editor/ProjectTreeItem.h"
+#include "editor/ProjectWidget.h"
+#include "model/KindNames.h"
+#include "model/ScheduleRecords.h"
+#include "playback/MainPlayBKLabel.h"
+#include "shell/AppContext.h"
+#include "shell/DisplaySettingsDialog.h"
+#include "shell/Settings.h"
+#include "shell/StartupSequence.h"
+#include "shell/Widget.h"
+#include "shell/menuButton.h"
+#include "shell/newDisplayWindowButton.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestEnvironment.h"
+
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QtTest>
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsWithTheDefaultSchedule()
+    {
+        TestEnvironment env;
+        Widget w;
+        QCOMPARE(w.curDisplayName, QStringLiteral("Display window1"));
+        QCOMPARE(w.displayWindowCounter, 1);
+        QCOMPARE(w.playWinObjects.size(), 1);
+        const PlayWinObject *record = w.playWinObjects.first();
+        QCOMPARE(QRect(record->x, record->y, record->width, record->height), QRect(0, 0, 320, 240));
+        QCOMPARE(record->onTopMode, 1);
+        QCOMPARE(w.displayWindows.first()->geometry(), QRect(0, 0, 320, 240));
+        QVERIFY(w.displayWindows.first()->windowFlags() & Qt::WindowStaysOnTopHint);
+
+        ProjectTree *tree = w.curProjectWidget->tree();
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        QTreeWidgetItem *item = tree->topLevelItem(0);
+        QStringList chain;
+        QStringList types;
+        while (item) {
+            chain << item->text(0);
+            types << asProjectItem(item)->getItemType();
+            QCOMPARE(item->childCount(), chain.size() < 4 ? 1 : 0);
+            QVERIFY(item->isExpanded() || item->childCount() == 0);
+            item = item->child(0);
+        }
+        QCOMPARE(chain, QStringList({"Add Schedule", "General Segment1", "Program1", "Common Window1"}));
+        QCOMPARE(types, QStringList({"playprogramme", "generalSegment", "program", "generalwin"}));
+        QVERIFY(tree->topLevelItem(0)->font(0).bold());
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
+        QVERIFY(!w.schedulePanel->isHidden());
+
+        const GeneralObject *segment = tree->generalSegments.first();
+        QCOMPARE(segment->weekdays.size(), 7);
+        QCOMPARE(segment->programCounter, 1);
+        const ProgramObject *program = segment->programs.first();
+        QCOMPARE(program->windowCounter, 1);
+        QCOMPARE(program->playLength, QTime(0, 6, 0));
+        QCOMPARE(program->windows.first()->displayName, w.curDisplayName);
+        QCOMPARE(w.displayWindows.first()->playWindows.size(), 1); // the window's area
+    }
+
+    void treeIgnoresKeysAndOnlyTheCurrentTreeAnswers()
+    {
+        TestEnvironment env;
+        ScriptedPrompts prompts;
+        prompts.onDialog = [](QDialog *dialog) {
+            static_cast<DisplaySettingsDialog *>(dialog)->sureBtnSlot();
+            return dialog->result();
+        };
+        Widget w;
+        w.slotAddDisplayWindow();
+        ProjectTree *first = w.projectWidgets.value(Widget::displayWindowName(1))->tree();
+        ProjectTree *second = w.projectWidgets.value(Widget::displayWindowName(2))->tree();
+
+        // a cycle segment in the first tree only
+        first->loadCycleSegment("Cycle", Widget::displayWindowName(1), 30, 1, 5, 0, 1, false, {}, {},
+                                Weekday::allDays(), true, {}, {}, 0);
+        w.slotDisplayWindowChecked(Widget::displayWindowName(2));
+        emit w.sigShowSegmentInfo();
+        QCOMPARE(w.curGeneralSegment, second->generalSegments.last());
+        QVERIFY(!w.curCycleSegment);
+        w.slotDisplayWindowChecked(Widget::displayWindowName(1));
+        emit w.sigShowSegmentInfo();
+        QCOMPARE(w.curCycleSegment, first->cycleSegments.last());
+
+        QTreeWidgetItem *before = first->currentItem();
+        QTest::keyClick(first, Qt::Key_Down);
+        QTest::keyClick(first, Qt::Key_End);
+        QCOMPARE(first->currentItem(), before);
+    }
+
+    void foldingAndMaximising()
+    {
+        TestEnvironment env;
+        Widget w;
+        w.slotShowMaximized();
+        w.slotWinup();
+        QCOMPARE(w.size(), QSize(1920, 134));
+        QCOMPARE(w.winUpButton->caption, QStringLiteral("win-show"));
+        w.slotResume();
+        QCOMPARE(w.size(), QSize(1024, 715));
+        QVERIFY(w.workArea->isHidden());
+        QCOMPARE(w.winUpButton->caption, QStringLiteral("win-show"));
+        QVERIFY(w.restoreButton->isHidden());
+        w.slotWinup();
+        QCOMPARE(w.size(), QSize(1024, 715));
+        QVERIFY(!w.workArea->isHidden());
+        for (ProjectWidget *panel : w.projectWidgets)
+            QCOMPARE(panel->size(), QSize(294, w.treeArea->height() - 55));
+        QCOMPARE(w.pos(), QPoint((1920 - 1024) / 2, (1080 - 715) / 2));
+    }
+
+    void closingWritesANormalEnd()
+    {
+        TestEnvironment env;
+        {
+            Widget w;
+            w.show();
+            w.close();
+        }
+        QSettings settings(env.path("setting.ini"), QSettings::IniFormat);
+        QCOMPARE(settings.value("CloseType").toString(), QStringLiteral("normal"));
+    }
+
+    // What start-up opens, by "Play", "PlayType" and "CloseType".
+    void startupOpenings_data()
+    {
+        QTest::addColumn<int>("play");
+        QTest::addColumn<int>("playType");
+        QTest::addColumn<QString>("closeType");
+        QTest::addColumn<QString>("opened"); // "scheme", "last" or "" for the default schedule
+        QTest::addColumn<int>("starts");     // delayed starts of play
+        QTest::newRow("play scheme, normal end") << 1 << 0 << "normal" << "scheme" << 1;
+        QTest::newRow("play last, normal end") << 1 << 1 << "normal" << "last" << 1;
+        QTest::newRow("play other type") << 1 << 2 << "normal" << "" << 0;
+        QTest::newRow("play 2 opens nothing") << 2 << 0 << "normal" << "" << 0;
+        QTest::newRow("no play, crash recovers last") << 0 << 0 << "" << "last" << 0;
+        QTest::newRow("play scheme, crash recovers last once") << 1 << 0 << "" << "last" << 1;
+    }
+
+    void startupOpenings()
+    {
+        QFETCH(int, play);
+        QFETCH(int, playType);
+        QFETCH(QString, closeType);
+        QFETCH(QString, opened);
+        QFETCH(int, starts);
+        TestEnvironment env;
+        // two schedules told apart by their display window's name
+        for (const QString &name : {QStringLiteral("scheme"), QStringLiteral("last")}) {
+            Widget author;
+            author.playWinObjects.first()->name = name;
+            author.projectWidgets.insert(name, author.projectWidgets.take(author.curDisplayName));
+            author.curDisplayName = name;
+            QVERIFY(author.document->saveSchedule(env.path(name + ".qvsc")));
+        }
+        QSettings settings(env.path("setting.ini"), QSettings::IniFormat);
+        settings.setValue("Play", play);
+        settings.setValue("PlayType", playType);
+        settings.setValue("SchemePath", env.path("scheme.qvsc"));
+        settings.setValue("LastSchemePath", env.path("last.qvsc"));
+        settings.setValue("CloseType", closeType);
+        settings.sync();
+        readSettings();
+
+        Widget w;
+        QSignalSpy startPlay(&w, &Widget::sigStartPlay);
+        StartupSequence::openStartupSchedules(w);
+        if (AppContext::CloseType != QLatin1String("normal"))
+            w.slotOpenLastDoc(QString());
+        const QString current = w.playWinObjects.value(0)->name;
+        QCOMPARE(current, opened.isEmpty() ? Widget::displayWindowName(1) : opened);
+        QCOMPARE(w.curDisplayName, current);
+        QTest::qWait(2300);
+        QCOMPARE(startPlay.count(), starts);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
