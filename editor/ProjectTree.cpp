@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <algorithm>
 #include <QKeyEvent>
+#include <QMenu>
 
 namespace {
 const QSize kItemSizeHint(50, 25);
@@ -47,6 +48,10 @@ ProjectTree::ProjectTree(int, Widget *mainWindow, QWidget *parent)
     setHeaderHidden(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    createRootMenu();
+    createSegmentMenu();
+    createProgramMenu();
+    createWindowMenu();
     setContextMenuPolicy(Qt::CustomContextMenu);
     QPalette textPalette = palette();
     textPalette.setColor(QPalette::Text, QColor(51, 51, 51));
@@ -59,6 +64,8 @@ ProjectTree::ProjectTree(int, Widget *mainWindow, QWidget *parent)
 
 ProjectTree::~ProjectTree()
 {
+    for (QMenu *menu : {rootMenu, segmentMenu, programMenu, windowMenu})
+        delete menu; // submenus are the menus' children
     forgetSelection();
     RecordDisposal::deleteAll(generalSegments);
     RecordDisposal::deleteAll(cycleSegments);
@@ -69,9 +76,11 @@ void ProjectTree::connectWidgetSignals()
 {
     // Every tree hears every main-window signal; each slot filters by display-window name.
     connect(mainWindow, &Widget::sigShowSegmentInfo, this, &ProjectTree::slotShowSegmentInfo);
+    connect(mainWindow, &Widget::sigSelectedMedia, this, &ProjectTree::slotSelectMedia);
 
     connect(this, &ProjectTree::deleteCommonWinObj, mainWindow, &Widget::slotDeleteCommonWinObj);
     connect(this, &ProjectTree::sigAddCommonWin, mainWindow, &Widget::slotAddCommonWin);
+    connect(this, &ProjectTree::sigSelectMediaObject, mainWindow, &Widget::slotSelectMediaObject);
 }
 
 void ProjectTree::forgetSelection()
@@ -132,14 +141,6 @@ void ProjectTree::addScheduleRootItem()
     addTopLevelItem(rootItem);
     rootItem->setExpanded(true);
     curItem = rootItem;
-}
-
-void ProjectTree::updateMenuTexts()
-{
-    if (rootItem) {
-        rootItem->setText(0, tr("Add Schedule"));
-        rootItem->setToolTip(0, rootItem->text(0));
-    }
 }
 
 void ProjectTree::createDefaultSchedule()
@@ -508,8 +509,34 @@ void ProjectTree::slotShowSegmentInfo()
 
 void ProjectTree::slotSelectItemChecked()
 {
-    if (curItem)
-        selectionDispatch(curItem);
+    if (!curItem)
+        return;
+    // What the property area shows now counts as clicked, so a later click
+    // on another item, or back on the one the operator clicked before, is
+    // never mistaken for a repeat.
+    lastClickedItem = curItem;
+    selectionDispatch(curItem);
+}
+
+void ProjectTree::slotSelectMedia(const QString &, int row)
+{
+    QTreeWidgetItem *programItem = curItem ? curItem->parent() : nullptr;
+    QTreeWidgetItem *segmentItem = programItem ? programItem->parent() : nullptr;
+    if (!segmentItem)
+        return;
+    for (const QList<ProgramObject *> &programs :
+         programListsOfType(*this, asProjectItem(segmentItem)->getItemType())) {
+        for (const ProgramObject *program : programs) {
+            for (const CommonWinObject *window : program->windows) {
+                if (window->name == curItem->text(0) && window->programName == programItem->text(0)
+                    && window->segmentName == segmentItem->text(0)
+                    && window->displayName == mainWindow->curDisplayName) {
+                    if (QVLedMediaObject *item = window->media.value(row))
+                        emit sigSelectMediaObject(item);
+                }
+            }
+        }
+    }
 }
 
 void ProjectTree::selectionDispatch(QTreeWidgetItem *item)

@@ -24,6 +24,8 @@ class QVLedMediaObject;
 class TimePoint;
 class TimingObject;
 class Widget;
+class QAction;
+class QMenu;
 
 class ProjectTree : public QTreeWidget
 {
@@ -56,6 +58,37 @@ public:
     Widget *mainWindow = nullptr;
     QFont rootFont;
     int mediaIdCounter = 0;
+
+    // ---- context menus (no parent; their actions belong to the tree) ----
+    QMenu *rootMenu = nullptr;
+    QMenu *insertedSegmentMenu = nullptr;
+    QMenu *segmentMenu = nullptr;
+    QMenu *programMenu = nullptr;
+    QMenu *windowMenu = nullptr;
+    QMenu *addMediaMenu = nullptr;
+    QMenu *windowPositionMenu = nullptr;
+    QMenu *windowSizeMenu = nullptr;
+    QAction *addSegmentAction = nullptr, *addTimingSegmentAction = nullptr, *addCycleSegmentAction = nullptr,
+            *addCopiedSegmentAction = nullptr, *clearAllAction = nullptr;
+    QAction *addProgramAction = nullptr, *copySegmentAction = nullptr, *pasteSegmentAction = nullptr,
+            *moveupSegmentAction = nullptr, *movedownSegmentAction = nullptr, *deleteSegmentAction = nullptr,
+            *clearProgramAction = nullptr;
+    QAction *addWindowAction = nullptr, *moveupProgramAction = nullptr, *movedownProgramAction = nullptr,
+            *copyProgramAction = nullptr, *pasteProgramAction = nullptr, *deleteProgramAction = nullptr,
+            *addCopiedWindowAction = nullptr, *clearWindowAction = nullptr;
+    QAction *clearMediaAction = nullptr, *moveupLayerAction = nullptr, *movedownLayerAction = nullptr,
+            *copyWindowAction = nullptr, *pasteWindowAction = nullptr, *deleteWindowAction = nullptr;
+    QAction *addFileAction = nullptr, *addSimpleTextAction = nullptr, *addSingleRowTextAction = nullptr,
+            *addScrollingTextAction = nullptr, *addAnalogClockAction = nullptr, *addDigitalClockAction = nullptr,
+            *addDigitalTimerAction = nullptr, *addWeatherAction = nullptr, *addUrlAction = nullptr,
+            *addStreamingAction = nullptr, *addVideoDeviceAction = nullptr;
+    QList<QAction *> windowPositionActions; // centre, horizontally, vertically, left, right, top, bottom
+    QList<QAction *> windowSizeActions;     // full, H full, H 1/2, 1/3, 1/4, V full, V 1/2, 1/3, 1/4
+
+    void createRootMenu();
+    void createSegmentMenu();
+    void createProgramMenu();
+    void createWindowMenu();
 
     void addScheduleRootItem();
     void createDefaultSchedule();
@@ -122,6 +155,7 @@ public slots:
     void slotSelectItemChecked();
     void slotProgramSelected();
     void slotCommonSelected();
+    void slotSelectMedia(const QString &displayName, int row);
 
 signals:
     void deleteCommonWinObj(CommonWinObject *window);
@@ -152,11 +186,13 @@ signals:
     void sigPreviewVideo(QVLedMediaObject *item);
 
 protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     void connectWidgetSignals();
+    QMenu *menuForType(const QString &type) const;
     ProjectTreeItem *makeItem(const QString &type, const QString &text);
     void selectionDispatch(QTreeWidgetItem *item);
     // Starts a media item for the window loaded last; null when there is none.

@@ -92,6 +92,18 @@ void MainPlayBKLabel::hideAllWindows()
         player->hide();
 }
 
+void MainPlayBKLabel::stopAllWindows()
+{
+    for (CommonPlayWindow *player : qAsConst(playWindows))
+        player->setStyleSheet(QStringLiteral("background:black"));
+}
+
+void MainPlayBKLabel::resetAllWindows()
+{
+    if (playing)
+        playing = false;
+}
+
 void MainPlayBKLabel::hideWindowsNamed(CommonWinObject *window)
 {
     for (CommonPlayWindow *player : qAsConst(playWindows)) {

@@ -38,6 +38,10 @@ public:
     void updateWindowGeometry(CommonWinObject *window);
     void setWindowSelected(CommonWinObject *window, bool selected);
     void hideAllWindows();
+    // Ends the editor's previews: every area goes black and empty.
+    void stopAllWindows();
+    // Leaves real play, when it plays.
+    void resetAllWindows();
     void hideWindowsNamed(CommonWinObject *window);
     // Takes the area player out of the list and deletes it.
     void removePlayWindow(CommonPlayWindow *playWindow);

@@ -9,11 +9,13 @@
 #include "model/ScheduleRecords.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/AppContext.h"
+#include "shell/MainMenuBKLabel.h"
 #include "shell/Settings.h"
 #include "shell/menuButton.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QMouseEvent>
 #include <QNetworkAccessManager>
 #include <QPainter>
@@ -52,24 +54,17 @@ Widget::Widget(QWidget *parent) : QLabel(parent)
 
     buildTitleBar();
     buildToolBar();
+    mainMenu = new MainMenuBKLabel(this, this);
+    moveMainMenuUnderToolBar();
+    mainMenu->hide();
     buildWorkArea();
     networkManager = new QNetworkAccessManager(this);
-
-    // The first display window, with a default schedule.
-    const QString first = displayWindowName(1);
-    createDisplayWindowButton(first);
-    createDisplayWindowBackground(first, 0, 0, 320, 240);
     buildPanels();
     treeHolder = new QLabel(treeArea);
     treeHolder->setStyleSheet(QStringLiteral("QLabel{border:0px solid #e6e6e6;background:transparent}"));
     treeHolder->setGeometry(3, 45, 294, treeArea->height() - 49);
     document = new Prodoc(this);
-    createDisplayWindowProject(first);
-    setDisplayWindowInfo(first, 0, 0, 320, 240, 1);
-    curProjectWidget->tree()->createDefaultSchedule();
-    curProjectWidget->tree()->updateMenuTexts();
-    curProjectWidget->show();
-    displayWindowCounter = 1;
+    createFirstDisplayWindow();
 }
 
 Widget::~Widget()
@@ -178,6 +173,11 @@ void Widget::buildPanels()
     mediaTable = new QTableWidget(0, 1, windowPanel);
     mediaTable->setGeometry(0, 160, windowPanel->width(), windowPanel->height() - 380);
     mediaTable->setColumnWidth(0, windowPanel->width());
+    mediaTable->horizontalHeader()->hide();
+    mediaTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(mediaTable, &QTableWidget::itemClicked, this, &Widget::slotCommonItemTableSelectionChanged);
+    connect(mediaTable, &QTableWidget::itemSelectionChanged, this, &Widget::slotCommonItemTableUnSelected);
+    buildMediaPanels();
 }
 
 int Widget::treePanelHeight() const
@@ -214,6 +214,10 @@ void Widget::layoutWorkArea()
         panel->setGeometry(314, 50, workArea->width() - 322, workArea->height() - 56);
     mediaTable->setGeometry(0, 160, windowPanel->width(), windowPanel->height() - 380);
     mediaTable->setColumnWidth(0, windowPanel->width());
+    for (QLabel *panel : windowPanel->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const int height = (panel == imageSetupLabel || panel == videoSetupLabel) ? 220 : 200;
+        panel->setGeometry(0, windowPanel->height() - height, windowPanel->width(), height);
+    }
     update();
 }
 
@@ -258,13 +262,12 @@ void Widget::slotWinup()
 
 void Widget::slotShowMainMenu()
 {
-    if (mainMenu)
-        mainMenu->show();
-}
-
-void Widget::slotClose()
-{
-    close();
+    if (!mainMenu)
+        return;
+    // Raised and active, so that it hides again as soon as it loses activation.
+    mainMenu->show();
+    mainMenu->raise();
+    mainMenu->activateWindow();
 }
 
 void Widget::slotRaiseWindow()

@@ -14,6 +14,7 @@
 class CommonWinObject;
 class CycleObject;
 class GeneralObject;
+class MainMenuBKLabel;
 class MainPlayBKLabel;
 class PlayWinObject;
 class ProgramObject;
@@ -27,6 +28,9 @@ class QVLedMediaObject;
 class TimingObject;
 class menuButton;
 class newDisplayWindowButton;
+
+// The media item copied in the window panel (not owned), shared by all display windows.
+extern QVLedMediaObject *copiedMedia;
 
 class Widget : public QLabel
 {
@@ -52,7 +56,7 @@ public:
     menuButton *hideButton = nullptr;
     menuButton *playButton = nullptr;
     menuButton *stopButton = nullptr;
-    QWidget *mainMenu = nullptr; // the drop-down menu window, built with the main menu
+    MainMenuBKLabel *mainMenu = nullptr;
     QLabel *workArea = nullptr;
     QLabel *tabRow = nullptr;
     QHBoxLayout *tabLayout = nullptr;
@@ -72,6 +76,17 @@ public:
     QLabel *programPanel = nullptr;
     QLabel *windowPanel = nullptr;
     QTableWidget *mediaTable = nullptr;
+    // the ten media panels inside the window panel, at most one shown
+    QLabel *videoSetupLabel = nullptr;
+    QLabel *imageSetupLabel = nullptr;
+    QLabel *textSetupLabel = nullptr;
+    QLabel *digitalClockSetupLabel = nullptr;
+    QLabel *analogClockSetupLabel = nullptr;
+    QLabel *digitalTimerSetupLabel = nullptr;
+    QLabel *urlSetupLabel = nullptr;
+    QLabel *streamingSetupLabel = nullptr;
+    QLabel *videoDeviceSetupLabel = nullptr;
+    QLabel *weatherSetupLabel = nullptr;
 
     // ---- display windows ----------------------------------------------
     QList<PlayWinObject *> playWinObjects;
@@ -114,6 +129,10 @@ public:
     void checkProgram(const QList<CommonWinObject *> &windows, ProgramObject *program, const QString &segmentType);
     void checkWindow(CommonWinObject *window, const QList<QVLedMediaObject *> &media, const QString &segmentType);
 
+    void hideAllSetupLabel();
+    static void clearTableWidget(QTableWidget *table);
+    void updateCommonWinGeometry(CommonWinObject *window);
+
     // Forgets every pointer into the records of one display window's tree
     // (or of all trees when name is empty), before those records are freed.
     void clearSelectionInto(const QString &displayName = QString());
@@ -139,10 +158,35 @@ public slots:
     void slotDeleteCommonWinObj(CommonWinObject *window);
 
     // document
+    void slotNewDoc();
+    void slotOpenDoc();
+    void slotSaveDoc();
+    void slotSaveAsDoc();
     void slotClearCurrentAllScheme();
     void slotOpenSettingsDoc(const QString &path);
     void slotOpenLastDoc(const QString &unused);
     void slotStartLast();
+    void slotStopCurPreview();
+    void stopRealPlay(const QString &displayName);
+
+    // media table rows, one slot per family of kinds
+    void slotaddVideoObject(int row, QVLedMediaObject *item);
+    void slotaddImageObject(int row, QVLedMediaObject *item);
+    void slotaddSimpleTextObject(int row, QVLedMediaObject *item);
+    void slotaddSingleLineTextObject(int row, QVLedMediaObject *item);
+    void slotaddTRollingTextObject(int row, QVLedMediaObject *item);
+    void slotaddDigitalClockObject(int row, QVLedMediaObject *item);
+    void slotaddAnalogClockObject(int row, QVLedMediaObject *item);
+    void slotaddDigitalTimerObject(int row, QVLedMediaObject *item);
+    void slotAddUrlObject(int row, QVLedMediaObject *item);
+    void slotAddStreamingObject(int row, QVLedMediaObject *item);
+    void slotAddSVideoDeviceObject(int row, QVLedMediaObject *item);
+    void slotAddWeatherObject(int row, QVLedMediaObject *item);
+
+    // media selection
+    void slotSelectMediaObject(QVLedMediaObject *item);
+    void slotCommonItemTableSelectionChanged();
+    void slotCommonItemTableUnSelected();
 
 signals:
     void sigModifySchedule(QString previousName, PlayWinObject *record);
@@ -182,6 +226,17 @@ private:
     void applyOnTopMode(MainPlayBKLabel *displayWindow, int onTopMode);
     void setEditingEnabled(bool enabled);
     void showPanel(QLabel *panel);
+    void buildMediaPanels();
+    // The media panel that shows items of the kind, or null.
+    QLabel *mediaPanelFor(const QString &kind) const;
+    void addMediaRow(int row, QVLedMediaObject *item, const QString &label);
+    // Clears the name marks of the current display window and stops its previews.
+    void stopCurrentPreviews();
+    // Asks whether to save; false when the command must stop (a save that failed).
+    bool askToSave();
+    // Saves to the path and tells the operator how it went.
+    bool saveAndReport(const QString &path);
+    void createFirstDisplayWindow();
     // Display window named curDisplayName that is not playing, or null.
     MainPlayBKLabel *previewDisplayWindow() const;
     MainPlayBKLabel *displayWindowNamed(const QString &name) const;

@@ -7,6 +7,8 @@
 #include "model/ScheduleRecords.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/AppContext.h"
+#include "shell/Prompts.h"
+#include "shell/Settings.h"
 #include "shell/Widget.h"
 #include "shell/menuButton.h"
 #include "shell/newDisplayWindowButton.h"
@@ -14,7 +16,151 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QStandardPaths>
 #include <QTimer>
+
+namespace {
+QString scheduleFilter()
+{
+    return Widget::tr("Schedule(*.qvsc)");
+}
+
+QString desktopFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+// A name chosen without a suffix gets ".qvsc", as the file dialog does on Windows.
+QString withScheduleSuffix(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QStringLiteral(".qvsc");
+}
+
+QString askSavePath(QWidget *parent, const QString &title)
+{
+    return withScheduleSuffix(
+        Prompts::current().saveFileName(parent, title, desktopFolder(), scheduleFilter()));
+}
+} // namespace
+
+bool Widget::saveAndReport(const QString &path)
+{
+    if (!document->saveSchedule(path)) {
+        Prompts::current().information(this, tr("info"), tr("Save failed,%1").arg(document->errorString()));
+        return false;
+    }
+    Prompts::current().information(this, tr("info"), tr("Saved successfully,%1").arg(path));
+    return true;
+}
+
+bool Widget::askToSave()
+{
+    const auto answer = Prompts::current().question(this, tr("info"),
+                                                    tr("Do you want to save the current schedule?"),
+                                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
+    if (answer != QMessageBox::Yes)
+        return true;
+    QString path = AppContext::currentSchedulePath;
+    if (path.isEmpty())
+        path = askSavePath(this, tr("Save As"));
+    if (path.isEmpty())
+        return true;
+    // A schedule the operator wanted kept is never discarded after a failed save.
+    if (!document->saveSchedule(path)) {
+        Prompts::current().information(this, tr("info"), tr("Save failed,%1").arg(document->errorString()));
+        return false;
+    }
+    AppContext::currentSchedulePath = path;
+    return true;
+}
+
+void Widget::createFirstDisplayWindow()
+{
+    const QString first = displayWindowName(1);
+    createDisplayWindowButton(first);
+    createDisplayWindowBackground(first, 0, 0, 320, 240);
+    createDisplayWindowProject(first);
+    setDisplayWindowInfo(first, 0, 0, 320, 240, 1);
+    curProjectWidget->tree()->createDefaultSchedule();
+    curProjectWidget->tree()->updateMenuTexts();
+    curProjectWidget->show();
+    displayWindowCounter = 1;
+}
+
+void Widget::slotNewDoc()
+{
+    if (!askToSave())
+        return;
+    slotClearCurrentAllScheme();
+    createFirstDisplayWindow();
+    // The new schedule has no file yet: the next save asks for one.
+    AppContext::currentSchedulePath.clear();
+    showFirstTreePanel();
+}
+
+void Widget::slotOpenDoc()
+{
+    if (!askToSave())
+        return;
+    const QString path = Prompts::current().openFileName(this, tr("Open"), desktopFolder(), scheduleFilter());
+    if (path.isEmpty())
+        return;
+    if (!document->loadSchedule(path)) {
+        Prompts::current().information(this, tr("info"), tr("Open failed,%1").arg(document->errorString()));
+        return;
+    }
+    AppContext::currentSchedulePath = path;
+    showFirstTreePanel();
+}
+
+void Widget::slotSaveDoc()
+{
+    const QString path = AppContext::currentSchedulePath.isEmpty() ? askSavePath(this, tr("Save"))
+                                                                   : AppContext::currentSchedulePath;
+    if (path.isEmpty())
+        return;
+    if (saveAndReport(path))
+        AppContext::currentSchedulePath = path;
+}
+
+void Widget::slotSaveAsDoc()
+{
+    const QString path = askSavePath(this, tr("Save As"));
+    if (path.isEmpty())
+        return;
+    if (saveAndReport(path))
+        AppContext::currentSchedulePath = path;
+}
+
+void Widget::slotClose()
+{
+    if (!askToSave())
+        return;
+    close();
+}
+
+void Widget::slotStopCurPreview()
+{
+    stopCurrentPreviews();
+    if (!AppContext::currentSchedulePath.isEmpty()) {
+        AppContext::LastSchemePath = AppContext::currentSchedulePath;
+    } else {
+        AppContext::currentSchedulePath = AppContext::appDirPath + QStringLiteral("/tmp.qvsc");
+        AppContext::LastSchemePath = AppContext::currentSchedulePath;
+        // Play starts unattended: a failure goes to the log, not into a dialog.
+        if (!document->saveSchedule(AppContext::currentSchedulePath))
+            qWarning().noquote() << "schedule not kept for recovery:" << document->errorString();
+    }
+    writeSettings();
+}
+
+void Widget::stopRealPlay(const QString &displayName)
+{
+    if (MainPlayBKLabel *displayWindow = displayWindowNamed(displayName))
+        displayWindow->resetAllWindows();
+}
 
 void Widget::slotClearCurrentAllScheme()
 {

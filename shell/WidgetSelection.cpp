@@ -4,9 +4,13 @@
 
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
+#include "model/KindNames.h"
+#include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
+
+#include <QTableWidget>
 
 void Widget::showPanel(QLabel *panel)
 {
@@ -109,6 +113,7 @@ void Widget::checkWindow(CommonWinObject *window, const QList<QVLedMediaObject *
 {
     if (window == curCommonWin)
         return;
+    clearTableWidget(mediaTable);
     showPanel(windowPanel);
     curCommonWin = window;
     // A window of no size takes the size of its display window.
@@ -127,8 +132,37 @@ void Widget::checkWindow(CommonWinObject *window, const QList<QVLedMediaObject *
             displayWindow->setWindowSelected(window, true);
         }
     }
-    if (!media.isEmpty())
-        curMediaList = media;
+    if (media.isEmpty()) {
+        hideAllSetupLabel();
+        return;
+    }
+    curMediaList = media;
+    // One row per item; each row makes its item current, so the last one ends current.
+    using AddRow = void (Widget::*)(int, QVLedMediaObject *);
+    const QList<QPair<QLatin1String, AddRow>> rowSlots{
+        {MediaKind::Video, &Widget::slotaddVideoObject},
+        {MediaKind::Image, &Widget::slotaddImageObject},
+        {MediaKind::Office, &Widget::slotaddImageObject},
+        {MediaKind::SimpleText, &Widget::slotaddSimpleTextObject},
+        {MediaKind::Txt, &Widget::slotaddSimpleTextObject},
+        {MediaKind::SingleRowText, &Widget::slotaddSingleLineTextObject},
+        {MediaKind::ScrollingText, &Widget::slotaddTRollingTextObject},
+        {MediaKind::DigitalClock, &Widget::slotaddDigitalClockObject},
+        {MediaKind::AnalogClock, &Widget::slotaddAnalogClockObject},
+        {MediaKind::DigitalTimer, &Widget::slotaddDigitalTimerObject},
+        {MediaKind::Url, &Widget::slotAddUrlObject},
+        {MediaKind::Streaming, &Widget::slotAddStreamingObject},
+        {MediaKind::VideoDevice, &Widget::slotAddSVideoDeviceObject},
+        {MediaKind::Weather, &Widget::slotAddWeatherObject},
+    };
+    for (int i = 0; i < media.size(); ++i) {
+        for (const auto &rowSlot : rowSlots) {
+            if (media.at(i)->kind == rowSlot.first) {
+                (this->*rowSlot.second)(i, media.at(i));
+                break;
+            }
+        }
+    }
 }
 
 void Widget::clearSelectionInto(const QString &displayName)
@@ -151,6 +185,8 @@ void Widget::clearSelectionInto(const QString &displayName)
         curMedia = nullptr;
     if (!curMediaList.isEmpty() && points(curMediaList.first()))
         curMediaList.clear();
+    if (points(copiedMedia))
+        copiedMedia = nullptr;
     for (ProjectWidget *tree : qAsConst(projectWidgets)) {
         if (displayName.isEmpty() || tree == panel)
             tree->tree()->forgetSelection();

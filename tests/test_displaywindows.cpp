@@ -7,6 +7,7 @@
 #include "shell/DisplaySettingsDialog.h"
 #include "shell/Widget.h"
 #include "shell/newDisplayWindowButton.h"
+#include "support/Probes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 
@@ -16,14 +17,6 @@
 #include <QtTest>
 
 namespace {
-
-QStringList tabNames(const Widget &w)
-{
-    QStringList names;
-    for (const newDisplayWindowButton *tab : w.displayWindowButtons)
-        names << tab->name;
-    return names;
-}
 
 QStringList recordNames(const Widget &w)
 {
@@ -139,6 +132,22 @@ private slots:
         } else {
             QCOMPARE(dialog.outcome, -1); // stays open
             QCOMPARE(prompts.informations, QStringList{message});
+        }
+    }
+
+    void escapeOrClosingTheDialogCancels()
+    {
+        TestEnvironment env;
+        Widget w;
+        for (bool byEscape : {true, false}) {
+            DisplaySettingsDialog dialog(&w, false);
+            dialog.show();
+            if (byEscape)
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            else
+                dialog.close();
+            QCOMPARE(dialog.outcome, 0);
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
         }
     }
 

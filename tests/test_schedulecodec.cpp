@@ -8,8 +8,7 @@
 
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
+#include "support/FileSizeLimit.h"
 
 namespace {
 
@@ -315,16 +314,9 @@ private slots:
 
         // A disk that fills up half-way through the write: the file-size limit
         // stops writing even for root.
-        struct rlimit saved;
-        getrlimit(RLIMIT_FSIZE, &saved);
-        auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit tight = saved;
-        tight.rlim_cur = 512;
-        setrlimit(RLIMIT_FSIZE, &tight);
         ScheduleFixture bigger = Fixtures::structureSchedule(true);
-        const bool saved_ok = ScheduleFile::save(path, bigger.records->schedule(), &error);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
+        bool saved_ok = true;
+        withFileSizeLimit(512, [&] { saved_ok = ScheduleFile::save(path, bigger.records->schedule(), &error); });
 
         QVERIFY(!saved_ok);
         QVERIFY2(error.contains(path), qPrintable(error));

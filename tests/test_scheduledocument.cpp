@@ -12,6 +12,7 @@
 #include "shell/DisplaySettingsDialog.h"
 #include "shell/Widget.h"
 #include "shell/newDisplayWindowButton.h"
+#include "support/Probes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 
@@ -19,12 +20,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Adds to the current display window's tree one segment of each kind, each
 // with a program, a window and media items, through the tree's loaders.
@@ -77,14 +72,6 @@ QByteArray withCountersAdvanced(const QByteArray &bytes)
             advance(s);
     }
     return ScheduleWriter().encode(decoded->schedule());
-}
-
-QStringList tabNames(const Widget &w)
-{
-    QStringList names;
-    for (const newDisplayWindowButton *tab : w.displayWindowButtons)
-        names << tab->name;
-    return names;
 }
 
 } // namespace

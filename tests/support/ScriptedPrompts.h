@@ -6,6 +6,7 @@
 #include "shell/Prompts.h"
 
 #include <QDialog>
+#include <QList>
 #include <QStringList>
 
 #include <functional>
@@ -22,6 +23,8 @@ public:
     QString fileName;
     QStringList informations; // texts of the information boxes shown
     QStringList questions;
+    QStringList fileDialogs;  // titles of the file dialogs shown
+    QList<QMenu *> menus;     // menus shown
 
     QMessageBox::StandardButton question(QWidget *, const QString &, const QString &text,
                                          QMessageBox::StandardButtons, QMessageBox::StandardButton) override
@@ -31,8 +34,20 @@ public:
     }
     void information(QWidget *, const QString &, const QString &text) override { informations << text; }
     int execDialog(QDialog *dialog) override { return onDialog(dialog); }
-    QAction *execMenu(QMenu *, const QPoint &) override { return nullptr; }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return fileName; }
+    QAction *execMenu(QMenu *menu, const QPoint &) override
+    {
+        menus << menu;
+        return nullptr;
+    }
+    QString openFileName(QWidget *, const QString &title, const QString &, const QString &) override
+    {
+        fileDialogs << title;
+        return fileName;
+    }
+    QString saveFileName(QWidget *, const QString &title, const QString &, const QString &) override
+    {
+        fileDialogs << title;
+        return fileName;
+    }
     QColor colour(QWidget *, const QColor &) override { return QColor(); }
 };

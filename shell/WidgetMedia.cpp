@@ -1,0 +1,204 @@
+// The media table of the window panel and the media panels below it: which
+// item is current and which panel shows it.
+
+#include "model/KindNames.h"
+#include "model/QVLedMediaObject.h"
+#include "model/ScheduleRecords.h"
+#include "playback/MainPlayBKLabel.h"
+#include "shell/Widget.h"
+
+#include <QTableWidget>
+
+QVLedMediaObject *copiedMedia = nullptr;
+
+void Widget::buildMediaPanels()
+{
+    auto panel = [this](int height) {
+        auto *p = new QLabel(windowPanel);
+        p->setGeometry(0, windowPanel->height() - height, windowPanel->width(), height);
+        p->hide();
+        return p;
+    };
+    textSetupLabel = panel(200);
+    imageSetupLabel = panel(220);
+    videoSetupLabel = panel(220);
+    digitalClockSetupLabel = panel(200);
+    analogClockSetupLabel = panel(200);
+    digitalTimerSetupLabel = panel(200);
+    urlSetupLabel = panel(200);
+    streamingSetupLabel = panel(200);
+    videoDeviceSetupLabel = panel(200);
+    weatherSetupLabel = panel(200);
+}
+
+void Widget::hideAllSetupLabel()
+{
+    for (QLabel *panel : {videoSetupLabel, imageSetupLabel, textSetupLabel, digitalClockSetupLabel,
+                          analogClockSetupLabel, digitalTimerSetupLabel, urlSetupLabel, streamingSetupLabel,
+                          videoDeviceSetupLabel, weatherSetupLabel})
+        panel->hide();
+}
+
+QLabel *Widget::mediaPanelFor(const QString &kind) const
+{
+    if (kind == MediaKind::Video)
+        return videoSetupLabel;
+    if (kind == MediaKind::Image || kind == MediaKind::Office)
+        return imageSetupLabel;
+    if (MediaKind::isText(kind))
+        return textSetupLabel;
+    if (kind == MediaKind::DigitalClock)
+        return digitalClockSetupLabel;
+    if (kind == MediaKind::AnalogClock)
+        return analogClockSetupLabel;
+    if (kind == MediaKind::DigitalTimer)
+        return digitalTimerSetupLabel;
+    if (kind == MediaKind::Url)
+        return urlSetupLabel;
+    if (kind == MediaKind::Streaming)
+        return streamingSetupLabel;
+    if (kind == MediaKind::VideoDevice)
+        return videoDeviceSetupLabel;
+    if (kind == MediaKind::Weather)
+        return weatherSetupLabel;
+    return nullptr;
+}
+
+void Widget::clearTableWidget(QTableWidget *table)
+{
+    if (!table || table->rowCount() == 0 || table->columnCount() == 0)
+        return;
+    const int rows = table->rowCount();
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < table->columnCount(); ++c)
+            delete table->takeItem(0, c);
+        table->removeRow(0);
+    }
+}
+
+void Widget::stopCurrentPreviews()
+{
+    for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
+        if (displayWindow->name != curDisplayName)
+            continue;
+        displayWindow->showNameMarks = false;
+        displayWindow->update();
+        if (!displayWindow->playing)
+            displayWindow->stopAllWindows();
+        return;
+    }
+}
+
+void Widget::addMediaRow(int row, QVLedMediaObject *item, const QString &label)
+{
+    curMedia = item;
+    const int at = qBound(0, row, mediaTable->rowCount());
+    mediaTable->insertRow(at);
+    hideAllSetupLabel();
+    if (QLabel *panel = mediaPanelFor(item->kind))
+        panel->show();
+    mediaTable->selectRow(at);
+    mediaTable->setItem(at, 0, new QTableWidgetItem(label));
+}
+
+namespace {
+QString fileNameOf(const QString &path)
+{
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+} // namespace
+
+void Widget::slotaddVideoObject(int row, QVLedMediaObject *item)
+{
+    addMediaRow(row, item, fileNameOf(item->video.path));
+}
+
+void Widget::slotaddImageObject(int row, QVLedMediaObject *item)
+{
+    addMediaRow(row, item, fileNameOf(item->image.path));
+}
+
+void Widget::slotaddSimpleTextObject(int row, QVLedMediaObject *item)
+{
+    addMediaRow(row, item, tr("Simple Text"));
+}
+
+void Widget::slotaddSingleLineTextObject(int row, QVLedMediaObject *item)
+{
+    addMediaRow(row, item, tr("Single-row text"));
+}
+
+void Widget::slotaddTRollingTextObject(int row, QVLedMediaObject *item)
+{
+    addMediaRow(row, item, tr("Scrolling text"));
+}
+
+void Widget::slotaddDigitalClockObject(int row, QVLedMediaObject *item)
+{
+    addMediaRow(row, item, tr("Digital Clock"));
+}
+
+void Widget::slotaddAnalogClockObject(int row, QVLedMediaObject *item)
+{
+    addMediaRow(row, item, tr("Analog Clock"));
+}
+
+void Widget::slotaddDigitalTimerObject(int row, QVLedMediaObject *item)
+{
+    addMediaRow(row, item, tr("Digital Timer"));
+}
+
+void Widget::slotAddUrlObject(int row, QVLedMediaObject *item)
+{
+    addMediaRow(row, item, tr("URL"));
+}
+
+void Widget::slotAddStreamingObject(int row, QVLedMediaObject *item)
+{
+    addMediaRow(row, item, tr("Streaming Media"));
+}
+
+void Widget::slotAddSVideoDeviceObject(int row, QVLedMediaObject *item)
+{
+    addMediaRow(row, item, tr("Device"));
+}
+
+void Widget::slotAddWeatherObject(int row, QVLedMediaObject *item)
+{
+    addMediaRow(row, item, tr("Weather"));
+}
+
+void Widget::slotSelectMediaObject(QVLedMediaObject *item)
+{
+    curMedia = item;
+    QLabel *panel = item ? mediaPanelFor(item->kind) : nullptr;
+    if (!panel)
+        return;
+    hideAllSetupLabel();
+    panel->show();
+}
+
+void Widget::slotCommonItemTableSelectionChanged()
+{
+    curMedia = nullptr;
+    hideAllSetupLabel();
+    stopCurrentPreviews();
+    const QList<QTableWidgetSelectionRange> ranges = mediaTable->selectedRanges();
+    if (!ranges.isEmpty())
+        emit sigSelectedMedia(curDisplayName, ranges.first().topRow());
+}
+
+void Widget::slotCommonItemTableUnSelected()
+{
+    if (!mediaTable->selectedRanges().isEmpty())
+        return;
+    curMedia = nullptr;
+    hideAllSetupLabel();
+    stopCurrentPreviews();
+}
+
+void Widget::updateCommonWinGeometry(CommonWinObject *window)
+{
+    // The window panel's position and size fields follow once that panel is built.
+    emit sigUpdateCommon(window);
+}
