@@ -4,6 +4,7 @@
 #include "platform/ProcessControl.h"
 #include "resources/QvResources.h"
 #include "shell/AppContext.h"
+#include "shell/MyGlobalShortCut.h"
 #include "shell/Settings.h"
 #include "shell/Widget.h"
 
@@ -12,6 +13,7 @@
 #include <QLabel>
 
 #include <clocale>
+#include <memory>
 
 namespace StartupSequence {
 
@@ -70,6 +72,10 @@ int run(int argc, char *argv[])
         ProcessControl::startDetached(AppContext::appDirPath + QLatin1Char('/')
                                       + ProcessControl::executableName(QStringLiteral("QVDidUdodidServer")));
         checkCloseType(mainWindow);
+        // Declared after the main window, so it goes before the window does.
+        const std::unique_ptr<MyGlobalShortCut> raiseHotKey(
+            new MyGlobalShortCut(QStringLiteral("Ctrl+Q"), &mainWindow));
+        QObject::connect(raiseHotKey.get(), &MyGlobalShortCut::activated, &mainWindow, &Widget::slotRaiseWindow);
         app.exec();
     }
     delete AppContext::displayWindowParent;
