@@ -60,6 +60,7 @@ ProjectTree::ProjectTree(int, Widget *mainWindow, QWidget *parent)
     style->setParent(this);
     setStyle(style);
     connectWidgetSignals();
+    createPlayTimers();
 }
 
 ProjectTree::~ProjectTree()
@@ -77,10 +78,26 @@ void ProjectTree::connectWidgetSignals()
     // Every tree hears every main-window signal; each slot filters by display-window name.
     connect(mainWindow, &Widget::sigShowSegmentInfo, this, &ProjectTree::slotShowSegmentInfo);
     connect(mainWindow, &Widget::sigSelectedMedia, this, &ProjectTree::slotSelectMedia);
+    connect(mainWindow, &Widget::sigStartPlay, this, &ProjectTree::slotStartPlay);
+    connect(mainWindow, &Widget::sigStopPlay, this, &ProjectTree::slotStopPlay);
+    connect(mainWindow, &Widget::sigCurProgramRealPlayEnd, this, &ProjectTree::slotCurProgramRealPlayEnd);
 
     connect(this, &ProjectTree::deleteCommonWinObj, mainWindow, &Widget::slotDeleteCommonWinObj);
     connect(this, &ProjectTree::sigAddCommonWin, mainWindow, &Widget::slotAddCommonWin);
     connect(this, &ProjectTree::sigSelectMediaObject, mainWindow, &Widget::slotSelectMediaObject);
+    connect(this, &ProjectTree::sigBeginPlayFailed, mainWindow, &Widget::slotBeginPlayFailed);
+    connect(this, &ProjectTree::sigAddVideoObject, mainWindow, &Widget::slotaddVideoObject);
+    connect(this, &ProjectTree::sigAddImageObject, mainWindow, &Widget::slotaddImageObject);
+    connect(this, &ProjectTree::sigAddSimpleTextObject, mainWindow, &Widget::slotaddSimpleTextObject);
+    connect(this, &ProjectTree::sigAddSingleLineTextObject, mainWindow, &Widget::slotaddSingleLineTextObject);
+    connect(this, &ProjectTree::sigAddRollingTextObject, mainWindow, &Widget::slotaddTRollingTextObject);
+    connect(this, &ProjectTree::sigAddDigitalClockObject, mainWindow, &Widget::slotaddDigitalClockObject);
+    connect(this, &ProjectTree::sigAddAnalogClockObject, mainWindow, &Widget::slotaddAnalogClockObject);
+    connect(this, &ProjectTree::sigAddDigitalTimerObject, mainWindow, &Widget::slotaddDigitalTimerObject);
+    connect(this, &ProjectTree::sigAddUrlObject, mainWindow, &Widget::slotAddUrlObject);
+    connect(this, &ProjectTree::sigAddStreamingObject, mainWindow, &Widget::slotAddStreamingObject);
+    connect(this, &ProjectTree::sigAddVideoDeviceObject, mainWindow, &Widget::slotAddSVideoDeviceObject);
+    connect(this, &ProjectTree::sigAddWeatherObject, mainWindow, &Widget::slotAddWeatherObject);
 }
 
 void ProjectTree::forgetSelection()

@@ -25,7 +25,10 @@ class TimePoint;
 class TimingObject;
 class Widget;
 class QAction;
+class QMediaPlayer;
+class QMediaPlaylist;
 class QMenu;
+class QTimer;
 
 class ProjectTree : public QTreeWidget
 {
@@ -58,6 +61,41 @@ public:
     Widget *mainWindow = nullptr;
     QFont rootFont;
     int mediaIdCounter = 0;
+
+    // ---- the sequencer of real play ---------------------------------------
+    bool generalSegmentActive = false;
+    bool cyclePaused = false;
+    bool cyclePlaying = false;
+    bool timingPaused = false;
+    bool timingPlaying = false;
+    QString currentSegmentType;
+    QTimer *generalCheckTimer = nullptr;
+    QTimer *cycleTimer = nullptr;
+    QTimer *timingCheckTimer = nullptr;
+    QTimer *timingPlayTimer = nullptr;
+    QTimer *cyclePlayTimer = nullptr;
+    QTimer *programTimer = nullptr;
+    QTimer *restartTimer = nullptr; // the restart after midnight; a stop cancels it
+    int generalPlayCount = 0;
+    QMediaPlayer *musicPlayer = nullptr; // made when a program first has music
+    QMediaPlaylist *musicPlaylist = nullptr;
+    QList<ProgramObject *> generalPrograms;
+    QList<ProgramObject *> cyclePrograms;
+    QList<ProgramObject *> timingPrograms;
+    int generalProgramIndex = 0;
+    int cycleProgramIndex = 0;
+    int timingProgramIndex = 0;
+    QList<CommonWinObject *> generalWindows;
+    QList<CommonWinObject *> cycleWindows;
+    QList<CommonWinObject *> timingWindows;
+    GeneralObject *currentGeneralSegment = nullptr;
+    int currentGeneralIndex = 0;
+
+    void playGeneralWindow(CommonWinObject *window);
+    void playCycleWindow(CommonWinObject *window);
+    void playTimingWindow(CommonWinObject *window);
+    // Media items of every segment, program and window of the schedule.
+    int countMedia() const;
 
     // ---- context menus (no parent; their actions belong to the tree) ----
     QMenu *rootMenu = nullptr;
@@ -157,6 +195,20 @@ public slots:
     void slotCommonSelected();
     void slotSelectMedia(const QString &displayName, int row);
 
+    void slotStartPlay(const QString &name);
+    void slotStartCyclePlay(const QString &name);
+    void slotStartTimePlay(const QString &name);
+    void slotStopPlay(const QString &name);
+    void slotRestart();
+    void slotPlayTimeout();
+    void slotPlayLowLevelGeneralObj();
+    void slotPlayCycleObj();
+    void slotPlayTimingObj();
+    void slotCyclePlayTimeout();
+    void slotTimingPlayTimeout();
+    void slotGeneralProTimeout();
+    void slotCurProgramRealPlayEnd(const QString &name, CommonWinObject *window);
+
 signals:
     void deleteCommonWinObj(CommonWinObject *window);
     void deleteProgramObj(ProgramObject *program);
@@ -192,6 +244,14 @@ protected:
 
 private:
     void connectWidgetSignals();
+    void createPlayTimers();
+    void startGeneralSegment(GeneralObject *segment, int index);
+    void invalidateGeneralPrograms();
+    void startProgramMusic(const ProgramObject *program);
+    void stopMusic();
+    void handOver(CommonWinObject *window, const QString &segmentType);
+    QDateTime m_lastGeneralTick;
+    QDateTime m_lastTimingTick;
     QMenu *menuForType(const QString &type) const;
     ProjectTreeItem *makeItem(const QString &type, const QString &text);
     void selectionDispatch(QTreeWidgetItem *item);

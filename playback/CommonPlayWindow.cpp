@@ -1,10 +1,24 @@
 #include "playback/CommonPlayWindow.h"
 
+#include "model/KindNames.h"
+#include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
+#include "playback/Clock.h"
 #include "playback/MainPlayBKLabel.h"
+#include "playback/PlayLog.h"
+#include "playback/writeLogThread.h"
 #include "shell/AppContext.h"
 
 #include <QPainter>
+
+namespace {
+constexpr int kMinimumStayMs = 1000;
+
+int secondsOf(const QTime &length)
+{
+    return length.isValid() ? QTime(0, 0).secsTo(length) : 0;
+}
+} // namespace
 
 CommonPlayWindow::CommonPlayWindow(CommonWinObject *window, MainPlayBKLabel *owner)
     : QLabel(owner), winObject(window), owner(owner)
@@ -12,7 +26,204 @@ CommonPlayWindow::CommonPlayWindow(CommonWinObject *window, MainPlayBKLabel *own
     borderColour = window->borderColour;
     borderWidth = window->borderWidth;
     borderEnabled = window->borderEnabled;
+    setMouseTracking(true);
+    m_stayTimer.setSingleShot(true);
+    m_stayTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_stayTimer, &QTimer::timeout, this, &CommonPlayWindow::onStayTimeout);
 }
+
+// ---- what an item is --------------------------------------------------
+
+int CommonPlayWindow::stayMs(const QVLedMediaObject &item)
+{
+    const QString &kind = item.kind;
+    int seconds = 0;
+    if (kind == MediaKind::Video) {
+        const VideoProperty &v = item.video;
+        seconds = v.rangeOn ? v.startTime.secsTo(v.endTime) + 1 : secondsOf(v.duration);
+    } else if (kind == MediaKind::Image) {
+        seconds = item.image.stayTime;
+    } else if (kind == MediaKind::Office) {
+        seconds = item.image.stayTime * qMax(1, item.image.pages.size()); // per page
+    } else if (kind == MediaKind::VideoDevice) {
+        seconds = secondsOf(item.videoDevice.timeLength);
+    } else if (kind == MediaKind::Streaming) {
+        seconds = secondsOf(item.streaming.timeLength);
+    } else if (kind == MediaKind::Url) {
+        seconds = secondsOf(item.url.playTime);
+    } else if (kind == MediaKind::AnalogClock) {
+        seconds = secondsOf(item.analogClock.playTime);
+    } else if (kind == MediaKind::DigitalClock) {
+        seconds = secondsOf(item.digitalClock.playTime);
+    } else if (kind == MediaKind::DigitalTimer) {
+        seconds = secondsOf(item.digitalTimer.length);
+    } else if (kind == MediaKind::Weather) {
+        seconds = secondsOf(item.weather.timeLength);
+    } else if (kind == MediaKind::ScrollingText) {
+        seconds = secondsOf(item.text.playDuration);
+    } else if (MediaKind::isText(kind)) {
+        seconds = item.text.stayTime;
+    }
+    // An item of no length would end at once, again and again, and flood the log.
+    return qMax(kMinimumStayMs, int(qMin<qint64>(qint64(seconds) * 1000, INT_MAX)));
+}
+
+QString CommonPlayWindow::logNameOf(const QVLedMediaObject &item)
+{
+    const QString &kind = item.kind;
+    auto fileName = [](const QString &path) { return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1); };
+    if (kind == MediaKind::Video)
+        return fileName(item.video.path);
+    if (kind == MediaKind::Image || kind == MediaKind::Office)
+        return fileName(item.image.path);
+    if (kind == MediaKind::DigitalClock)
+        return tr("Digital Clock");
+    if (kind == MediaKind::DigitalTimer)
+        return tr("Digital Timer");
+    if (kind == MediaKind::AnalogClock)
+        return tr("Analog Clock");
+    if (kind == MediaKind::Url)
+        return tr("URL");
+    if (kind == MediaKind::Streaming)
+        return tr("Streaming Media");
+    if (kind == MediaKind::VideoDevice)
+        return tr("Device");
+    if (kind == MediaKind::Weather)
+        return tr("Weather");
+    if (kind == MediaKind::SimpleText || kind == MediaKind::Txt)
+        return tr("Simple Text");
+    if (kind == MediaKind::SingleRowText)
+        return tr("Single - row text");
+    if (kind == MediaKind::ScrollingText)
+        return tr("Scrolling Text");
+    return QString();
+}
+
+// ---- sequencing -------------------------------------------------------
+
+void CommonPlayWindow::startRealPlay()
+{
+    show();
+    if (index < mediaList.size()) {
+        playCurrentElement();
+    } else {
+        currentKind.clear();
+        currentItem = nullptr;
+    }
+}
+
+void CommonPlayWindow::playCurrentElement()
+{
+    QVLedMediaObject *item = mediaList.value(index);
+    if (!item)
+        return;
+    if (!MediaKind::isKnown(item->kind)) {
+        // Nothing can show it: step over it, as if it had played.
+        QTimer::singleShot(0, this, [this, item] {
+            if (mediaList.value(index) == item)
+                playNextElement();
+        });
+        currentItem = nullptr;
+        currentKind = item->kind;
+        return;
+    }
+    currentItem = item;
+    currentKind = item->kind;
+    logName = logNameOf(*item);
+    // The content widget of the kind shows the item; until it exists the area stays empty for the stay time.
+    m_itemStart = Clock::current().now();
+    m_runningSince = m_itemStart;
+    m_elapsedBeforePause = 0;
+    paused = false;
+    m_stayTimer.start(stayMs(*item));
+}
+
+void CommonPlayWindow::onStayTimeout()
+{
+    playNextElement();
+}
+
+void CommonPlayWindow::playNextElement()
+{
+    m_stayTimer.stop();
+    if (mediaList.isEmpty()) {
+        index = 0;
+        currentItem = nullptr;
+        return;
+    }
+    if (currentItem) {
+        if (!m_logWriter)
+            m_logWriter = new writeLogThread(this);
+        const QStringList row = PlayLog::makeRow(logName, m_itemStart, Clock::current().now());
+        m_logWriter->setLogInfo(row.value(0), row.value(1), row.value(2), row.value(3), row.value(4),
+                                row.value(5), row.value(6));
+        m_logWriter->start();
+    }
+    currentItem = nullptr;
+    ++index;
+    if (index >= mediaList.size()) {
+        finished = true;
+        if (owner)
+            owner->windowPlayFinished(winObject);
+        return;
+    }
+    slotStopAllTimer();
+    playCurrentElement();
+}
+
+qint64 CommonPlayWindow::elapsedMs() const
+{
+    if (!currentItem)
+        return 0;
+    if (paused)
+        return m_elapsedBeforePause;
+    return m_elapsedBeforePause + m_runningSince.msecsTo(Clock::current().now());
+}
+
+void CommonPlayWindow::pauseRealPlay()
+{
+    if (paused)
+        return;
+    paused = true;
+    if (currentItem) {
+        m_elapsedBeforePause += m_runningSince.msecsTo(Clock::current().now());
+        m_stayTimer.stop();
+    }
+}
+
+void CommonPlayWindow::resumeRealPlay()
+{
+    if (!paused)
+        return;
+    show();
+    paused = false;
+    if (!currentItem)
+        return;
+    m_runningSince = Clock::current().now();
+    // Never a negative or empty wait: an item whose time ran out during the pause ends at once.
+    const qint64 remaining = qint64(stayMs(*currentItem)) - m_elapsedBeforePause;
+    m_stayTimer.start(int(qBound<qint64>(1, remaining, INT_MAX)));
+}
+
+void CommonPlayWindow::slotStopAllTimer()
+{
+    m_stayTimer.stop();
+}
+
+void CommonPlayWindow::clearPlayList()
+{
+    slotStopAllTimer();
+    index = 0;
+    mediaList.clear();
+    currentItem = nullptr;
+    currentKind.clear();
+    paused = false;
+    finished = false;
+    m_elapsedBeforePause = 0;
+    update();
+}
+
+// ---- look -------------------------------------------------------------
 
 void CommonPlayWindow::relayoutChildren()
 {

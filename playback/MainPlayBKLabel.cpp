@@ -1,8 +1,11 @@
 #include "playback/MainPlayBKLabel.h"
 
+#include "model/KindNames.h"
+#include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "playback/CommonPlayWindow.h"
 #include "shell/AppContext.h"
+#include "shell/Widget.h"
 
 #include <QPainter>
 
@@ -94,14 +97,68 @@ void MainPlayBKLabel::hideAllWindows()
 
 void MainPlayBKLabel::stopAllWindows()
 {
-    for (CommonPlayWindow *player : qAsConst(playWindows))
+    for (CommonPlayWindow *player : qAsConst(playWindows)) {
+        player->slotStopAllTimer();
         player->setStyleSheet(QStringLiteral("background:black"));
+    }
 }
 
 void MainPlayBKLabel::resetAllWindows()
 {
-    if (playing)
-        playing = false;
+    if (!playing)
+        return;
+    playing = false;
+    for (CommonPlayWindow *player : qAsConst(playWindows))
+        player->clearPlayList();
+    update();
+}
+
+namespace {
+bool hasPlayableItem(const CommonPlayWindow *player)
+{
+    for (const QVLedMediaObject *item : player->mediaList) {
+        if (MediaKind::isKnown(item->kind))
+            return true;
+    }
+    return false;
+}
+
+bool sameProgram(const CommonWinObject *a, const CommonWinObject *b)
+{
+    return a->programName == b->programName && a->segmentName == b->segmentName;
+}
+} // namespace
+
+void MainPlayBKLabel::windowPlayFinished(CommonWinObject *window)
+{
+    // An area with nothing it can play counts as finished: it never holds its program.
+    bool complete = true;
+    for (const CommonPlayWindow *player : qAsConst(playWindows)) {
+        if (sameProgram(player->winObject, window) && !player->finished && hasPlayableItem(player))
+            complete = false;
+    }
+    if (!complete) {
+        // Short lists play again until the longest one of the program has played once.
+        for (CommonPlayWindow *player : qAsConst(playWindows)) {
+            if (sameArea(player->winObject, window) && hasPlayableItem(player)) {
+                player->index = 0;
+                player->playCurrentElement();
+                return;
+            }
+        }
+        return;
+    }
+    // Only this program's areas end; paused areas of another segment wait to resume.
+    for (CommonPlayWindow *player : qAsConst(playWindows)) {
+        if (!sameProgram(player->winObject, window))
+            continue;
+        player->index = 0;
+        player->finished = false;
+        player->clearPlayList();
+        player->hide();
+    }
+    if (mainWindow)
+        mainWindow->slotCurProgramRealPlayEnd(name, window);
 }
 
 void MainPlayBKLabel::hideWindowsNamed(CommonWinObject *window)

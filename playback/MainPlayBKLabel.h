@@ -2,15 +2,19 @@
 
 // One display window on the desktop: a frameless top-level window at the
 // geometry of its record, holding one area player per window record shown
-// in it.
+// in it. In the editor it is moved and resized with the mouse; in real play
+// it tells the main window when every area of a program has played its list.
 
 #include <QColor>
 #include <QImage>
 #include <QLabel>
 #include <QList>
+#include <QPoint>
+#include <QRect>
 
 class CommonPlayWindow;
 class CommonWinObject;
+class QVLedMediaObject;
 class Widget;
 
 class MainPlayBKLabel : public QLabel
@@ -28,8 +32,20 @@ public:
     Widget *mainWindow = nullptr;
     bool playing = false;
     bool locked = false;
+    // mouse editing
+    bool pressed = false;
+    bool moving = false;
+    QPoint pressPoint;
+    QPoint pressGlobalPoint;
+    int edgeMargin = 10;
+    int resizeRegion = 0; // 0 none, 1 top, 2 top-right, 3 right ... 8 top-left
+    QRect geometryAtPress;
     QImage backgroundImage;
     CommonPlayWindow *currentPlayWindow = nullptr;
+    float horizontalScale = 1.0f;
+    float verticalScale = 1.0f;
+    int widthAtPress = -1;
+    int heightAtPress = -1;
 
     void setBackgroundImage(const QString &path);
     // Shows the area of the record, making its area player when none exists.
@@ -38,14 +54,22 @@ public:
     void updateWindowGeometry(CommonWinObject *window);
     void setWindowSelected(CommonWinObject *window, bool selected);
     void hideAllWindows();
+    void hideWindowsNamed(CommonWinObject *window);
     // Ends the editor's previews: every area goes black and empty.
     void stopAllWindows();
     // Leaves real play, when it plays.
     void resetAllWindows();
-    void hideWindowsNamed(CommonWinObject *window);
+    // Called by an area that has played its whole list.
+    void windowPlayFinished(CommonWinObject *window);
     // Takes the area player out of the list and deletes it.
     void removePlayWindow(CommonPlayWindow *playWindow);
 
+    // Region of a point in the border band of a widget of the size (0 when inside).
+    static int regionAt(const QPoint &point, const QSize &size, int margin);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 };

@@ -57,14 +57,17 @@ MainMenuBKLabel::MainMenuBKLabel(Widget *widget, QWidget *parent) : QLabel(paren
     connect(saveButton, &menuButton::sigBtnPressed, widget, &Widget::slotSaveDoc);
     connect(saveAsButton, &menuButton::sigBtnPressed, widget, &Widget::slotSaveAsDoc);
 
-    // The play, system and language commands are connected here once the
-    // main window has their slots.
     row = makeSection(this, 1, tr("control"));
     playButton = commandButton("top_play", tr("play"), row);
     pauseButton = commandButton("top_pause", tr("pause"), row);
     stopButton = commandButton("top_stop", tr("stop"), row);
     layOut(row, {playButton, pauseButton, stopButton});
+    connect(playButton, &menuButton::sigBtnPressed, widget, &Widget::slotMenuPlay);
+    connect(pauseButton, &menuButton::sigBtnPressed, widget, &Widget::slotMenuPause);
+    connect(stopButton, &menuButton::sigBtnPressed, widget, &Widget::slotMenuStop);
 
+    // The system and language commands are connected here once the main
+    // window has their slots.
     row = makeSection(this, 2, tr("set system"));
     setBootButton = commandButton("sys_setting", tr("SetBoot"), row);
     setPlayButton = commandButton("notepad", tr("SetPlay"), row);

@@ -138,6 +138,8 @@ void Widget::buildToolBar()
 
     connect(menuToolButton, &menuButton::sigBtnPressed, this, &Widget::slotShowMainMenu);
     connect(winUpButton, &menuButton::sigBtnPressed, this, &Widget::slotWinup);
+    connect(playButton, &menuButton::sigBtnPressed, this, &Widget::slotOverallPlay);
+    connect(stopButton, &menuButton::sigBtnPressed, this, &Widget::slotOverallStop);
 }
 
 void Widget::buildWorkArea()

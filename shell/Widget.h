@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <QStringList>
 
+class CommonPlayWindow;
 class CommonWinObject;
 class CycleObject;
 class GeneralObject;
@@ -102,6 +103,8 @@ public:
     QStringList realPlayDisplayNames;
     QString playingSegmentType;
     bool playButtonShowsPlay = true;
+    // Set while start-up starts play by itself: nothing may wait for an operator then.
+    bool startingUnattended = false;
 
     // ---- selection ----------------------------------------------------
     TimingObject *curTimingSegment = nullptr;
@@ -169,6 +172,20 @@ public slots:
     void slotStopCurPreview();
     void stopRealPlay(const QString &displayName);
 
+    // real play
+    void slotRealPlayCommonWinObj(const QString &displayName, const QString &segmentType, CommonWinObject *window,
+                                  const QList<QVLedMediaObject *> &media);
+    void slotRealPlayContinue(const QString &segmentType);
+    void slotPlayInvalid(const QString &displayName, const QString &segmentType, CommonWinObject *window);
+    void slotGetRealBeginWinInfo(const QString &displayName);
+    void slotOverallPlay();
+    void slotOverallStop();
+    void slotMenuPlay();
+    void slotMenuPause();
+    void slotMenuStop();
+    void slotBeginPlayFailed();
+    void slotCurProgramRealPlayEnd(const QString &displayName, CommonWinObject *window);
+
     // media table rows, one slot per family of kinds
     void slotaddVideoObject(int row, QVLedMediaObject *item);
     void slotaddImageObject(int row, QVLedMediaObject *item);
@@ -225,6 +242,9 @@ private:
     void connectTab(newDisplayWindowButton *tab);
     void applyOnTopMode(MainPlayBKLabel *displayWindow, int onTopMode);
     void setEditingEnabled(bool enabled);
+    void showPlayButton(bool showsPlay);
+    // Area players of every display window whose window belongs to the named display window.
+    QList<CommonPlayWindow *> areasOf(const QString &displayName) const;
     void showPanel(QLabel *panel);
     void buildMediaPanels();
     // The media panel that shows items of the kind, or null.

@@ -219,12 +219,13 @@ void Widget::slotOpenLastDoc(const QString &)
 void Widget::slotStartLast()
 {
     m_startArmed = false;
-    for (auto it = projectWidgets.cbegin(); it != projectWidgets.cend(); ++it)
-        emit sigStartPlay(it.value()->tree()->displayName);
+    startingUnattended = true;
+    const QList<ProjectWidget *> panels = projectWidgets.values();
+    for (ProjectWidget *panel : panels)
+        panel->tree()->slotStartPlay(panel->tree()->displayName);
+    startingUnattended = false;
     playPaused = false;
-    playButtonShowsPlay = false;
-    playButton->caption = tr("pause");
-    playButton->icon = QPixmap(QStringLiteral(":/images/top_pause.png"));
+    showPlayButton(false);
     playButton->update();
     showMinimized();
 }

@@ -198,6 +198,9 @@ private slots:
         QVERIFY(QObject::disconnect(menu->openButton, &menuButton::sigBtnPressed, &w, &Widget::slotOpenDoc));
         QVERIFY(QObject::disconnect(menu->saveButton, &menuButton::sigBtnPressed, &w, &Widget::slotSaveDoc));
         QVERIFY(QObject::disconnect(menu->saveAsButton, &menuButton::sigBtnPressed, &w, &Widget::slotSaveAsDoc));
+        QVERIFY(QObject::disconnect(menu->playButton, &menuButton::sigBtnPressed, &w, &Widget::slotMenuPlay));
+        QVERIFY(QObject::disconnect(menu->pauseButton, &menuButton::sigBtnPressed, &w, &Widget::slotMenuPause));
+        QVERIFY(QObject::disconnect(menu->stopButton, &menuButton::sigBtnPressed, &w, &Widget::slotMenuStop));
         QVERIFY(!QObject::disconnect(menu->helpButton, &menuButton::sigBtnPressed, nullptr, nullptr));
     }
 

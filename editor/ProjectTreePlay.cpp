@@ -1,0 +1,557 @@
+// The tree of a display window is also the sequencer of its real play:
+// once a second it decides which general segment is due, inserted segments
+// preempt it, and each program's windows go to the main window, which hands
+// them to the display window's area players.
+
+#include "editor/ProjectTree.h"
+#include "editor/ProjectTreeItem.h"
+#include "model/KindNames.h"
+#include "model/ScheduleRecords.h"
+#include "playback/Clock.h"
+#include "playback/SegmentValidity.h"
+#include "shell/Prompts.h"
+#include "shell/Widget.h"
+
+#include <QDebug>
+#include <QMediaPlayer>
+#include <QMediaPlaylist>
+#include <QTimer>
+
+namespace {
+constexpr int kCheckIntervalMs = 1000;
+constexpr int kRestartDelayMs = 2000;
+
+int lengthMs(const QTime &length)
+{
+    return length.isValid() ? QTime(0, 0).msecsTo(length) / 1000 * 1000 : 0;
+}
+
+int insertedLengthMs(int minutes, int seconds)
+{
+    return int(qBound<qint64>(0, (qint64(minutes) * 60 + seconds) * 1000, INT_MAX));
+}
+
+template <typename Segment>
+QList<ProgramObject *> programsNamedFor(const Segment *segment)
+{
+    QList<ProgramObject *> programs;
+    for (ProgramObject *program : segment->programs) {
+        if (program->segmentName == segment->name)
+            programs << program;
+    }
+    return programs;
+}
+
+QList<CommonWinObject *> windowsOf(const ProgramObject *program)
+{
+    QList<CommonWinObject *> windows;
+    for (CommonWinObject *window : program->windows) {
+        if (window->programName == program->name)
+            windows << window;
+    }
+    return windows;
+}
+} // namespace
+
+void ProjectTree::createPlayTimers()
+{
+    auto timer = [this](void (ProjectTree::*slot)()) {
+        auto *t = new QTimer(this);
+        t->setTimerType(Qt::PreciseTimer);
+        connect(t, &QTimer::timeout, this, slot);
+        return t;
+    };
+    generalCheckTimer = timer(&ProjectTree::slotPlayTimeout);
+    cycleTimer = timer(&ProjectTree::slotPlayCycleObj);
+    timingCheckTimer = timer(&ProjectTree::slotPlayTimingObj);
+    timingPlayTimer = timer(&ProjectTree::slotTimingPlayTimeout);
+    cyclePlayTimer = timer(&ProjectTree::slotCyclePlayTimeout);
+    programTimer = timer(&ProjectTree::slotGeneralProTimeout);
+    restartTimer = timer(&ProjectTree::slotRestart);
+    restartTimer->setSingleShot(true);
+}
+
+int ProjectTree::countMedia() const
+{
+    int count = 0;
+    auto countPrograms = [&count](const QList<ProgramObject *> &programs) {
+        for (const ProgramObject *program : programs)
+            for (const CommonWinObject *window : program->windows)
+                count += window->media.size();
+    };
+    for (const GeneralObject *segment : generalSegments)
+        countPrograms(segment->programs);
+    for (const CycleObject *segment : cycleSegments)
+        countPrograms(segment->programs);
+    for (const TimingObject *segment : timingSegments)
+        countPrograms(segment->programs);
+    return count;
+}
+
+// ---- music --------------------------------------------------------------
+
+void ProjectTree::startProgramMusic(const ProgramObject *program)
+{
+    stopMusic();
+    if (program->bgMusic.isEmpty())
+        return;
+    if (!musicPlayer) {
+        musicPlayer = new QMediaPlayer(this);
+        musicPlaylist = new QMediaPlaylist(musicPlayer);
+    }
+    for (const QString &path : program->bgMusic)
+        musicPlaylist->addMedia(QMediaContent(QUrl::fromLocalFile(path)));
+    musicPlaylist->setPlaybackMode(QMediaPlaylist::Loop);
+    musicPlayer->setPlaylist(musicPlaylist);
+    musicPlayer->play();
+}
+
+void ProjectTree::stopMusic()
+{
+    if (!musicPlayer)
+        return;
+    musicPlayer->stop();
+    musicPlaylist->clear();
+}
+
+// ---- start, pause, stop -------------------------------------------------
+
+void ProjectTree::slotStartPlay(const QString &name)
+{
+    if (rootItem) {
+        setCurrentItem(rootItem);
+        curItem = rootItem;
+        mainWindow->checkSchedule(rootItem->text(0));
+    }
+    mainWindow->slotStopCurPreview();
+    if (name != displayName)
+        return;
+
+    if (!playing) {
+        // Nothing starts, no timer and no locked panel, for a schedule without content.
+        if (countMedia() == 0) {
+            const QString text = tr("The schedule is empty,please add program!");
+            if (mainWindow->startingUnattended)
+                qWarning().noquote() << displayName << text;
+            else
+                Prompts::current().information(mainWindow, tr("info"), text);
+            emit sigBeginPlayFailed();
+            return;
+        }
+        slotStartTimePlay(name);
+        slotStartCyclePlay(name);
+        playing = true;
+        m_lastGeneralTick = QDateTime();
+        slotPlayTimeout();
+        mainWindow->slotGetRealBeginWinInfo(displayName);
+        generalCheckTimer->start(kCheckIntervalMs);
+        return;
+    }
+
+    slotStartTimePlay(name);
+    slotStartCyclePlay(name);
+    if (!paused) {
+        paused = true;
+        generalCheckTimer->stop();
+        if (musicPlayer)
+            musicPlayer->pause();
+    } else {
+        paused = false;
+        generalCheckTimer->start(kCheckIntervalMs);
+        if (musicPlayer && !musicPlaylist->isEmpty())
+            musicPlayer->play();
+        mainWindow->slotRealPlayContinue(currentSegmentType);
+    }
+}
+
+void ProjectTree::slotStartCyclePlay(const QString &name)
+{
+    if (name != displayName || cycleSegments.isEmpty())
+        return;
+    const int interval = int(qBound<qint64>(1, qint64(cycleSegments.last()->intervalMinutes) * 60000, INT_MAX));
+    if (!cyclePlaying) {
+        cyclePlaying = true;
+        cycleTimer->start(interval);
+        mainWindow->slotGetRealBeginWinInfo(displayName);
+    } else if (!cyclePaused) {
+        cyclePaused = true;
+        cycleTimer->stop();
+    } else {
+        cyclePaused = false;
+        cycleTimer->start(interval);
+    }
+}
+
+void ProjectTree::slotStartTimePlay(const QString &name)
+{
+    if (name != displayName || timingSegments.isEmpty())
+        return;
+    if (!timingPlaying) {
+        timingPlaying = true;
+        m_lastTimingTick = QDateTime();
+        timingCheckTimer->start(kCheckIntervalMs);
+        mainWindow->slotGetRealBeginWinInfo(displayName);
+    } else if (!timingPaused) {
+        timingPaused = true;
+        timingCheckTimer->stop();
+    } else {
+        timingPaused = false;
+        m_lastTimingTick = QDateTime();
+        timingCheckTimer->start(kCheckIntervalMs);
+    }
+}
+
+void ProjectTree::slotStopPlay(const QString &name)
+{
+    if (name != displayName)
+        return;
+    restartTimer->stop(); // a stop in the gap after midnight stays a stop
+    if (!playing)
+        return;
+    for (QTimer *timer : {timingCheckTimer, cycleTimer, generalCheckTimer, programTimer, cyclePlayTimer,
+                          timingPlayTimer})
+        timer->stop();
+    playing = false;
+    generalSegmentActive = false;
+    cyclePlaying = false;
+    timingPlaying = false;
+    paused = false;
+    cyclePaused = false;
+    timingPaused = false;
+    generalPrograms.clear();
+    cyclePrograms.clear();
+    timingPrograms.clear();
+    generalWindows.clear();
+    cycleWindows.clear();
+    timingWindows.clear();
+    generalProgramIndex = cycleProgramIndex = timingProgramIndex = 0;
+    generalPlayCount = 0;
+    insertedPlayMode = -1;
+    currentGeneralSegment = nullptr;
+    mainWindow->stopRealPlay(name);
+    stopMusic();
+    mainWindow->realPlayDisplayNames.removeAll(name);
+}
+
+void ProjectTree::slotRestart()
+{
+    slotStartPlay(displayName);
+}
+
+// ---- the general segment --------------------------------------------------
+
+void ProjectTree::slotPlayTimeout()
+{
+    const QDateTime now = Clock::current().now();
+    // Midnight: the day's schedule starts afresh. A tick that comes a little
+    // late still sees the day change.
+    const bool newDay = m_lastGeneralTick.isValid() && m_lastGeneralTick.date() != now.date();
+    m_lastGeneralTick = now;
+    if (newDay || now.time().toString(QStringLiteral("HH:mm:ss")) == QLatin1String("00:00:00")) {
+        slotStopPlay(displayName);
+        restartTimer->start(kRestartDelayMs);
+        return;
+    }
+    if (insertedPlayMode == 1 || insertedPlayMode == 2)
+        return;
+    insertedPlayMode = 0;
+
+    if (!generalSegmentActive) {
+        if (generalSegments.isEmpty())
+            return;
+        GeneralObject *last = generalSegments.last();
+        if (SegmentValidity::isValid(*last, now))
+            startGeneralSegment(last, generalSegments.size() - 1);
+        else
+            slotPlayLowLevelGeneralObj();
+        return;
+    }
+
+    // A later segment that became valid takes over.
+    for (int i = generalSegments.size() - 1; i > currentGeneralIndex; --i) {
+        if (SegmentValidity::isValid(*generalSegments.at(i), now, true)) {
+            invalidateGeneralPrograms();
+            startGeneralSegment(generalSegments.at(i), i);
+            return;
+        }
+    }
+    if (!currentGeneralSegment || !generalSegments.contains(currentGeneralSegment)
+        || !SegmentValidity::isValid(*currentGeneralSegment, now)) {
+        invalidateGeneralPrograms();
+        generalSegmentActive = false;
+        currentGeneralSegment = nullptr;
+        generalPrograms.clear();
+        generalWindows.clear();
+        programTimer->stop();
+        stopMusic();
+        slotPlayLowLevelGeneralObj();
+    }
+}
+
+void ProjectTree::invalidateGeneralPrograms()
+{
+    for (const ProgramObject *program : qAsConst(generalPrograms))
+        for (CommonWinObject *window : program->windows)
+            mainWindow->slotPlayInvalid(displayName, SegmentType::General, window);
+}
+
+void ProjectTree::slotPlayLowLevelGeneralObj()
+{
+    if (generalSegmentActive || generalSegments.size() < 2)
+        return;
+    const QDateTime now = Clock::current().now();
+    for (int i = generalSegments.size() - 2; i >= 0; --i) {
+        if (SegmentValidity::isValid(*generalSegments.at(i), now)) {
+            startGeneralSegment(generalSegments.at(i), i);
+            return;
+        }
+    }
+}
+
+void ProjectTree::startGeneralSegment(GeneralObject *segment, int index)
+{
+    generalSegmentActive = true;
+    generalPrograms = programsNamedFor(segment);
+    currentGeneralSegment = segment;
+    currentGeneralIndex = index;
+    generalProgramIndex = 0;
+    generalPlayCount = 0;
+    // Nothing of the segment before goes on: its length timer and music end here.
+    programTimer->stop();
+    generalWindows.clear();
+    if (generalPrograms.isEmpty()) {
+        stopMusic();
+        return;
+    }
+    const ProgramObject *program = generalPrograms.first();
+    startProgramMusic(program);
+    generalWindows = program->windows;
+    for (CommonWinObject *window : qAsConst(generalWindows)) {
+        if (window->displayName == displayName)
+            playGeneralWindow(window);
+    }
+    if (program->playMode == 1)
+        programTimer->start(qMax(1, lengthMs(program->playLength)));
+}
+
+// ---- inserted segments ----------------------------------------------------
+
+void ProjectTree::slotPlayCycleObj()
+{
+    if (insertedPlayMode == 2 || cycleSegments.isEmpty())
+        return; // a cycle never interrupts a timing insertion
+    // An insertion that is still playing is not inserted a second time.
+    if (insertedPlayMode == 1)
+        return;
+    CycleObject *segment = cycleSegments.last();
+    if (!SegmentValidity::isValid(*segment, Clock::current().now()))
+        return;
+    cyclePrograms = programsNamedFor(segment);
+    cycleProgramIndex = 0;
+    cycleWindows.clear();
+    if (const ProgramObject *program = cyclePrograms.value(cycleProgramIndex)) {
+        startProgramMusic(program);
+        cycleWindows = program->windows;
+    }
+    insertedPlayMode = 1;
+    if (segment->playMode == 0)
+        cyclePlayTimer->start(qMax(1, insertedLengthMs(segment->playMinutes, segment->playSeconds)));
+    for (CommonWinObject *window : qAsConst(cycleWindows))
+        playCycleWindow(window);
+}
+
+void ProjectTree::slotPlayTimingObj()
+{
+    if (timingSegments.isEmpty())
+        return;
+    const QDateTime now = Clock::current().now();
+    // Every time point falls into exactly one tick: the one whose span
+    // (previous tick, this tick] holds it, however late or early ticks come.
+    QDateTime previous = m_lastTimingTick;
+    if (!previous.isValid() || previous >= now || previous.date() != now.date())
+        previous = now.addSecs(-1);
+    m_lastTimingTick = now;
+    TimingObject *segment = timingSegments.last();
+    const TimePoint *due = nullptr;
+    for (const TimePoint *point : qAsConst(segment->timePoints)) {
+        if (!point->time.isValid())
+            continue;
+        const QDateTime at(now.date(), QTime(point->time.hour(), point->time.minute(), point->time.second()));
+        if (previous < at && at <= now
+            && SegmentValidity::dateApplies(point->specifiedDate, point->startDate, point->endDate, now.date())
+            && point->weekdays.contains(SegmentValidity::weekdayName(now.date()))) {
+            due = point;
+            break;
+        }
+    }
+    if (!due)
+        return;
+    timingPrograms += programsNamedFor(segment);
+    timingWindows.clear();
+    if (const ProgramObject *program = timingPrograms.value(timingProgramIndex)) {
+        startProgramMusic(program);
+        timingWindows = program->windows;
+    }
+    insertedPlayMode = 2;
+    if (segment->playMode == 0)
+        timingPlayTimer->start(qMax(1, insertedLengthMs(segment->playMinutes, segment->playSeconds)));
+    for (CommonWinObject *window : qAsConst(timingWindows))
+        playTimingWindow(window);
+}
+
+void ProjectTree::slotCyclePlayTimeout()
+{
+    cycleWindows.clear();
+    cyclePlayTimer->stop();
+    for (CommonWinObject *window : qAsConst(generalWindows))
+        playGeneralWindow(window);
+    cyclePrograms.clear();
+    cycleProgramIndex = 0;
+    insertedPlayMode = 0;
+}
+
+void ProjectTree::slotTimingPlayTimeout()
+{
+    timingWindows.clear();
+    timingPlayTimer->stop();
+    for (CommonWinObject *window : qAsConst(generalWindows))
+        playGeneralWindow(window);
+    timingPrograms.clear();
+    timingProgramIndex = 0;
+    insertedPlayMode = 0;
+}
+
+// ---- program advance ------------------------------------------------------
+
+void ProjectTree::slotGeneralProTimeout()
+{
+    programTimer->stop();
+    if (generalPrograms.isEmpty())
+        return;
+    // The program whose length is over leaves the screen before the next one comes.
+    if (const ProgramObject *ending = generalPrograms.value(generalProgramIndex))
+        for (CommonWinObject *window : ending->windows)
+            mainWindow->slotPlayInvalid(displayName, SegmentType::General, window);
+    if (++generalProgramIndex >= generalPrograms.size())
+        generalProgramIndex = 0;
+    generalPlayCount = 0;
+    generalWindows.clear();
+    if (const ProgramObject *program = generalPrograms.value(generalProgramIndex)) {
+        if (program->playMode == 1)
+            programTimer->start(qMax(1, lengthMs(program->playLength)));
+        generalWindows = windowsOf(program);
+    }
+    // An insertion that plays keeps the screen; the general windows wait for its end.
+    if (insertedPlayMode == 1 || insertedPlayMode == 2)
+        return;
+    for (CommonWinObject *window : qAsConst(generalWindows))
+        playGeneralWindow(window);
+}
+
+void ProjectTree::slotCurProgramRealPlayEnd(const QString &name, CommonWinObject *)
+{
+    if (name != displayName || !playing)
+        return;
+    // This tree's own segment kind decides, never the kind another display window played last.
+    if (currentSegmentType == SegmentType::General) {
+        const ProgramObject *program = generalPrograms.value(generalProgramIndex);
+        if (!program)
+            return;
+        const int before = generalProgramIndex;
+        if (program->playMode == 0 && ++generalPlayCount >= program->playTimes) {
+            ++generalProgramIndex;
+            generalPlayCount = 0;
+        }
+        if (generalProgramIndex >= generalPrograms.size())
+            generalProgramIndex = 0;
+        generalWindows.clear();
+        if (const ProgramObject *next = generalPrograms.value(generalProgramIndex)) {
+            startProgramMusic(next);
+            // A length counts from the program's start, not from each pass.
+            if (next->playMode == 1 && (generalProgramIndex != before || !programTimer->isActive()))
+                programTimer->start(qMax(1, lengthMs(next->playLength)));
+            generalWindows = windowsOf(next);
+        }
+        for (CommonWinObject *window : qAsConst(generalWindows))
+            playGeneralWindow(window);
+        return;
+    }
+
+    const bool cycle = currentSegmentType == SegmentType::Cycle;
+    if (!cycle && currentSegmentType != SegmentType::Timing)
+        return;
+    QList<ProgramObject *> &programs = cycle ? cyclePrograms : timingPrograms;
+    int &programIndex = cycle ? cycleProgramIndex : timingProgramIndex;
+    QList<CommonWinObject *> &windows = cycle ? cycleWindows : timingWindows;
+    const int segmentPlayMode = cycle ? (cycleSegments.isEmpty() ? 0 : cycleSegments.last()->playMode)
+                                      : (timingSegments.isEmpty() ? 0 : timingSegments.last()->playMode);
+    ++programIndex;
+    windows.clear();
+    if (programIndex >= programs.size()) {
+        if (segmentPlayMode == 1) {
+            // One pass through the inserted programs: back to the general program.
+            for (CommonWinObject *window : qAsConst(generalWindows))
+                playGeneralWindow(window);
+            programs.clear();
+            programIndex = 0;
+            insertedPlayMode = 0;
+            return;
+        }
+        programIndex = 0;
+    }
+    const ProgramObject *program = programs.value(programIndex);
+    if (!program)
+        return;
+    startProgramMusic(program);
+    windows = windowsOf(program);
+    for (CommonWinObject *window : qAsConst(windows)) {
+        if (cycle)
+            playCycleWindow(window);
+        else
+            playTimingWindow(window);
+    }
+}
+
+// ---- hand-over --------------------------------------------------------------
+
+void ProjectTree::handOver(CommonWinObject *window, const QString &segmentType)
+{
+    auto inPrograms = [&](const QList<ProgramObject *> &programs) {
+        for (const ProgramObject *program : programs) {
+            if (program->windows.contains(window)) {
+                currentSegmentType = segmentType;
+                mainWindow->slotRealPlayCommonWinObj(displayName, segmentType, window, window->media);
+                return true;
+            }
+        }
+        return false;
+    };
+    if (segmentType == SegmentType::General) {
+        for (const GeneralObject *segment : qAsConst(generalSegments))
+            if (inPrograms(segment->programs))
+                return;
+    } else if (segmentType == SegmentType::Cycle) {
+        for (const CycleObject *segment : qAsConst(cycleSegments))
+            if (inPrograms(segment->programs))
+                return;
+    } else {
+        for (const TimingObject *segment : qAsConst(timingSegments))
+            if (inPrograms(segment->programs))
+                return;
+    }
+}
+
+void ProjectTree::playGeneralWindow(CommonWinObject *window)
+{
+    handOver(window, SegmentType::General);
+}
+
+void ProjectTree::playCycleWindow(CommonWinObject *window)
+{
+    handOver(window, SegmentType::Cycle);
+}
+
+void ProjectTree::playTimingWindow(CommonWinObject *window)
+{
+    handOver(window, SegmentType::Timing);
+}

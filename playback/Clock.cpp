@@ -1,0 +1,16 @@
+#include "playback/Clock.h"
+
+namespace {
+Clock *installed = nullptr;
+}
+
+Clock &Clock::current()
+{
+    static Clock system;
+    return installed ? *installed : system;
+}
+
+void Clock::install(Clock *clock)
+{
+    installed = clock;
+}
