@@ -10,23 +10,6 @@
 
 namespace {
 
-Qt::CursorShape regionCursor(int region)
-{
-    switch (region) {
-    case 1:
-    case 5:
-        return Qt::SizeVerCursor;
-    case 3:
-    case 7:
-        return Qt::SizeHorCursor;
-    case 2:
-    case 6:
-        return Qt::SizeBDiagCursor;
-    default:
-        return Qt::SizeFDiagCursor; // 4 and 8
-    }
-}
-
 bool editingBlocked(const MainPlayBKLabel *owner)
 {
     return owner && (owner->playing || owner->locked);
@@ -151,7 +134,7 @@ void CommonPlayWindow::mouseMoveEvent(QMouseEvent *event)
 
     const int region = MainPlayBKLabel::regionAt(event->pos(), size(), edgeMargin);
     if (region != 0) {
-        setCursor(regionCursor(region));
+        setCursor(MainPlayBKLabel::regionCursor(region));
         if (leftHeld) {
             resizeRegion = region;
             resizeArea(this, event->globalPos());

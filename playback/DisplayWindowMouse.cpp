@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kMinimumSide = 50;
 
-Qt::CursorShape regionCursor(int region)
+} // namespace
+
+Qt::CursorShape MainPlayBKLabel::regionCursor(int region)
 {
     switch (region) {
     case 1:
@@ -28,8 +30,6 @@ Qt::CursorShape regionCursor(int region)
         return Qt::SizeFDiagCursor; // 4 and 8
     }
 }
-
-} // namespace
 
 int MainPlayBKLabel::regionAt(const QPoint &point, const QSize &size, int margin)
 {
@@ -75,7 +75,7 @@ void MainPlayBKLabel::mouseMoveEvent(QMouseEvent *event)
     if (resizeRegion == 0 && !moving) {
         const int region = regionAt(event->pos(), size(), edgeMargin);
         if (region != 0) {
-            setCursor(regionCursor(region));
+            setCursor(MainPlayBKLabel::regionCursor(region));
             if (!leftHeld)
                 return;
             resizeRegion = region;

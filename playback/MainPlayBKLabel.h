@@ -66,6 +66,8 @@ public:
 
     // Region of a point in the border band of a widget of the size (0 when inside).
     static int regionAt(const QPoint &point, const QSize &size, int margin);
+    // The cursor shown over a region of the border band.
+    static Qt::CursorShape regionCursor(int region);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -233,15 +233,10 @@ void Widget::slotDisplayWindowChecked(const QString &name)
         ProjectTree *tree = panel->tree();
         if (tree->playing) {
             playPaused = tree->paused;
-            playButtonShowsPlay = tree->paused;
-            playButton->caption = tree->paused ? tr("play") : tr("pause");
-            playButton->icon = QPixmap(tree->paused ? QStringLiteral(":/images/top_play.png")
-                                                    : QStringLiteral(":/images/top_pause.png"));
+            showPlayButton(tree->paused);
             setEditingEnabled(false);
         } else {
-            playButtonShowsPlay = true;
-            playButton->caption = tr("play");
-            playButton->icon = QPixmap(QStringLiteral(":/images/top_play.png"));
+            showPlayButton(true);
             tree->slotSelectItemChecked();
             setEditingEnabled(true);
         }
