@@ -322,6 +322,8 @@ void Widget::slotDeleteDisplayWindow()
     if (index < 0 || displayWindowButtons.size() < 2)
         return; // the last display window stays
 
+    if (ProjectWidget *panel = projectWidgets.value(deleted))
+        panel->tree()->slotStopPlay(deleted); // a deleted display window plays no more
     clearSelectionInto(deleted);
     for (MainPlayBKLabel *displayWindow : QList<MainPlayBKLabel *>(displayWindows)) {
         if (displayWindow->name == deleted) {

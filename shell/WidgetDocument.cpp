@@ -164,6 +164,13 @@ void Widget::stopRealPlay(const QString &displayName)
 
 void Widget::slotClearCurrentAllScheme()
 {
+    // What plays stops first: its timers and areas go with the schedule.
+    for (ProjectWidget *panel : qAsConst(projectWidgets))
+        panel->tree()->slotStopPlay(panel->tree()->displayName);
+    realPlayDisplayNames.clear();
+    setEditingEnabled(true);
+    showPlayButton(true);
+    playPaused = true;
     displayWindowCounter = 0;
     clearSelectionInto();
     // Area players point at window records: the display windows go before the trees.

@@ -264,6 +264,37 @@ private slots:
         QCOMPARE(playingWindows(f), QStringList{"N"});
     }
 
+    void discardingAPlayingScheduleStopsItFirst()
+    {
+        PlayFixture f;
+        f.addGeneral("G");
+        f.addProgram("GP", General);
+        f.addWindow("GW", 1);
+        f.prompts.onDialog = [](QDialog *dialog) {
+            QMetaObject::invokeMethod(dialog, "sureBtnSlot");
+            return dialog->result();
+        };
+        f.w->slotAddDisplayWindow(); // a second display window, current now
+        f.w->slotDisplayWindowChecked(f.display);
+        f.w->slotOverallPlay();
+        QVERIFY(f.w->realPlayDisplayNames.contains(f.display));
+        f.w->slotDeleteDisplayWindow();
+        QVERIFY(!f.w->realPlayDisplayNames.contains(f.display));
+
+        f.tree = f.w->curProjectWidget->tree();
+        f.display = f.w->curDisplayName;
+        f.addProgram("P2", General);
+        f.addWindow("W2", 1);
+        f.w->slotOverallPlay();
+        QVERIFY(f.tree->playing);
+        QVERIFY(!f.w->treeArea->isEnabled());
+        f.prompts.answer = QMessageBox::No;
+        f.w->slotNewDoc(); // the main menu stays open while playing
+        QVERIFY(f.w->realPlayDisplayNames.isEmpty());
+        QVERIFY(f.w->treeArea->isEnabled());
+        QCOMPARE(f.w->playButton->caption, QStringLiteral("play"));
+    }
+
     void pauseAndResumeAllKindsTogether()
     {
         PlayFixture f;
