@@ -6,6 +6,7 @@
 #include "editor/ProjectTree.h"
 #include "editor/ProjectTreeItem.h"
 #include "model/KindNames.h"
+#include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "playback/Clock.h"
 #include "playback/SegmentValidity.h"
@@ -40,6 +41,30 @@ QList<ProgramObject *> programsNamedFor(const Segment *segment)
             programs << program;
     }
     return programs;
+}
+
+bool hasPlayableMedia(const ProgramObject *program)
+{
+    for (const CommonWinObject *window : program->windows)
+        for (const QVLedMediaObject *item : window->media)
+            if (MediaKind::isKnown(item->kind))
+                return true;
+    return false;
+}
+
+// The first program from `from` on (and, with wrap, from the start) that has
+// something to play; -1 when none has. A program with nothing to play would
+// never report its end and would hold the screen for good.
+int playableFrom(const QList<ProgramObject *> &programs, int from, bool wrap)
+{
+    for (int i = qMax(0, from); i < programs.size(); ++i)
+        if (hasPlayableMedia(programs.at(i)))
+            return i;
+    if (wrap)
+        for (int i = 0; i < qMin(from, programs.size()); ++i)
+            if (hasPlayableMedia(programs.at(i)))
+                return i;
+    return -1;
 }
 
 QList<CommonWinObject *> windowsOf(const ProgramObject *program)
@@ -319,11 +344,13 @@ void ProjectTree::startGeneralSegment(GeneralObject *segment, int index)
     // Nothing of the segment before goes on: its length timer and music end here.
     programTimer->stop();
     generalWindows.clear();
-    if (generalPrograms.isEmpty()) {
+    generalProgramIndex = playableFrom(generalPrograms, 0, false);
+    if (generalProgramIndex < 0) {
+        generalProgramIndex = 0;
         stopMusic();
         return;
     }
-    const ProgramObject *program = generalPrograms.first();
+    const ProgramObject *program = generalPrograms.at(generalProgramIndex);
     startProgramMusic(program);
     generalWindows = program->windows;
     for (CommonWinObject *window : qAsConst(generalWindows)) {
@@ -346,8 +373,12 @@ void ProjectTree::slotPlayCycleObj()
     CycleObject *segment = cycleSegments.last();
     if (!SegmentValidity::isValid(*segment, Clock::current().now()))
         return;
-    cyclePrograms = programsNamedFor(segment);
-    cycleProgramIndex = 0;
+    const QList<ProgramObject *> programs = programsNamedFor(segment);
+    const int first = playableFrom(programs, 0, false);
+    if (first < 0)
+        return; // nothing to insert: the general program goes on
+    cyclePrograms = programs;
+    cycleProgramIndex = first;
     cycleWindows.clear();
     if (const ProgramObject *program = cyclePrograms.value(cycleProgramIndex)) {
         startProgramMusic(program);
@@ -386,7 +417,19 @@ void ProjectTree::slotPlayTimingObj()
     }
     if (!due)
         return;
-    timingPrograms += programsNamedFor(segment);
+    const QList<ProgramObject *> programs = programsNamedFor(segment);
+    if (playableFrom(programs, 0, false) < 0)
+        return; // nothing to insert: what plays goes on
+    if (insertedPlayMode == 1) {
+        // The cycle insertion is over; its own end must not cut the timing one short.
+        cyclePlayTimer->stop();
+        cyclePrograms.clear();
+        cycleWindows.clear();
+        cycleProgramIndex = 0;
+    }
+    if (timingPrograms.isEmpty())
+        timingProgramIndex = playableFrom(programs, 0, false);
+    timingPrograms += programs;
     timingWindows.clear();
     if (const ProgramObject *program = timingPrograms.value(timingProgramIndex)) {
         startProgramMusic(program);
@@ -432,8 +475,7 @@ void ProjectTree::slotGeneralProTimeout()
     if (const ProgramObject *ending = generalPrograms.value(generalProgramIndex))
         for (CommonWinObject *window : ending->windows)
             mainWindow->slotPlayInvalid(displayName, SegmentType::General, window);
-    if (++generalProgramIndex >= generalPrograms.size())
-        generalProgramIndex = 0;
+    generalProgramIndex = qMax(0, playableFrom(generalPrograms, generalProgramIndex + 1, true));
     generalPlayCount = 0;
     generalWindows.clear();
     if (const ProgramObject *program = generalPrograms.value(generalProgramIndex)) {
@@ -462,8 +504,8 @@ void ProjectTree::slotCurProgramRealPlayEnd(const QString &name, CommonWinObject
             ++generalProgramIndex;
             generalPlayCount = 0;
         }
-        if (generalProgramIndex >= generalPrograms.size())
-            generalProgramIndex = 0;
+        if (generalProgramIndex != before)
+            generalProgramIndex = qMax(0, playableFrom(generalPrograms, generalProgramIndex, true));
         generalWindows.clear();
         if (const ProgramObject *next = generalPrograms.value(generalProgramIndex)) {
             startProgramMusic(next);
@@ -485,7 +527,9 @@ void ProjectTree::slotCurProgramRealPlayEnd(const QString &name, CommonWinObject
     QList<CommonWinObject *> &windows = cycle ? cycleWindows : timingWindows;
     const int segmentPlayMode = cycle ? (cycleSegments.isEmpty() ? 0 : cycleSegments.last()->playMode)
                                       : (timingSegments.isEmpty() ? 0 : timingSegments.last()->playMode);
-    ++programIndex;
+    programIndex = playableFrom(programs, programIndex + 1, false);
+    if (programIndex < 0)
+        programIndex = programs.size();
     windows.clear();
     if (programIndex >= programs.size()) {
         if (segmentPlayMode == 1) {
@@ -497,7 +541,7 @@ void ProjectTree::slotCurProgramRealPlayEnd(const QString &name, CommonWinObject
             insertedPlayMode = 0;
             return;
         }
-        programIndex = 0;
+        programIndex = qMax(0, playableFrom(programs, 0, false));
     }
     const ProgramObject *program = programs.value(programIndex);
     if (!program)

@@ -203,6 +203,7 @@ private slots:
         QCOMPARE(f.tree->insertedPlayMode, 2);
         QCOMPARE(playingWindows(f), QStringList{"TW"});
         QCOMPARE(f.tree->timingPrograms.size(), 1);
+        QVERIFY(!f.tree->cyclePlayTimer->isActive()); // the cycle's end cannot cut the timing insertion short
         f.clock.advanceMs(300); // an early tick still in the same second
         f.tree->slotPlayTimingObj();
         QCOMPARE(f.tree->timingPrograms.size(), 1);
@@ -262,6 +263,21 @@ private slots:
         f.tree->slotGeneralProTimeout();
         QCOMPARE(f.tree->generalProgramIndex, 1);
         QCOMPARE(playingWindows(f), QStringList{"N"});
+    }
+
+    void nothingToPlayInsertsNothing()
+    {
+        PlayFixture f;
+        f.addGeneral("G");
+        f.addProgram("GP", General);
+        f.addWindow("GW", 1);
+        f.addCycle("C", 1, 1);
+        f.addProgram("Empty", Cycle);
+        f.addWindow("EW", 0);
+        f.tree->slotStartPlay(f.display);
+        f.tree->slotPlayCycleObj();
+        QCOMPARE(f.tree->insertedPlayMode, 0); // an insertion with nothing to play would hide the screen for good
+        QCOMPARE(playingWindows(f), QStringList{"GW"});
     }
 
     void discardingAPlayingScheduleStopsItFirst()
