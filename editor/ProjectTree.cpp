@@ -396,23 +396,31 @@ void ProjectTree::loadVideoObject(int id, const QString &path, const QString &di
     emit sigPreviewVideo(item);
 }
 
+template <typename Block>
+QVLedMediaObject *ProjectTree::loadMedia(const QString &kind, Block QVLedMediaObject::*blockMember, int id,
+                                         const QString &displayName, const QString &segmentName,
+                                         const QString &programName, const QString &windowName, const Block &block)
+{
+    QVLedMediaObject *item = beginMediaItem(kind, id, displayName, segmentName, programName, windowName);
+    if (item)
+        item->*blockMember = block;
+    return item;
+}
+
 void ProjectTree::loadImageObject(int id, const QString &displayName, const QString &segmentName,
                                   const QString &programName, const QString &windowName, const ImageProperty &block)
 {
-    if (QVLedMediaObject *item =
-            beginMediaItem(MediaKind::Image, id, displayName, segmentName, programName, windowName)) {
-        item->image = block;
+    if (QVLedMediaObject *item = loadMedia(QString(MediaKind::Image), &QVLedMediaObject::image, id, displayName,
+                                           segmentName, programName, windowName, block))
         item->image.pages.clear();
-    }
 }
 
 void ProjectTree::loadOfficeObject(int id, const QString &displayName, const QString &segmentName,
                                    const QString &programName, const QString &windowName,
                                    const ImageProperty &block)
 {
-    if (QVLedMediaObject *item =
-            beginMediaItem(MediaKind::Office, id, displayName, segmentName, programName, windowName)) {
-        item->image = block;
+    if (QVLedMediaObject *item = loadMedia(QString(MediaKind::Office), &QVLedMediaObject::image, id, displayName,
+                                           segmentName, programName, windowName, block)) {
         item->image.pixmap = QPixmap();
         item->image.pages.clear(); // page images are made from the document, never stored
     }
@@ -422,71 +430,63 @@ void ProjectTree::loadAnalogClockObject(int id, const QString &displayName, cons
                                         const QString &programName, const QString &windowName,
                                         const AnalogClockProperty &block)
 {
-    if (QVLedMediaObject *item =
-            beginMediaItem(MediaKind::AnalogClock, id, displayName, segmentName, programName, windowName))
-        item->analogClock = block;
+    loadMedia(QString(MediaKind::AnalogClock), &QVLedMediaObject::analogClock, id, displayName, segmentName,
+              programName, windowName, block);
 }
 
 void ProjectTree::loadDigitalClockObject(int id, const QString &displayName, const QString &segmentName,
                                          const QString &programName, const QString &windowName,
                                          const DigitalClockProperty &block)
 {
-    if (QVLedMediaObject *item =
-            beginMediaItem(MediaKind::DigitalClock, id, displayName, segmentName, programName, windowName))
-        item->digitalClock = block;
+    loadMedia(QString(MediaKind::DigitalClock), &QVLedMediaObject::digitalClock, id, displayName, segmentName,
+              programName, windowName, block);
 }
 
 void ProjectTree::loadDigitalTimerObject(int id, const QString &displayName, const QString &segmentName,
                                          const QString &programName, const QString &windowName,
                                          const DigitalTimerProperty &block)
 {
-    if (QVLedMediaObject *item =
-            beginMediaItem(MediaKind::DigitalTimer, id, displayName, segmentName, programName, windowName))
-        item->digitalTimer = block;
+    loadMedia(QString(MediaKind::DigitalTimer), &QVLedMediaObject::digitalTimer, id, displayName, segmentName,
+              programName, windowName, block);
 }
 
 void ProjectTree::loadTextObject(const QString &kind, int id, const QString &displayName,
                                  const QString &segmentName, const QString &programName, const QString &windowName,
                                  const TextProperty &block)
 {
-    if (QVLedMediaObject *item = beginMediaItem(kind, id, displayName, segmentName, programName, windowName))
-        item->text = block;
+    loadMedia(kind, &QVLedMediaObject::text, id, displayName, segmentName, programName, windowName, block);
 }
 
 void ProjectTree::loadUrlObject(int id, const QString &displayName, const QString &segmentName,
                                 const QString &programName, const QString &windowName, const UrlProperty &block)
 {
-    if (QVLedMediaObject *item = beginMediaItem(MediaKind::Url, id, displayName, segmentName, programName, windowName))
-        item->url = block;
+    loadMedia(QString(MediaKind::Url), &QVLedMediaObject::url, id, displayName, segmentName, programName,
+              windowName, block);
 }
 
 void ProjectTree::loadVideoDeviceObject(int id, const QString &displayName, const QString &segmentName,
                                         const QString &programName, const QString &windowName,
                                         const VideoDeviceProperty &block)
 {
-    if (QVLedMediaObject *item =
-            beginMediaItem(MediaKind::VideoDevice, id, displayName, segmentName, programName, windowName))
-        item->videoDevice = block;
+    loadMedia(QString(MediaKind::VideoDevice), &QVLedMediaObject::videoDevice, id, displayName, segmentName,
+              programName, windowName, block);
 }
 
 void ProjectTree::loadStreamingObject(int id, const QString &displayName, const QString &segmentName,
                                       const QString &programName, const QString &windowName,
                                       const StreamingProperty &block)
 {
-    if (QVLedMediaObject *item =
-            beginMediaItem(MediaKind::Streaming, id, displayName, segmentName, programName, windowName))
-        item->streaming = block;
+    loadMedia(QString(MediaKind::Streaming), &QVLedMediaObject::streaming, id, displayName, segmentName,
+              programName, windowName, block);
 }
 
 void ProjectTree::loadWeatherObject(int id, const QString &displayName, const QString &segmentName,
                                     const QString &programName, const QString &windowName,
                                     const WeatherProperty &block)
 {
-    if (QVLedMediaObject *item =
-            beginMediaItem(MediaKind::Weather, id, displayName, segmentName, programName, windowName)) {
-        item->weather = block;
+    if (loadMedia(QString(MediaKind::Weather), &QVLedMediaObject::weather, id, displayName, segmentName, programName,
+                  windowName, block))
         mainWindow->curCommonWin = curCommonWin;
-    }
 }
 
 // ---- lookups and selection ---------------------------------------------

@@ -255,6 +255,11 @@ private:
     QMenu *menuForType(const QString &type) const;
     ProjectTreeItem *makeItem(const QString &type, const QString &text);
     void selectionDispatch(QTreeWidgetItem *item);
+    // A media item of the kind with the block copied in, for the window loaded last.
+    template <typename Block>
+    QVLedMediaObject *loadMedia(const QString &kind, Block QVLedMediaObject::*blockMember, int id,
+                                const QString &displayName, const QString &segmentName, const QString &programName,
+                                const QString &windowName, const Block &block);
     // Starts a media item for the window loaded last; null when there is none.
     QVLedMediaObject *beginMediaItem(const QString &kind, int id, const QString &displayName,
                                      const QString &segmentName, const QString &programName,

@@ -59,19 +59,6 @@ QString executableName(const QString &baseName)
     return baseName;
 }
 
-bool startDetached(const QString &programPath)
-{
-    if (!QFileInfo(programPath).isFile()) {
-        qDebug().noquote() << QStringLiteral("cannot start %1: no such file").arg(programPath);
-        return false;
-    }
-    if (!QProcess::startDetached(programPath, QStringList())) {
-        qDebug().noquote() << QStringLiteral("cannot start %1").arg(programPath);
-        return false;
-    }
-    return true;
-}
-
 int endProcessesNamed(const QString &imageName)
 {
     if (imageName.isEmpty())

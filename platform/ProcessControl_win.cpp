@@ -13,19 +13,6 @@ QString executableName(const QString &baseName)
     return baseName + QStringLiteral(".exe");
 }
 
-bool startDetached(const QString &programPath)
-{
-    if (!QFileInfo(programPath).isFile()) {
-        qDebug().noquote() << QStringLiteral("cannot start %1: no such file").arg(programPath);
-        return false;
-    }
-    if (!QProcess::startDetached(programPath, QStringList())) {
-        qDebug().noquote() << QStringLiteral("cannot start %1").arg(programPath);
-        return false;
-    }
-    return true;
-}
-
 int endProcessesNamed(const QString &imageName)
 {
     // TASKKILL would read "*" as a wildcard: only an exact name is taken.
