@@ -177,17 +177,12 @@ void ProjectTree::createDefaultSchedule()
 
 // ---- structure loaders -------------------------------------------------
 
-void ProjectTree::loadGeneralSegment(const QString &name, const QString &displayName, bool specifiedDate,
-                                     const QDate &startDate, const QDate &endDate, const QStringList &weekdays,
-                                     bool allTime, const QTime &startTime, const QTime &endTime, int programCounter)
+namespace {
+// The fields general and cycle segments share: when they apply.
+template <typename Segment>
+void setWhen(Segment *segment, bool specifiedDate, const QDate &startDate, const QDate &endDate,
+             const QStringList &weekdays, bool allTime, const QTime &startTime, const QTime &endTime)
 {
-    newSegmentItem = makeItem(SegmentType::General, name);
-    rootItem->addChild(newSegmentItem);
-    newSegmentItem->setExpanded(true);
-
-    auto *segment = new GeneralObject;
-    segment->name = newSegmentItem->text(0);
-    segment->displayName = displayName;
     segment->specifiedDate = specifiedDate;
     segment->startDate = startDate;
     segment->endDate = endDate;
@@ -195,10 +190,44 @@ void ProjectTree::loadGeneralSegment(const QString &name, const QString &display
     segment->allTime = allTime;
     segment->startTime = startTime;
     segment->endTime = endTime;
+}
+
+// The fields cycle and timing segments share: how long one insertion plays.
+template <typename Segment>
+void setInsertedPlay(Segment *segment, int playMode, int playMinutes, int playSeconds, int playTimes)
+{
+    segment->playMode = playMode;
+    segment->playMinutes = playMinutes;
+    segment->playSeconds = playSeconds;
+    segment->playTimes = playTimes;
+}
+} // namespace
+
+template <typename Segment>
+Segment *ProjectTree::newSegment(const QString &type, const QString &name, const QString &displayName,
+                                 int programCounter, QList<Segment *> &segments, Segment *&current,
+                                 Segment *&mainWindowCurrent)
+{
+    newSegmentItem = makeItem(type, name);
+    rootItem->addChild(newSegmentItem);
+    newSegmentItem->setExpanded(true);
+    auto *segment = new Segment;
+    segment->name = newSegmentItem->text(0);
+    segment->displayName = displayName;
     segment->programCounter = programCounter + 1;
-    curGeneralSegment = segment;
-    mainWindow->curGeneralSegment = segment;
-    generalSegments.append(segment);
+    current = segment;
+    mainWindowCurrent = segment;
+    segments.append(segment);
+    return segment;
+}
+
+void ProjectTree::loadGeneralSegment(const QString &name, const QString &displayName, bool specifiedDate,
+                                     const QDate &startDate, const QDate &endDate, const QStringList &weekdays,
+                                     bool allTime, const QTime &startTime, const QTime &endTime, int programCounter)
+{
+    GeneralObject *segment = newSegment(QString(SegmentType::General), name, displayName, programCounter,
+                                        generalSegments, curGeneralSegment, mainWindow->curGeneralSegment);
+    setWhen(segment, specifiedDate, startDate, endDate, weekdays, allTime, startTime, endTime);
 }
 
 void ProjectTree::loadCycleSegment(const QString &name, const QString &displayName, int intervalMinutes,
@@ -206,51 +235,21 @@ void ProjectTree::loadCycleSegment(const QString &name, const QString &displayNa
                                    const QDate &startDate, const QDate &endDate, const QStringList &weekdays,
                                    bool allTime, const QTime &startTime, const QTime &endTime, int programCounter)
 {
-    newSegmentItem = makeItem(SegmentType::Cycle, name);
-    rootItem->addChild(newSegmentItem);
-    newSegmentItem->setExpanded(true);
-
-    auto *segment = new CycleObject;
-    segment->name = newSegmentItem->text(0);
-    segment->displayName = displayName;
+    CycleObject *segment = newSegment(QString(SegmentType::Cycle), name, displayName, programCounter, cycleSegments,
+                                      curCycleSegment, mainWindow->curCycleSegment);
     segment->intervalMinutes = intervalMinutes;
-    segment->playMode = playMode;
-    segment->playMinutes = playMinutes;
-    segment->playSeconds = playSeconds;
-    segment->playTimes = playTimes;
-    segment->specifiedDate = specifiedDate;
-    segment->startDate = startDate;
-    segment->endDate = endDate;
-    segment->weekdays = weekdays;
-    segment->allTime = allTime;
-    segment->startTime = startTime;
-    segment->endTime = endTime;
-    segment->programCounter = programCounter + 1;
-    curCycleSegment = segment;
-    mainWindow->curCycleSegment = segment;
-    cycleSegments.append(segment);
+    setInsertedPlay(segment, playMode, playMinutes, playSeconds, playTimes);
+    setWhen(segment, specifiedDate, startDate, endDate, weekdays, allTime, startTime, endTime);
 }
 
 void ProjectTree::loadTimingSegment(const QString &name, const QString &displayName,
                                     const QList<TimePoint *> &timePoints, int playMode, int playMinutes,
                                     int playSeconds, int playTimes, int programCounter)
 {
-    newSegmentItem = makeItem(SegmentType::Timing, name);
-    rootItem->addChild(newSegmentItem);
-    newSegmentItem->setExpanded(true);
-
-    auto *segment = new TimingObject;
-    segment->name = newSegmentItem->text(0);
-    segment->displayName = displayName;
+    TimingObject *segment = newSegment(QString(SegmentType::Timing), name, displayName, programCounter,
+                                       timingSegments, curTimingSegment, mainWindow->curTimingSegment);
     segment->timePoints = timePoints;
-    segment->playMode = playMode;
-    segment->playMinutes = playMinutes;
-    segment->playSeconds = playSeconds;
-    segment->playTimes = playTimes;
-    segment->programCounter = programCounter + 1;
-    curTimingSegment = segment;
-    mainWindow->curTimingSegment = segment;
-    timingSegments.append(segment);
+    setInsertedPlay(segment, playMode, playMinutes, playSeconds, playTimes);
 }
 
 void ProjectTree::loadProgram(const QString &name, const QString &segmentType, const QString &displayName,

@@ -255,6 +255,10 @@ private:
     QMenu *menuForType(const QString &type) const;
     ProjectTreeItem *makeItem(const QString &type, const QString &text);
     void selectionDispatch(QTreeWidgetItem *item);
+    // A segment item and record appended to its list and made current everywhere.
+    template <typename Segment>
+    Segment *newSegment(const QString &type, const QString &name, const QString &displayName, int programCounter,
+                        QList<Segment *> &segments, Segment *&current, Segment *&mainWindowCurrent);
     // A media item of the kind with the block copied in, for the window loaded last.
     template <typename Block>
     QVLedMediaObject *loadMedia(const QString &kind, Block QVLedMediaObject::*blockMember, int id,
