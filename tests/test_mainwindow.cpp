@@ -181,9 +181,11 @@ private slots:
         const QString current = w.playWinObjects.value(0)->name;
         QCOMPARE(current, opened.isEmpty() ? Widget::displayWindowName(1) : opened);
         QCOMPARE(w.curDisplayName, current);
-        QTest::qWait(2300);
-        // a second delayed start would have paused what the first one started
         ProjectTree *tree = w.projectWidgets.value(current)->tree();
+        if (starts == 1)
+            QTRY_VERIFY_WITH_TIMEOUT(tree->playing, 15000);
+        // time for a second delayed start, which would pause what the first one started
+        QTest::qWait(2500);
         QCOMPARE(tree->playing, starts == 1);
         QVERIFY(!tree->paused);
         QCOMPARE(w.playButtonShowsPlay, starts == 0);
