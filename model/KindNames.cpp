@@ -4,8 +4,10 @@ namespace MediaKind {
 
 QStringList all()
 {
-    return {Video, Image, Office, AnalogClock, DigitalClock, DigitalTimer, SingleRowText,
-            ScrollingText, SimpleText, Txt, Url, VideoDevice, Streaming, Weather};
+    // Asked for every item played: built once, handed out as a shared copy.
+    static const QStringList kinds{Video, Image, Office, AnalogClock, DigitalClock, DigitalTimer, SingleRowText,
+                                   ScrollingText, SimpleText, Txt, Url, VideoDevice, Streaming, Weather};
+    return kinds;
 }
 
 bool isText(const QString &kind)

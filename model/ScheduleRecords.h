@@ -140,3 +140,16 @@ public:
     int height = 0;
     QList<QVLedMediaObject *> media;
 };
+
+// The key of an area: a display window shows one area per window name within
+// a program of a segment. The display-window name is not part of it.
+inline bool sameArea(const CommonWinObject &a, const CommonWinObject &b)
+{
+    return a.name == b.name && a.segmentName == b.segmentName && a.programName == b.programName;
+}
+
+// Both windows belong to one program of one segment.
+inline bool sameProgram(const CommonWinObject &a, const CommonWinObject &b)
+{
+    return a.programName == b.programName && a.segmentName == b.segmentName;
+}

@@ -103,9 +103,7 @@ void CommonPlayWindow::mousePressEvent(QMouseEvent *event)
     // Only the areas of this one window record stay visible while it is edited.
     for (CommonPlayWindow *area : qAsConst(owner->playWindows)) {
         const bool same = area == this
-            || (winObject && area->winObject && area->winObject->name == winObject->name
-            && area->winObject->programName == winObject->programName
-            && area->winObject->segmentName == winObject->segmentName);
+            || (winObject && area->winObject && sameArea(*area->winObject, *winObject));
         area->setVisible(same);
     }
     update();

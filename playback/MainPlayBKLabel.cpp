@@ -9,12 +9,6 @@
 
 #include <QPainter>
 
-namespace {
-bool sameArea(const CommonWinObject *a, const CommonWinObject *b)
-{
-    return a->name == b->name && a->segmentName == b->segmentName && a->programName == b->programName;
-}
-} // namespace
 
 MainPlayBKLabel::MainPlayBKLabel(const QString &name, Widget *mainWindow, QWidget *parent)
     : QLabel(parent), name(name), mainWindow(mainWindow)
@@ -36,14 +30,14 @@ void MainPlayBKLabel::addCommonWin(bool exclusive, CommonWinObject *window, cons
 {
     bool exists = false;
     for (CommonPlayWindow *player : playWindows)
-        exists = exists || sameArea(player->winObject, window);
+        exists = exists || sameArea(*player->winObject, *window);
 
     if (exists) {
         for (CommonPlayWindow *player : playWindows) {
             const CommonWinObject *shown = player->winObject;
             if (exclusive)
-                player->setVisible(sameArea(shown, window));
-            else if (shown->programName == window->programName && shown->segmentName == window->segmentName)
+                player->setVisible(sameArea(*shown, *window));
+            else if (sameProgram(*shown, *window))
                 player->show();
             player->update();
         }
@@ -65,7 +59,7 @@ void MainPlayBKLabel::addCommonWin(bool exclusive, CommonWinObject *window, cons
 void MainPlayBKLabel::updateWindowGeometry(CommonWinObject *window)
 {
     for (CommonPlayWindow *player : qAsConst(playWindows)) {
-        if (!sameArea(player->winObject, window))
+        if (!sameArea(*player->winObject, *window))
             continue;
         player->borderColour = window->borderColour;
         player->borderWidth = window->borderWidth;
@@ -81,7 +75,7 @@ void MainPlayBKLabel::updateWindowGeometry(CommonWinObject *window)
 void MainPlayBKLabel::setWindowSelected(CommonWinObject *window, bool selected)
 {
     for (CommonPlayWindow *player : qAsConst(playWindows)) {
-        if (sameArea(player->winObject, window)) {
+        if (sameArea(*player->winObject, *window)) {
             player->selected = selected;
             player->update();
             return;
@@ -122,11 +116,6 @@ bool hasPlayableItem(const CommonPlayWindow *player)
     }
     return false;
 }
-
-bool sameProgram(const CommonWinObject *a, const CommonWinObject *b)
-{
-    return a->programName == b->programName && a->segmentName == b->segmentName;
-}
 } // namespace
 
 void MainPlayBKLabel::windowPlayFinished(CommonWinObject *window)
@@ -134,13 +123,13 @@ void MainPlayBKLabel::windowPlayFinished(CommonWinObject *window)
     // An area with nothing it can play counts as finished: it never holds its program.
     bool complete = true;
     for (const CommonPlayWindow *player : qAsConst(playWindows)) {
-        if (sameProgram(player->winObject, window) && !player->finished && hasPlayableItem(player))
+        if (sameProgram(*player->winObject, *window) && !player->finished && hasPlayableItem(player))
             complete = false;
     }
     if (!complete) {
         // Short lists play again until the longest one of the program has played once.
         for (CommonPlayWindow *player : qAsConst(playWindows)) {
-            if (sameArea(player->winObject, window) && hasPlayableItem(player)) {
+            if (sameArea(*player->winObject, *window) && hasPlayableItem(player)) {
                 player->index = 0;
                 player->playCurrentElement();
                 return;
@@ -150,7 +139,7 @@ void MainPlayBKLabel::windowPlayFinished(CommonWinObject *window)
     }
     // Only this program's areas end; paused areas of another segment wait to resume.
     for (CommonPlayWindow *player : qAsConst(playWindows)) {
-        if (!sameProgram(player->winObject, window))
+        if (!sameProgram(*player->winObject, *window))
             continue;
         player->index = 0;
         player->finished = false;
@@ -161,7 +150,7 @@ void MainPlayBKLabel::windowPlayFinished(CommonWinObject *window)
         mainWindow->slotCurProgramRealPlayEnd(name, window);
 }
 
-void MainPlayBKLabel::hideWindowsNamed(CommonWinObject *window)
+void MainPlayBKLabel::hideWindowsNamed(const CommonWinObject *window)
 {
     for (CommonPlayWindow *player : qAsConst(playWindows)) {
         if (player->winObject->name == window->name) {

@@ -54,7 +54,7 @@ public:
     void updateWindowGeometry(CommonWinObject *window);
     void setWindowSelected(CommonWinObject *window, bool selected);
     void hideAllWindows();
-    void hideWindowsNamed(CommonWinObject *window);
+    void hideWindowsNamed(const CommonWinObject *window);
     // Ends the editor's previews: every area goes black and empty.
     void stopAllWindows();
     // Leaves real play, when it plays.

@@ -12,13 +12,6 @@
 #include "shell/Widget.h"
 #include "shell/menuButton.h"
 
-namespace {
-bool sameArea(const CommonWinObject *a, const CommonWinObject *b)
-{
-    return a->name == b->name && a->segmentName == b->segmentName && a->programName == b->programName;
-}
-} // namespace
-
 QList<CommonPlayWindow *> Widget::areasOf(const QString &displayName) const
 {
     QList<CommonPlayWindow *> areas;
@@ -47,7 +40,7 @@ void Widget::slotRealPlayCommonWinObj(const QString &displayName, const QString 
         if (displayWindow->name != displayName)
             continue;
         for (CommonPlayWindow *area : displayWindow->playWindows) {
-            if (sameArea(area->winObject, window)) {
+            if (sameArea(*area->winObject, *window)) {
                 area->mediaList = media;
                 area->update();
                 if (segmentType == SegmentType::General) {

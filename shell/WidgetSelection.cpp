@@ -38,7 +38,7 @@ void previewSegment(MainPlayBKLabel *displayWindow, const QList<CommonWinObject 
     displayWindow->showNameMarks = true;
     displayWindow->update();
     for (const CommonWinObject *window : windows)
-        displayWindow->hideWindowsNamed(const_cast<CommonWinObject *>(window));
+        displayWindow->hideWindowsNamed(window);
 }
 } // namespace
 
