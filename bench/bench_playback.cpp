@@ -2,7 +2,7 @@
 // uses; then loads a schedule of 50 areas and reports the memory they take.
 //   bench_playback [seconds]   (default 60; run under Xvfb for a real display)
 
-#include "editor/Prodoc.h"
+#include "shell/Prodoc.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
 #include "model/KindNames.h"
@@ -10,7 +10,7 @@
 #include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"
 #include "resources/QvResources.h"
-#include "shell/AppContext.h"
+#include "base/AppContext.h"
 #include "shell/Widget.h"
 
 #include <QApplication>

@@ -1,8 +1,10 @@
 #pragma once
 
+// The look of the schedule trees: everything the common style draws, but
+// never the dotted frame around the item that has the focus.
+
 #include <QCommonStyle>
 
-// Draws trees without the dotted focus frame.
 class NoFocusRectangleStyle : public QCommonStyle
 {
 public:

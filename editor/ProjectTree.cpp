@@ -1,4 +1,5 @@
 #include "editor/ProjectTree.h"
+#include "base/Log.h"
 
 #include "editor/NoFocusRectangleStyle.h"
 #include "editor/ProjectTreeItem.h"
@@ -266,7 +267,7 @@ void ProjectTree::loadProgram(const QString &name, const QString &segmentType, c
     else if (segmentType == SegmentType::Timing && curTimingSegment)
         programs = &curTimingSegment->programs;
     if (!programs || !newSegmentItem) {
-        qWarning() << "program" << name << "has no segment of type" << segmentType << "to belong to";
+        qCWarning(lcEditor) << "program" << name << "has no segment of type" << segmentType << "to belong to";
         return;
     }
 
@@ -297,7 +298,7 @@ void ProjectTree::loadCommonWindow(const QString &name, const QString &segmentTy
     const bool knownType = segmentType == SegmentType::General || segmentType == SegmentType::Cycle
                            || segmentType == SegmentType::Timing;
     if (!knownType || !curProgram || !newProgramItem) {
-        qWarning() << "window" << name << "has no program of a" << segmentType << "to belong to";
+        qCWarning(lcEditor) << "window" << name << "has no program of a" << segmentType << "to belong to";
         return;
     }
 
@@ -336,7 +337,7 @@ QVLedMediaObject *ProjectTree::beginMediaItem(const QString &kind, int id, const
                                               const QString &windowName)
 {
     if (!curCommonWin) {
-        qWarning() << "media item" << id << "has no window to belong to";
+        qCWarning(lcEditor) << "media item" << id << "has no window to belong to";
         return nullptr;
     }
     auto *item = new QVLedMediaObject;

@@ -3,7 +3,7 @@
 #include "editor/ProjectTree.h"
 #include "editor/ProjectTreeItem.h"
 #include "model/KindNames.h"
-#include "shell/Prompts.h"
+#include "base/Prompts.h"
 
 #include <QMenu>
 #include <QMouseEvent>

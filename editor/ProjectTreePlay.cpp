@@ -4,13 +4,14 @@
 // them to the display window's area players.
 
 #include "editor/ProjectTree.h"
+#include "base/Log.h"
 #include "editor/ProjectTreeItem.h"
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
-#include "playback/Clock.h"
-#include "playback/SegmentValidity.h"
-#include "shell/Prompts.h"
+#include "base/Clock.h"
+#include "model/SegmentValidity.h"
+#include "base/Prompts.h"
 #include "shell/Widget.h"
 
 #include <QDebug>
@@ -157,7 +158,7 @@ void ProjectTree::slotStartPlay(const QString &name)
         if (countMedia() == 0) {
             const QString text = tr("The schedule is empty,please add program!");
             if (mainWindow->startingUnattended)
-                qWarning().noquote() << displayName << text;
+                qCWarning(lcEditor).noquote() << displayName << text;
             else
                 Prompts::current().information(mainWindow, tr("info"), text);
             emit sigBeginPlayFailed();

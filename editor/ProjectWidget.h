@@ -1,5 +1,8 @@
 #pragma once
 
+// The panel that holds one display window's schedule tree in the main
+// window's tree area; the main window keeps one per display window.
+
 #include <QWidget>
 
 class ProjectTree;

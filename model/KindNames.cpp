@@ -1,23 +1,30 @@
 #include "model/KindNames.h"
 
+#include "model/MediaKinds.h"
+
 namespace MediaKind {
 
 QStringList all()
 {
     // Asked for every item played: built once, handed out as a shared copy.
-    static const QStringList kinds{Video, Image, Office, AnalogClock, DigitalClock, DigitalTimer, SingleRowText,
-                                   ScrollingText, SimpleText, Txt, Url, VideoDevice, Streaming, Weather};
+    static const QStringList kinds = [] {
+        QStringList list;
+        for (const MediaKindRow &row : MediaKinds::rows())
+            list << row.kind;
+        return list;
+    }();
     return kinds;
 }
 
 bool isText(const QString &kind)
 {
-    return kind == SingleRowText || kind == ScrollingText || kind == SimpleText || kind == Txt;
+    MediaFamily family;
+    return MediaKinds::familyOf(kind, &family) && family == MediaFamily::Text;
 }
 
 bool isKnown(const QString &kind)
 {
-    return all().contains(kind);
+    return MediaKinds::find(kind) != nullptr;
 }
 
 } // namespace MediaKind

@@ -5,6 +5,7 @@
 // they are filled. Block is const for writing and mutable for reading.
 // Apart from two swaps in the video block, every block is in member order.
 
+#include "model/MediaKinds.h"
 #include "model/ScheduleStream.h"
 
 #define QV_FIELD(member) block.member, #member
@@ -217,6 +218,34 @@ void weather(Io &io, Block &block)
     io.field(QV_FIELD(reserved4));
     io.field(QV_FIELD(updateInterval));
     io.field(QV_FIELD(timeLength));
+}
+
+// The block of the family, for an item that is const when writing and mutable when reading.
+template <class Io, class Item>
+void familyBlock(Io &io, Item &item, MediaFamily family)
+{
+    switch (family) {
+    case MediaFamily::Video:
+        return video(io, item.video);
+    case MediaFamily::Image:
+        return image(io, item.image);
+    case MediaFamily::AnalogClock:
+        return analogClock(io, item.analogClock);
+    case MediaFamily::DigitalClock:
+        return digitalClock(io, item.digitalClock);
+    case MediaFamily::DigitalTimer:
+        return digitalTimer(io, item.digitalTimer);
+    case MediaFamily::Text:
+        return text(io, item.text);
+    case MediaFamily::Url:
+        return url(io, item.url);
+    case MediaFamily::VideoDevice:
+        return videoDevice(io, item.videoDevice);
+    case MediaFamily::Streaming:
+        return streaming(io, item.streaming);
+    case MediaFamily::Weather:
+        return weather(io, item.weather);
+    }
 }
 
 // Stores each field it is shown.

@@ -21,16 +21,6 @@ public:
 
 private:
     void writeMediaItem(const QVLedMediaObject &item);
-    void writeVideoItem(const QVLedMediaObject &item);
-    void writeImageItem(const QVLedMediaObject &item);
-    void writeAnalogClockItem(const QVLedMediaObject &item);
-    void writeDigitalClockItem(const QVLedMediaObject &item);
-    void writeDigitalTimerItem(const QVLedMediaObject &item);
-    void writeTextItem(const QVLedMediaObject &item);
-    void writeUrlItem(const QVLedMediaObject &item);
-    void writeVideoDeviceItem(const QVLedMediaObject &item);
-    void writeStreamingItem(const QVLedMediaObject &item);
-    void writeWeatherItem(const QVLedMediaObject &item);
 
     ScheduleStreamWriter &m_out;
 };
@@ -50,17 +40,6 @@ public:
 private:
     // Null for a kind that has no block (nothing more is read for it).
     QVLedMediaObject *readMediaItem();
-    void readVideoItem(QVLedMediaObject &item);
-    void readImageItem(QVLedMediaObject &item);
-    void readOfficeItem(QVLedMediaObject &item);
-    void readAnalogClockItem(QVLedMediaObject &item);
-    void readDigitalClockItem(QVLedMediaObject &item);
-    void readDigitalTimerItem(QVLedMediaObject &item);
-    void readTextItem(QVLedMediaObject &item);
-    void readUrlItem(QVLedMediaObject &item);
-    void readVideoDeviceItem(QVLedMediaObject &item);
-    void readStreamingItem(QVLedMediaObject &item);
-    void readWeatherItem(QVLedMediaObject &item);
 
     ScheduleStreamReader &m_in;
 };

@@ -1,6 +1,7 @@
 // What starting the companion program looks like on every platform.
 
 #include "platform/ProcessControl.h"
+#include "base/Log.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -11,11 +12,11 @@ namespace ProcessControl {
 bool startDetached(const QString &programPath)
 {
     if (!QFileInfo(programPath).isFile()) {
-        qDebug().noquote() << QStringLiteral("cannot start %1: no such file").arg(programPath);
+        qCWarning(lcShell).noquote() << QStringLiteral("cannot start %1: no such file").arg(programPath);
         return false;
     }
     if (!QProcess::startDetached(programPath, QStringList())) {
-        qDebug().noquote() << QStringLiteral("cannot start %1").arg(programPath);
+        qCWarning(lcShell).noquote() << QStringLiteral("cannot start %1").arg(programPath);
         return false;
     }
     return true;

@@ -4,7 +4,6 @@
 #include "playback/MainPlayBKLabel.h"
 
 #include "model/ScheduleRecords.h"
-#include "shell/Widget.h"
 
 #include <QMouseEvent>
 
@@ -159,6 +158,6 @@ void CommonPlayWindow::mouseReleaseEvent(QMouseEvent *)
     winObject->y = y();
     winObject->width = width();
     winObject->height = height();
-    if (owner && owner->mainWindow)
-        owner->mainWindow->updateCommonWinGeometry(winObject);
+    if (owner)
+        owner->reportAreaGeometry(winObject);
 }

@@ -1,23 +1,22 @@
+// The area player: item sequencing, stay times, pause and resume, the play
+// log row of each finished item, and the area's look.
+
 #include "playback/CommonPlayWindow.h"
 
 #include "model/KindNames.h"
+#include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
-#include "playback/Clock.h"
+#include "base/Clock.h"
 #include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"
 #include "playback/writeLogThread.h"
-#include "shell/AppContext.h"
+#include "base/AppContext.h"
 
 #include <QPainter>
 
 namespace {
 constexpr int kMinimumStayMs = 1000;
-
-int secondsOf(const QTime &length)
-{
-    return length.isValid() ? QTime(0, 0).secsTo(length) : 0;
-}
 } // namespace
 
 CommonPlayWindow::CommonPlayWindow(CommonWinObject *window, MainPlayBKLabel *owner)
@@ -36,67 +35,14 @@ CommonPlayWindow::CommonPlayWindow(CommonWinObject *window, MainPlayBKLabel *own
 
 int CommonPlayWindow::stayMs(const QVLedMediaObject &item)
 {
-    const QString &kind = item.kind;
-    int seconds = 0;
-    if (kind == MediaKind::Video) {
-        const VideoProperty &v = item.video;
-        seconds = v.rangeOn ? v.startTime.secsTo(v.endTime) + 1 : secondsOf(v.duration);
-    } else if (kind == MediaKind::Image) {
-        seconds = item.image.stayTime;
-    } else if (kind == MediaKind::Office) {
-        seconds = item.image.stayTime * qMax(1, item.image.pages.size()); // per page
-    } else if (kind == MediaKind::VideoDevice) {
-        seconds = secondsOf(item.videoDevice.timeLength);
-    } else if (kind == MediaKind::Streaming) {
-        seconds = secondsOf(item.streaming.timeLength);
-    } else if (kind == MediaKind::Url) {
-        seconds = secondsOf(item.url.playTime);
-    } else if (kind == MediaKind::AnalogClock) {
-        seconds = secondsOf(item.analogClock.playTime);
-    } else if (kind == MediaKind::DigitalClock) {
-        seconds = secondsOf(item.digitalClock.playTime);
-    } else if (kind == MediaKind::DigitalTimer) {
-        seconds = secondsOf(item.digitalTimer.length);
-    } else if (kind == MediaKind::Weather) {
-        seconds = secondsOf(item.weather.timeLength);
-    } else if (kind == MediaKind::ScrollingText) {
-        seconds = secondsOf(item.text.playDuration);
-    } else if (MediaKind::isText(kind)) {
-        seconds = item.text.stayTime;
-    }
     // An item of no length would end at once, again and again, and flood the log.
-    return qMax(kMinimumStayMs, int(qMin<qint64>(qint64(seconds) * 1000, INT_MAX)));
+    const qint64 ms = MediaKinds::staySeconds(item) * 1000;
+    return int(qBound<qint64>(kMinimumStayMs, ms, INT_MAX));
 }
 
 QString CommonPlayWindow::logNameOf(const QVLedMediaObject &item)
 {
-    const QString &kind = item.kind;
-    auto fileName = [](const QString &path) { return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1); };
-    if (kind == MediaKind::Video)
-        return fileName(item.video.path);
-    if (kind == MediaKind::Image || kind == MediaKind::Office)
-        return fileName(item.image.path);
-    if (kind == MediaKind::DigitalClock)
-        return tr("Digital Clock");
-    if (kind == MediaKind::DigitalTimer)
-        return tr("Digital Timer");
-    if (kind == MediaKind::AnalogClock)
-        return tr("Analog Clock");
-    if (kind == MediaKind::Url)
-        return tr("URL");
-    if (kind == MediaKind::Streaming)
-        return tr("Streaming Media");
-    if (kind == MediaKind::VideoDevice)
-        return tr("Device");
-    if (kind == MediaKind::Weather)
-        return tr("Weather");
-    if (kind == MediaKind::SimpleText || kind == MediaKind::Txt)
-        return tr("Simple Text");
-    if (kind == MediaKind::SingleRowText)
-        return tr("Single - row text");
-    if (kind == MediaKind::ScrollingText)
-        return tr("Scrolling Text");
-    return QString();
+    return MediaKinds::logName(item);
 }
 
 // ---- sequencing -------------------------------------------------------

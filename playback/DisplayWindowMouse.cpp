@@ -4,7 +4,6 @@
 #include "playback/MainPlayBKLabel.h"
 
 #include "model/ScheduleRecords.h"
-#include "shell/Widget.h"
 
 #include <QMouseEvent>
 
@@ -174,18 +173,7 @@ void MainPlayBKLabel::mouseReleaseEvent(QMouseEvent *)
     moving = false;
     resizeRegion = 0;
     setCursor(Qt::PointingHandCursor);
-    if (mainWindow) {
-        for (PlayWinObject *record : qAsConst(mainWindow->playWinObjects)) {
-            if (record->name != name)
-                continue;
-            record->x = x();
-            record->y = y();
-            record->width = width();
-            record->height = height();
-            mainWindow->currentPlayWinObject = record;
-            break;
-        }
-    }
+    emit sigDisplayWindowGeometryChanged(name, QRect(x(), y(), width(), height()));
     for (CommonPlayWindow *area : qAsConst(playWindows)) {
         CommonWinObject *record = area->winObject;
         if (!record)
@@ -194,7 +182,6 @@ void MainPlayBKLabel::mouseReleaseEvent(QMouseEvent *)
         record->y = area->y();
         record->width = area->width();
         record->height = area->height();
-        if (mainWindow)
-            mainWindow->updateCommonWinGeometry(record);
+        emit sigCommonWinGeometryChanged(record);
     }
 }

@@ -4,14 +4,12 @@
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "playback/CommonPlayWindow.h"
-#include "shell/AppContext.h"
-#include "shell/Widget.h"
+#include "base/AppContext.h"
 
 #include <QPainter>
 
 
-MainPlayBKLabel::MainPlayBKLabel(const QString &name, Widget *mainWindow, QWidget *parent)
-    : QLabel(parent), name(name), mainWindow(mainWindow)
+MainPlayBKLabel::MainPlayBKLabel(const QString &name, QWidget *parent) : QLabel(parent), name(name)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setCursor(Qt::PointingHandCursor);
@@ -146,8 +144,12 @@ void MainPlayBKLabel::windowPlayFinished(CommonWinObject *window)
         player->clearPlayList();
         player->hide();
     }
-    if (mainWindow)
-        mainWindow->slotCurProgramRealPlayEnd(name, window);
+    emit sigCurProgramRealPlayEnd(name, window);
+}
+
+void MainPlayBKLabel::reportAreaGeometry(CommonWinObject *window)
+{
+    emit sigCommonWinGeometryChanged(window);
 }
 
 void MainPlayBKLabel::hideWindowsNamed(const CommonWinObject *window)

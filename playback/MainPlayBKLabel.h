@@ -3,7 +3,8 @@
 // One display window on the desktop: a frameless top-level window at the
 // geometry of its record, holding one area player per window record shown
 // in it. In the editor it is moved and resized with the mouse; in real play
-// it tells the main window when every area of a program has played its list.
+// it reports when every area of a program has played its list. It knows
+// nothing of the main window: what the main window must hear goes out as a signal.
 
 #include <QColor>
 #include <QImage>
@@ -15,21 +16,19 @@
 class CommonPlayWindow;
 class CommonWinObject;
 class QVLedMediaObject;
-class Widget;
 
 class MainPlayBKLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    MainPlayBKLabel(const QString &name, Widget *mainWindow, QWidget *parent);
+    MainPlayBKLabel(const QString &name, QWidget *parent);
 
     QString name;
     bool showNameMarks = true;
     QColor backgroundColour{0, 0, 0};
     QString backgroundImagePath;
     QList<CommonPlayWindow *> playWindows; // lowest layer first
-    Widget *mainWindow = nullptr;
     bool playing = false;
     bool locked = false;
     // mouse editing
@@ -61,6 +60,8 @@ public:
     void resetAllWindows();
     // Called by an area that has played its whole list.
     void windowPlayFinished(CommonWinObject *window);
+    // Called by an area at the end of a drag or resize that changed its record.
+    void reportAreaGeometry(CommonWinObject *window);
     // Takes the area player out of the list and deletes it.
     void removePlayWindow(CommonPlayWindow *playWindow);
 
@@ -68,6 +69,14 @@ public:
     static int regionAt(const QPoint &point, const QSize &size, int margin);
     // The cursor shown over a region of the border band.
     static Qt::CursorShape regionCursor(int region);
+
+signals:
+    // Every area of the window's program has played its list once.
+    void sigCurProgramRealPlayEnd(QString displayName, CommonWinObject *window);
+    // The display window was moved or resized with the mouse.
+    void sigDisplayWindowGeometryChanged(QString displayName, QRect geometry);
+    // An area's record took a new position or size from the mouse.
+    void sigCommonWinGeometryChanged(CommonWinObject *window);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

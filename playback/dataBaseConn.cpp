@@ -1,4 +1,5 @@
 #include "playback/dataBaseConn.h"
+#include "base/Log.h"
 
 #include "playback/PlayLog.h"
 
@@ -56,11 +57,11 @@ bool dataBaseConn::openDb()
     if (db.isOpen())
         return true;
     if (db.open()) {
-        qDebug() << "success!!";
+        qCDebug(lcPlayback) << "success!!";
         return true;
     }
     const QString text = db.lastError().text();
-    qDebug().noquote() << tr("unable to open database:%1").arg(text);
+    qCWarning(lcPlayback).noquote() << tr("unable to open database:%1").arg(text);
     lastErrorText = text;
     return false;
 }
@@ -68,7 +69,7 @@ bool dataBaseConn::openDb()
 void dataBaseConn::ensureTable()
 {
     if (!db.isOpen() && !openDb()) {
-        qDebug().noquote() << errorText();
+        qCWarning(lcPlayback).noquote() << errorText();
         return;
     }
     if (!db.tables().contains(QStringLiteral("LOGINFOS")))
@@ -78,7 +79,7 @@ void dataBaseConn::ensureTable()
 void dataBaseConn::createTable()
 {
     if (!db.isOpen() && !openDb()) {
-        qDebug().noquote() << errorText();
+        qCWarning(lcPlayback).noquote() << errorText();
         return;
     }
     QSqlQuery query(db);
@@ -91,7 +92,7 @@ void dataBaseConn::insertLog(const QString &name, const QString &length, const Q
                              const QString &endTime, const QString &result)
 {
     if (!db.isOpen() && !openDb()) {
-        qDebug().noquote() << errorText();
+        qCWarning(lcPlayback).noquote() << errorText();
         return;
     }
     QSqlQuery query(db);
@@ -112,7 +113,7 @@ QList<QStringList> dataBaseConn::queryLogs(const QString &name, const QString &f
 {
     QList<QStringList> rows;
     if (!db.isOpen() && !openDb()) {
-        qDebug().noquote() << errorText();
+        qCWarning(lcPlayback).noquote() << errorText();
         return rows;
     }
     QSqlQuery query(db);

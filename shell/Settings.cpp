@@ -1,6 +1,7 @@
 #include "shell/Settings.h"
+#include "base/Log.h"
 
-#include "shell/AppContext.h"
+#include "base/AppContext.h"
 
 #include <QSettings>
 #include <QtDebug>
@@ -17,7 +18,7 @@ void store(QSettings &settings)
 {
     settings.sync();
     if (settings.status() != QSettings::NoError)
-        qWarning().noquote() << QStringLiteral("settings file %1 could not be written (%2)")
+        qCWarning(lcShell).noquote() << QStringLiteral("settings file %1 could not be written (%2)")
                                     .arg(settings.fileName(), QLatin1String(statusText(settings.status())));
 }
 } // namespace
@@ -27,7 +28,7 @@ void readSettings()
     using namespace AppContext;
     QSettings settings(settingsFilePath(), QSettings::IniFormat);
     if (settings.status() != QSettings::NoError)
-        qWarning().noquote() << QStringLiteral("settings file %1 could not be read (%2)")
+        qCWarning(lcShell).noquote() << QStringLiteral("settings file %1 could not be read (%2)")
                                     .arg(settings.fileName(), QLatin1String(statusText(settings.status())));
     Language = settings.value(QStringLiteral("Language"), Language).toInt();
     BackStageFlag = settings.value(QStringLiteral("BackStageFlag"), BackStageFlag).toInt();

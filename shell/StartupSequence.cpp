@@ -3,7 +3,7 @@
 #include "platform/InstanceGuard.h"
 #include "platform/ProcessControl.h"
 #include "resources/QvResources.h"
-#include "shell/AppContext.h"
+#include "base/AppContext.h"
 #include "shell/MyGlobalShortCut.h"
 #include "shell/Settings.h"
 #include "shell/Widget.h"

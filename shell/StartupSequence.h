@@ -1,5 +1,8 @@
 #pragma once
 
+// What happens between the program's entry point and its event loop, and the
+// schedules start-up opens on its own.
+
 class Widget;
 
 // The start-up of the program, step by step.

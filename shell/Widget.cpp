@@ -3,12 +3,12 @@
 
 #include "shell/Widget.h"
 
-#include "editor/Prodoc.h"
+#include "shell/Prodoc.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
 #include "model/ScheduleRecords.h"
 #include "playback/MainPlayBKLabel.h"
-#include "shell/AppContext.h"
+#include "base/AppContext.h"
 #include "shell/MainMenuBKLabel.h"
 #include "shell/Settings.h"
 #include "shell/menuButton.h"

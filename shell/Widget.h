@@ -249,6 +249,9 @@ private:
     void buildMediaPanels();
     // The media panel that shows items of the kind, or null.
     QLabel *mediaPanelFor(const QString &kind) const;
+    // The media-table row slot of the kind, or null for a kind that gets no row.
+    using AddRow = void (Widget::*)(int, QVLedMediaObject *);
+    static AddRow addRowSlotFor(const QString &kind);
     void addMediaRow(int row, QVLedMediaObject *item, const QString &label);
     // Clears the name marks of the current display window and stops its previews.
     void stopCurrentPreviews();
@@ -260,7 +263,10 @@ private:
     // Display window named curDisplayName that is not playing, or null.
     MainPlayBKLabel *previewDisplayWindow() const;
     MainPlayBKLabel *displayWindowNamed(const QString &name) const;
+    // A display window on the desktop, its reports connected to this window.
+    MainPlayBKLabel *newDisplayWindow(const QString &name);
     PlayWinObject *recordNamed(const QString &name) const;
+    QStringList displayWindowNames() const;
     void openStartupDocument(const QString &path);
     void showFirstTreePanel();
 

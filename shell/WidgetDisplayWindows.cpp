@@ -7,9 +7,9 @@
 #include "model/ScheduleRecords.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
-#include "shell/AppContext.h"
-#include "shell/DisplaySettingsDialog.h"
-#include "shell/Prompts.h"
+#include "base/AppContext.h"
+#include "shell/dialogs/DisplaySettingsDialog.h"
+#include "base/Prompts.h"
 #include "shell/Widget.h"
 #include "shell/menuButton.h"
 #include "shell/newDisplayWindowButton.h"
@@ -31,6 +31,14 @@ MainPlayBKLabel *Widget::displayWindowNamed(const QString &name) const
             return displayWindow;
     }
     return nullptr;
+}
+
+QStringList Widget::displayWindowNames() const
+{
+    QStringList names;
+    for (const PlayWinObject *record : playWinObjects)
+        names << record->name;
+    return names;
 }
 
 PlayWinObject *Widget::recordNamed(const QString &name) const
@@ -87,9 +95,29 @@ void Widget::createDisplayWindowButton(const QString &name)
     rebuildTabRow();
 }
 
+MainPlayBKLabel *Widget::newDisplayWindow(const QString &name)
+{
+    auto *displayWindow = new MainPlayBKLabel(name, AppContext::displayWindowParent);
+    connect(displayWindow, &MainPlayBKLabel::sigCurProgramRealPlayEnd, this, &Widget::slotCurProgramRealPlayEnd);
+    connect(displayWindow, &MainPlayBKLabel::sigCommonWinGeometryChanged, this, &Widget::updateCommonWinGeometry);
+    connect(displayWindow, &MainPlayBKLabel::sigDisplayWindowGeometryChanged, this,
+            [this](const QString &displayName, const QRect &geometry) {
+                // The record follows what the mouse did to its display window.
+                PlayWinObject *record = recordNamed(displayName);
+                if (!record)
+                    return;
+                record->x = geometry.x();
+                record->y = geometry.y();
+                record->width = geometry.width();
+                record->height = geometry.height();
+                currentPlayWinObject = record;
+            });
+    return displayWindow;
+}
+
 void Widget::createDisplayWindowBackground(const QString &name, int x, int y, int width, int height)
 {
-    auto *displayWindow = new MainPlayBKLabel(name, this, AppContext::displayWindowParent);
+    MainPlayBKLabel *displayWindow = newDisplayWindow(name);
     displayWindow->setWindowTitle(name);
     displayWindow->setGeometry(x, y, width, height);
     displayWindow->show();
@@ -137,7 +165,7 @@ void Widget::uncheckAllDisplayWindowButtons()
 void Widget::slotAddDisplayWindow()
 {
     ++displayWindowCounter;
-    DisplaySettingsDialog dialog(this, false);
+    DisplaySettingsDialog dialog(this, displayWindowNames());
     dialog.nameEdit->setText(displayWindowName(displayWindowCounter));
     Prompts::current().execDialog(&dialog);
     if (dialog.outcome != 1) {
@@ -186,7 +214,7 @@ void Widget::slotAddDisplayWindow()
     tab->setChecked(true);
     connectTab(tab);
 
-    auto *displayWindow = new MainPlayBKLabel(record->name, this, AppContext::displayWindowParent);
+    MainPlayBKLabel *displayWindow = newDisplayWindow(record->name);
     displayWindow->setWindowTitle(record->name);
     displayWindow->setGeometry(record->x, record->y, record->width, record->height);
     displayWindow->locked = lockButton->caption == tr("winunlock");
@@ -256,7 +284,9 @@ void Widget::slotDisplayWindowSetting()
     PlayWinObject *record = recordNamed(curDisplayName);
     if (!record)
         return;
-    DisplaySettingsDialog dialog(this, true);
+    QStringList others = displayWindowNames();
+    others.removeAll(curDisplayName);
+    DisplaySettingsDialog dialog(this, others);
     dialog.nameEdit->setText(curDisplayName);
     dialog.xSpin->setValue(record->x);
     dialog.ySpin->setValue(record->y);

@@ -1,13 +1,14 @@
 // The schedule as one document: discarding it, and the openings of a
 // schedule at start-up with the delayed start of play.
 
-#include "editor/Prodoc.h"
+#include "shell/Prodoc.h"
+#include "base/Log.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
 #include "model/ScheduleRecords.h"
 #include "playback/MainPlayBKLabel.h"
-#include "shell/AppContext.h"
-#include "shell/Prompts.h"
+#include "base/AppContext.h"
+#include "base/Prompts.h"
 #include "shell/Settings.h"
 #include "shell/Widget.h"
 #include "shell/menuButton.h"
@@ -151,7 +152,7 @@ void Widget::slotStopCurPreview()
         AppContext::LastSchemePath = AppContext::currentSchedulePath;
         // Play starts unattended: a failure goes to the log, not into a dialog.
         if (!document->saveSchedule(AppContext::currentSchedulePath))
-            qWarning().noquote() << "schedule not kept for recovery:" << document->errorString();
+            qCWarning(lcShell).noquote() << "schedule not kept for recovery:" << document->errorString();
     }
     writeSettings();
 }
@@ -200,7 +201,7 @@ void Widget::openStartupDocument(const QString &path)
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
     if (!document->loadSchedule(path)) {
-        qWarning().noquote() << "start-up schedule not opened:" << document->errorString();
+        qCWarning(lcShell).noquote() << "start-up schedule not opened:" << document->errorString();
         return;
     }
     AppContext::currentSchedulePath = path;

@@ -1,7 +1,7 @@
 // The media table of the window panel and the media panels below it: which
 // item is current and which panel shows it.
 
-#include "model/KindNames.h"
+#include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "playback/MainPlayBKLabel.h"
@@ -41,26 +41,31 @@ void Widget::hideAllSetupLabel()
 
 QLabel *Widget::mediaPanelFor(const QString &kind) const
 {
-    if (kind == MediaKind::Video)
+    MediaFamily family;
+    if (!MediaKinds::familyOf(kind, &family))
+        return nullptr;
+    switch (family) {
+    case MediaFamily::Video:
         return videoSetupLabel;
-    if (kind == MediaKind::Image || kind == MediaKind::Office)
+    case MediaFamily::Image:
         return imageSetupLabel;
-    if (MediaKind::isText(kind))
+    case MediaFamily::Text:
         return textSetupLabel;
-    if (kind == MediaKind::DigitalClock)
+    case MediaFamily::DigitalClock:
         return digitalClockSetupLabel;
-    if (kind == MediaKind::AnalogClock)
+    case MediaFamily::AnalogClock:
         return analogClockSetupLabel;
-    if (kind == MediaKind::DigitalTimer)
+    case MediaFamily::DigitalTimer:
         return digitalTimerSetupLabel;
-    if (kind == MediaKind::Url)
+    case MediaFamily::Url:
         return urlSetupLabel;
-    if (kind == MediaKind::Streaming)
+    case MediaFamily::Streaming:
         return streamingSetupLabel;
-    if (kind == MediaKind::VideoDevice)
+    case MediaFamily::VideoDevice:
         return videoDeviceSetupLabel;
-    if (kind == MediaKind::Weather)
+    case MediaFamily::Weather:
         return weatherSetupLabel;
+    }
     return nullptr;
 }
 
@@ -101,71 +106,65 @@ void Widget::addMediaRow(int row, QVLedMediaObject *item, const QString &label)
     mediaTable->setItem(at, 0, new QTableWidgetItem(label));
 }
 
-namespace {
-QString fileNameOf(const QString &path)
-{
-    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-} // namespace
 
 void Widget::slotaddVideoObject(int row, QVLedMediaObject *item)
 {
-    addMediaRow(row, item, fileNameOf(item->video.path));
+    addMediaRow(row, item, MediaKinds::tableLabel(*item));
 }
 
 void Widget::slotaddImageObject(int row, QVLedMediaObject *item)
 {
-    addMediaRow(row, item, fileNameOf(item->image.path));
+    addMediaRow(row, item, MediaKinds::tableLabel(*item));
 }
 
 void Widget::slotaddSimpleTextObject(int row, QVLedMediaObject *item)
 {
-    addMediaRow(row, item, tr("Simple Text"));
+    addMediaRow(row, item, MediaKinds::tableLabel(*item));
 }
 
 void Widget::slotaddSingleLineTextObject(int row, QVLedMediaObject *item)
 {
-    addMediaRow(row, item, tr("Single-row text"));
+    addMediaRow(row, item, MediaKinds::tableLabel(*item));
 }
 
 void Widget::slotaddTRollingTextObject(int row, QVLedMediaObject *item)
 {
-    addMediaRow(row, item, tr("Scrolling text"));
+    addMediaRow(row, item, MediaKinds::tableLabel(*item));
 }
 
 void Widget::slotaddDigitalClockObject(int row, QVLedMediaObject *item)
 {
-    addMediaRow(row, item, tr("Digital Clock"));
+    addMediaRow(row, item, MediaKinds::tableLabel(*item));
 }
 
 void Widget::slotaddAnalogClockObject(int row, QVLedMediaObject *item)
 {
-    addMediaRow(row, item, tr("Analog Clock"));
+    addMediaRow(row, item, MediaKinds::tableLabel(*item));
 }
 
 void Widget::slotaddDigitalTimerObject(int row, QVLedMediaObject *item)
 {
-    addMediaRow(row, item, tr("Digital Timer"));
+    addMediaRow(row, item, MediaKinds::tableLabel(*item));
 }
 
 void Widget::slotAddUrlObject(int row, QVLedMediaObject *item)
 {
-    addMediaRow(row, item, tr("URL"));
+    addMediaRow(row, item, MediaKinds::tableLabel(*item));
 }
 
 void Widget::slotAddStreamingObject(int row, QVLedMediaObject *item)
 {
-    addMediaRow(row, item, tr("Streaming Media"));
+    addMediaRow(row, item, MediaKinds::tableLabel(*item));
 }
 
 void Widget::slotAddSVideoDeviceObject(int row, QVLedMediaObject *item)
 {
-    addMediaRow(row, item, tr("Device"));
+    addMediaRow(row, item, MediaKinds::tableLabel(*item));
 }
 
 void Widget::slotAddWeatherObject(int row, QVLedMediaObject *item)
 {
-    addMediaRow(row, item, tr("Weather"));
+    addMediaRow(row, item, MediaKinds::tableLabel(*item));
 }
 
 void Widget::slotSelectMediaObject(QVLedMediaObject *item)

@@ -4,7 +4,7 @@
 
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
-#include "model/KindNames.h"
+#include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "playback/MainPlayBKLabel.h"
@@ -138,31 +138,46 @@ void Widget::checkWindow(CommonWinObject *window, const QList<QVLedMediaObject *
     }
     curMediaList = media;
     // One row per item; each row makes its item current, so the last one ends current.
-    using AddRow = void (Widget::*)(int, QVLedMediaObject *);
-    const QList<QPair<QLatin1String, AddRow>> rowSlots{
-        {MediaKind::Video, &Widget::slotaddVideoObject},
-        {MediaKind::Image, &Widget::slotaddImageObject},
-        {MediaKind::Office, &Widget::slotaddImageObject},
-        {MediaKind::SimpleText, &Widget::slotaddSimpleTextObject},
-        {MediaKind::Txt, &Widget::slotaddSimpleTextObject},
-        {MediaKind::SingleRowText, &Widget::slotaddSingleLineTextObject},
-        {MediaKind::ScrollingText, &Widget::slotaddTRollingTextObject},
-        {MediaKind::DigitalClock, &Widget::slotaddDigitalClockObject},
-        {MediaKind::AnalogClock, &Widget::slotaddAnalogClockObject},
-        {MediaKind::DigitalTimer, &Widget::slotaddDigitalTimerObject},
-        {MediaKind::Url, &Widget::slotAddUrlObject},
-        {MediaKind::Streaming, &Widget::slotAddStreamingObject},
-        {MediaKind::VideoDevice, &Widget::slotAddSVideoDeviceObject},
-        {MediaKind::Weather, &Widget::slotAddWeatherObject},
-    };
     for (int i = 0; i < media.size(); ++i) {
-        for (const auto &rowSlot : rowSlots) {
-            if (media.at(i)->kind == rowSlot.first) {
-                (this->*rowSlot.second)(i, media.at(i));
-                break;
-            }
-        }
+        if (AddRow addRow = addRowSlotFor(media.at(i)->kind))
+            (this->*addRow)(i, media.at(i));
     }
+}
+
+Widget::AddRow Widget::addRowSlotFor(const QString &kind)
+{
+    const MediaKindRow *row = MediaKinds::find(kind);
+    if (!row)
+        return nullptr;
+    switch (row->id) {
+    case MediaKindId::Video:
+        return &Widget::slotaddVideoObject;
+    case MediaKindId::Image:
+    case MediaKindId::Office:
+        return &Widget::slotaddImageObject;
+    case MediaKindId::SimpleText:
+    case MediaKindId::Txt:
+        return &Widget::slotaddSimpleTextObject;
+    case MediaKindId::SingleRowText:
+        return &Widget::slotaddSingleLineTextObject;
+    case MediaKindId::ScrollingText:
+        return &Widget::slotaddTRollingTextObject;
+    case MediaKindId::DigitalClock:
+        return &Widget::slotaddDigitalClockObject;
+    case MediaKindId::AnalogClock:
+        return &Widget::slotaddAnalogClockObject;
+    case MediaKindId::DigitalTimer:
+        return &Widget::slotaddDigitalTimerObject;
+    case MediaKindId::Url:
+        return &Widget::slotAddUrlObject;
+    case MediaKindId::Streaming:
+        return &Widget::slotAddStreamingObject;
+    case MediaKindId::VideoDevice:
+        return &Widget::slotAddSVideoDeviceObject;
+    case MediaKindId::Weather:
+        return &Widget::slotAddWeatherObject;
+    }
+    return nullptr;
 }
 
 void Widget::clearSelectionInto(const QString &displayName)

@@ -1,6 +1,6 @@
 #include "shell/newDisplayWindowButton.h"
 
-#include "shell/Prompts.h"
+#include "base/Prompts.h"
 #include "shell/Widget.h"
 
 #include <QMenu>

@@ -209,7 +209,7 @@ private slots:
         plain.close();
         QVERIFY(QDir().mkpath(path(QStringLiteral("folder"))));
 
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QRegularExpression::escape(path(file))));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(path(file))));
         QVERIFY(!ProcessControl::startDetached(path(file)));
     }
 

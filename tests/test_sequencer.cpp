@@ -1,4 +1,4 @@
-#include "playback/SegmentValidity.h"
+#include "model/SegmentValidity.h"
 #include "shell/menuButton.h"
 #include "support/PlayFixture.h"
 

@@ -1,4 +1,4 @@
-#include "shell/AppContext.h"
+#include "base/AppContext.h"
 #include "shell/Settings.h"
 
 #include <QtTest>

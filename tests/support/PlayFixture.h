@@ -8,7 +8,7 @@
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
-#include "playback/Clock.h"
+#include "base/Clock.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"

@@ -3,7 +3,7 @@
 // Answers the program's questions, dialogs and menus by script and records
 // what was asked.
 
-#include "shell/Prompts.h"
+#include "base/Prompts.h"
 
 #include <QDialog>
 #include <QList>

@@ -4,7 +4,7 @@
 // working directory and the process-wide values reset.
 
 #include "resources/QvResources.h"
-#include "shell/AppContext.h"
+#include "base/AppContext.h"
 
 #include <QDir>
 #include <QLabel>

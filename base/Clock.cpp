@@ -1,4 +1,4 @@
-#include "playback/Clock.h"
+#include "base/Clock.h"
 
 namespace {
 Clock *installed = nullptr;

@@ -1,8 +1,6 @@
-#include "shell/DisplaySettingsDialog.h"
+#include "shell/dialogs/DisplaySettingsDialog.h"
 
-#include "model/ScheduleRecords.h"
-#include "shell/Prompts.h"
-#include "shell/Widget.h"
+#include "base/Prompts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,8 +37,8 @@ QRadioButton *radio(const QString &text, const QPoint &at, QWidget *parent)
 }
 } // namespace
 
-DisplaySettingsDialog::DisplaySettingsDialog(Widget *owner, bool editing)
-    : QDialog(owner), owner(owner), m_editing(editing)
+DisplaySettingsDialog::DisplaySettingsDialog(QWidget *parent, const QStringList &takenNames)
+    : QDialog(parent), m_takenNames(takenNames)
 {
     setFixedSize(300, 320);
     nameLabel = label(tr("Name:"), QRect(8, 10, 60, 22), this);
@@ -101,12 +99,9 @@ void DisplaySettingsDialog::sureBtnSlot()
         Prompts::current().information(this, tr("info"), tr("Name can not be empty!"));
         return;
     }
-    for (const PlayWinObject *record : owner->playWinObjects) {
-        const bool editedOne = m_editing && record->name == owner->curDisplayName;
-        if (record->name == name && !editedOne) {
-            Prompts::current().information(this, tr("info"), tr("The name already exists, please Reinput!"));
-            return;
-        }
+    if (m_takenNames.contains(name)) {
+        Prompts::current().information(this, tr("info"), tr("The name already exists, please Reinput!"));
+        return;
     }
     outcome = 1;
     accept();

@@ -10,17 +10,15 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class Widget;
 
 class DisplaySettingsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    // editing: the dialog edits the current display window, whose own name does not count as taken.
-    DisplaySettingsDialog(Widget *owner, bool editing);
+    // takenNames: the names of the other display windows (the edited one's own name is not among them).
+    DisplaySettingsDialog(QWidget *parent, const QStringList &takenNames);
 
-    Widget *owner;
     QLabel *nameLabel;
     QLineEdit *nameEdit;
     QLabel *xLabel;
@@ -47,5 +45,5 @@ public slots:
     void cancelBtnSlot();
 
 private:
-    bool m_editing;
+    QStringList m_takenNames;
 };

@@ -1,4 +1,4 @@
-#include "playback/SegmentValidity.h"
+#include "model/SegmentValidity.h"
 
 #include "model/KindNames.h"
 #include "model/ScheduleRecords.h"

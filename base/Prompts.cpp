@@ -1,4 +1,4 @@
-#include "shell/Prompts.h"
+#include "base/Prompts.h"
 
 #include <QColorDialog>
 #include <QDialog>

@@ -1,8 +1,9 @@
-#include "editor/Prodoc.h"
+#include "shell/Prodoc.h"
 
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
 #include "model/KindNames.h"
+#include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "model/Schedule.h"
 #include "model/ScheduleFile.h"
@@ -134,39 +135,55 @@ void Prodoc::readCommonWindows(ProjectTree *tree, const QList<CommonWinObject *>
 void Prodoc::readMediaItems(ProjectTree *tree, const CommonWinObject *window)
 {
     for (QVLedMediaObject *item : window->media) {
-        const QString &kind = item->kind;
+        const MediaKindRow *row = MediaKinds::find(item->kind);
+        if (!row)
+            continue; // the reader keeps no item of an unknown kind
         const int id = item->id;
         const QString &d = item->displayName, &s = item->segmentName, &p = item->programName,
                       &w = item->windowName;
-        if (kind == MediaKind::Video) {
+        switch (row->family) {
+        case MediaFamily::Video: {
             const VideoProperty &v = item->video;
             tree->loadVideoObject(id, v.path, d, s, p, w, v.volume, v.duration, v.rangeOn, v.startTime, v.endTime,
                                   v.scaleType, v.rotate, v.bgIsColour, v.bgColour, v.bgPicture, v.bgImageStyle,
                                   v.bgTransparent, v.coverOn, v.coverFontFamily, v.coverFontSize, v.coverBold,
                                   v.coverItalic, v.coverUnderline, v.coverColour, v.coverText, v.coverColourful,
                                   v.coverRolling, v.coverDirection, v.coverSpeed, v.coverY);
-        } else if (kind == MediaKind::Image) {
-            // The picture itself is not stored: decode it again from its file, if it is still there.
-            item->image.pixmap.load(item->image.path);
-            tree->loadImageObject(id, d, s, p, w, item->image);
-        } else if (kind == MediaKind::Office) {
-            tree->loadOfficeObject(id, d, s, p, w, item->image);
-        } else if (kind == MediaKind::AnalogClock) {
+            break;
+        }
+        case MediaFamily::Image:
+            if (row->id == MediaKindId::Office) {
+                tree->loadOfficeObject(id, d, s, p, w, item->image);
+            } else {
+                // The picture itself is not stored: decode it again from its file, if it is still there.
+                item->image.pixmap.load(item->image.path);
+                tree->loadImageObject(id, d, s, p, w, item->image);
+            }
+            break;
+        case MediaFamily::AnalogClock:
             tree->loadAnalogClockObject(id, d, s, p, w, item->analogClock);
-        } else if (kind == MediaKind::DigitalClock) {
+            break;
+        case MediaFamily::DigitalClock:
             tree->loadDigitalClockObject(id, d, s, p, w, item->digitalClock);
-        } else if (kind == MediaKind::DigitalTimer) {
+            break;
+        case MediaFamily::DigitalTimer:
             tree->loadDigitalTimerObject(id, d, s, p, w, item->digitalTimer);
-        } else if (MediaKind::isText(kind)) {
-            tree->loadTextObject(kind, id, d, s, p, w, item->text);
-        } else if (kind == MediaKind::Url) {
+            break;
+        case MediaFamily::Text:
+            tree->loadTextObject(item->kind, id, d, s, p, w, item->text);
+            break;
+        case MediaFamily::Url:
             tree->loadUrlObject(id, d, s, p, w, item->url);
-        } else if (kind == MediaKind::VideoDevice) {
+            break;
+        case MediaFamily::VideoDevice:
             tree->loadVideoDeviceObject(id, d, s, p, w, item->videoDevice);
-        } else if (kind == MediaKind::Streaming) {
+            break;
+        case MediaFamily::Streaming:
             tree->loadStreamingObject(id, d, s, p, w, item->streaming);
-        } else if (kind == MediaKind::Weather) {
+            break;
+        case MediaFamily::Weather:
             tree->loadWeatherObject(id, d, s, p, w, item->weather);
+            break;
         }
     }
 }
