@@ -5,6 +5,11 @@
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
 #include "model/ScheduleRecords.h"
+#include "panels/ProgramPanel.h"
+#include "panels/SchedulePanel.h"
+#include "panels/SegmentPanel.h"
+#include "panels/TimingSegmentPanel.h"
+#include "panels/WindowPanel.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
 #include "base/AppContext.h"
@@ -233,9 +238,8 @@ void Widget::slotAddDisplayWindow()
 
 void Widget::setEditingEnabled(bool enabled)
 {
-    for (QWidget *area : {static_cast<QWidget *>(treeArea), static_cast<QWidget *>(schedulePanel),
-                          static_cast<QWidget *>(timingSegmentPanel), static_cast<QWidget *>(segmentPanel),
-                          static_cast<QWidget *>(programPanel), static_cast<QWidget *>(windowPanel)})
+    for (QWidget *area : std::initializer_list<QWidget *>{treeArea, scheduleSetupLabel, timingSegmentSetupLabel,
+                                                          segmentSetupLabel, programSetupLabel, commonWinSetupLabel})
         area->setEnabled(enabled);
 }
 

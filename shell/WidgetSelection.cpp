@@ -7,14 +7,22 @@
 #include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
+#include "panels/ProgramPanel.h"
+#include "panels/SchedulePanel.h"
+#include "panels/SegmentPanel.h"
+#include "panels/TimingSegmentPanel.h"
+#include "panels/WindowPanel.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
 
 #include <QTableWidget>
 
-void Widget::showPanel(QLabel *panel)
+#include <initializer_list>
+
+void Widget::showPanel(PropertyPanel *panel)
 {
-    for (QLabel *page : {schedulePanel, segmentPanel, timingSegmentPanel, programPanel, windowPanel})
+    for (PropertyPanel *page : std::initializer_list<PropertyPanel *>{
+             scheduleSetupLabel, segmentSetupLabel, timingSegmentSetupLabel, programSetupLabel, commonWinSetupLabel})
         page->setVisible(page == panel);
 }
 
@@ -45,7 +53,7 @@ void previewSegment(MainPlayBKLabel *displayWindow, const QList<CommonWinObject 
 void Widget::checkSchedule(const QString &)
 {
     curCommonWin = nullptr;
-    showPanel(schedulePanel);
+    showPanel(scheduleSetupLabel);
     if (MainPlayBKLabel *displayWindow = previewDisplayWindow()) {
         displayWindow->showNameMarks = true;
         displayWindow->update();
@@ -59,7 +67,7 @@ void Widget::checkSegment(const QList<CommonWinObject *> &windows, GeneralObject
     curCommonWin = nullptr;
     curCycleSegment = nullptr;
     curTimingSegment = nullptr;
-    showPanel(segmentPanel);
+    showPanel(segmentSetupLabel);
     previewSegment(previewDisplayWindow(), windows);
 }
 
@@ -69,7 +77,7 @@ void Widget::checkCycleSegment(const QList<CommonWinObject *> &windows, CycleObj
     curCommonWin = nullptr;
     curGeneralSegment = nullptr;
     curTimingSegment = nullptr;
-    showPanel(segmentPanel);
+    showPanel(segmentSetupLabel);
     previewSegment(previewDisplayWindow(), windows);
 }
 
@@ -79,7 +87,7 @@ void Widget::checkTimingSegment(const QList<CommonWinObject *> &windows, TimingO
     curCommonWin = nullptr;
     curGeneralSegment = nullptr;
     curCycleSegment = nullptr;
-    showPanel(timingSegmentPanel);
+    showPanel(timingSegmentSetupLabel);
     previewSegment(previewDisplayWindow(), windows);
 }
 
@@ -88,7 +96,7 @@ void Widget::checkProgram(const QList<CommonWinObject *> &windows, ProgramObject
 {
     curCommonWin = nullptr;
     curProgram = program;
-    showPanel(programPanel);
+    showPanel(programSetupLabel);
     for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
         if (displayWindow->playing || displayWindow->name != curDisplayName)
             continue;
@@ -114,7 +122,7 @@ void Widget::checkWindow(CommonWinObject *window, const QList<QVLedMediaObject *
     if (window == curCommonWin)
         return;
     clearTableWidget(mediaTable);
-    showPanel(windowPanel);
+    showPanel(commonWinSetupLabel);
     curCommonWin = window;
     // A window of no size takes the size of its display window.
     if (currentPlayWinObject) {
