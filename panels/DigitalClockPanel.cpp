@@ -5,8 +5,7 @@
 // 200 pixels high when built, 220 once the main window was maximised or restored.
 DigitalClockPanel::DigitalClockPanel(PanelHost &host, QWidget *windowPanel)
     : MediaPanel(host, MediaFamily::DigitalClock, windowPanel, 200, 220)
-{
-}
+{ }
 
 void DigitalClockPanel::trUpdate()
 {

@@ -5,8 +5,7 @@
 // 220 pixels high, against the lower edge of the window panel.
 ImagePanel::ImagePanel(PanelHost &host, QWidget *windowPanel)
     : MediaPanel(host, MediaFamily::Image, windowPanel, 220, 220)
-{
-}
+{ }
 
 void ImagePanel::trUpdate()
 {

@@ -5,8 +5,7 @@
 #include "model/QVLedMediaObject.h"
 #include "panels/PanelHost.h"
 
-MediaPanel::MediaPanel(PanelHost &host, MediaFamily family, QWidget *windowPanel, int builtHeight,
-                       int placedHeight)
+MediaPanel::MediaPanel(PanelHost &host, MediaFamily family, QWidget *windowPanel, int builtHeight, int placedHeight)
     : PropertyPanel(host, windowPanel), m_family(family), m_placedHeight(placedHeight)
 {
     placeAtBottom(builtHeight);

@@ -12,4 +12,5 @@ class ProgramPanel : public PropertyPanel
 public:
     ProgramPanel(PanelHost &host, QWidget *workArea);
 
-    void trUpdate() override;};
+    void trUpdate() override;
+};

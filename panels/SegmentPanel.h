@@ -12,4 +12,5 @@ class SegmentPanel : public PropertyPanel
 public:
     SegmentPanel(PanelHost &host, QWidget *workArea);
 
-    void trUpdate() override;};
+    void trUpdate() override;
+};

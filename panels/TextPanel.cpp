@@ -3,10 +3,8 @@
 #include "panels/TextPanel.h"
 
 // 200 pixels high, against the lower edge of the window panel.
-TextPanel::TextPanel(PanelHost &host, QWidget *windowPanel)
-    : MediaPanel(host, MediaFamily::Text, windowPanel, 200, 200)
-{
-}
+TextPanel::TextPanel(PanelHost &host, QWidget *windowPanel) : MediaPanel(host, MediaFamily::Text, windowPanel, 200, 200)
+{ }
 
 void TextPanel::trUpdate()
 {

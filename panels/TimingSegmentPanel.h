@@ -12,4 +12,5 @@ class TimingSegmentPanel : public PropertyPanel
 public:
     TimingSegmentPanel(PanelHost &host, QWidget *workArea);
 
-    void trUpdate() override;};
+    void trUpdate() override;
+};

@@ -5,8 +5,7 @@
 // 220 pixels high, against the lower edge of the window panel.
 VideoPanel::VideoPanel(PanelHost &host, QWidget *windowPanel)
     : MediaPanel(host, MediaFamily::Video, windowPanel, 220, 220)
-{
-}
+{ }
 
 void VideoPanel::trUpdate()
 {

@@ -10,7 +10,7 @@ class Widget;
 class WidgetPanelHost final : public PanelHost
 {
 public:
-    explicit WidgetPanelHost(Widget &widget) : m_widget(widget) {}
+    explicit WidgetPanelHost(Widget &widget) : m_widget(widget) { }
 
     QVLedMediaObject *curMedia() const override;
     GeneralObject *curGeneralSegment() const override;

@@ -29,8 +29,8 @@ namespace {
 class ProbePanel : public MediaPanel
 {
 public:
-    ProbePanel(PanelHost &host, QWidget *windowPanel) : MediaPanel(host, MediaFamily::Text, windowPanel, 200, 200) {}
-    void trUpdate() override {}
+    ProbePanel(PanelHost &host, QWidget *windowPanel) : MediaPanel(host, MediaFamily::Text, windowPanel, 200, 200) { }
+    void trUpdate() override { }
 
     int writes = 0;
     bool setKerning(int value)
