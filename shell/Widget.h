@@ -160,8 +160,8 @@ public:
     void trUpdate();
 
     // ---- preview of the current media item ------------------------------
-    // Shows curMedia again in the current display window, by the preview of
-    // its family; nothing happens without a current item or while that
+    // Shows curMedia again in the current display window, by the helper of
+    // its family below; nothing happens without a current item or while that
     // display window plays. The media panels ask for it through PanelHost.
     void refreshPreview(MediaFamily family);
     void refreshAnalogClockPreview();
@@ -298,6 +298,9 @@ private:
     Panel *makeMediaPanel();
     // Places the panels again after the work area took its new size.
     void relayoutPanels();
+    // The walk every preview helper shares: the current display window drops
+    // its name marks and, unless it plays, shows curMedia in its area.
+    void previewCurrentMedia();
     void layoutWorkArea();
     void moveMainMenuUnderToolBar();
     void rebuildTabRow();

@@ -156,7 +156,42 @@ void Widget::trUpdate()
 
 void Widget::refreshPreview(MediaFamily family)
 {
-    Q_UNUSED(family)
+    switch (family) {
+    case MediaFamily::Video:
+        previewCurrentMedia(); // a video item has no helper of its own
+        return;
+    case MediaFamily::Image:
+        refreshImagePreview();
+        return;
+    case MediaFamily::AnalogClock:
+        refreshAnalogClockPreview();
+        return;
+    case MediaFamily::DigitalClock:
+        refreshDigitalClockPreview();
+        return;
+    case MediaFamily::DigitalTimer:
+        refreshDigitalTimerPreview();
+        return;
+    case MediaFamily::Text:
+        refreshTextPreview();
+        return;
+    case MediaFamily::Url:
+        refreshUrlPreview();
+        return;
+    case MediaFamily::VideoDevice:
+        refreshVideoDevicePreview();
+        return;
+    case MediaFamily::Streaming:
+        refreshStreamingPreview();
+        return;
+    case MediaFamily::Weather:
+        refreshWeatherPreview();
+        return;
+    }
+}
+
+void Widget::previewCurrentMedia()
+{
     if (!curMedia)
         return;
     MainPlayBKLabel *displayWindow = displayWindowNamed(curDisplayName);
@@ -165,51 +200,51 @@ void Widget::refreshPreview(MediaFamily family)
     displayWindow->showNameMarks = false;
     displayWindow->update();
     // A playing display window shows the schedule, never the editor's preview.
-    // Otherwise its area takes the item by the preview of the family once the
+    // Otherwise its area takes the item by the preview of its family once the
     // areas have content players; until then the refresh ends with the marks.
 }
 
 void Widget::refreshAnalogClockPreview()
 {
-    refreshPreview(MediaFamily::AnalogClock);
+    previewCurrentMedia();
 }
 
 void Widget::refreshDigitalClockPreview()
 {
-    refreshPreview(MediaFamily::DigitalClock);
+    previewCurrentMedia();
 }
 
 void Widget::refreshDigitalTimerPreview()
 {
-    refreshPreview(MediaFamily::DigitalTimer);
+    previewCurrentMedia();
 }
 
 void Widget::refreshImagePreview()
 {
-    refreshPreview(MediaFamily::Image);
+    previewCurrentMedia();
 }
 
 void Widget::refreshStreamingPreview()
 {
-    refreshPreview(MediaFamily::Streaming);
+    previewCurrentMedia();
 }
 
 void Widget::refreshTextPreview()
 {
-    refreshPreview(MediaFamily::Text);
+    previewCurrentMedia();
 }
 
 void Widget::refreshUrlPreview()
 {
-    refreshPreview(MediaFamily::Url);
+    previewCurrentMedia();
 }
 
 void Widget::refreshVideoDevicePreview()
 {
-    refreshPreview(MediaFamily::VideoDevice);
+    previewCurrentMedia();
 }
 
 void Widget::refreshWeatherPreview()
 {
-    refreshPreview(MediaFamily::Weather);
+    previewCurrentMedia();
 }

@@ -13,6 +13,7 @@
 #include "panels/TextPanel.h"
 #include "panels/WeatherPanel.h"
 #include "panels/WindowPanel.h"
+#include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
 #include "support/FakePanelHost.h"
 #include "support/TestEnvironment.h"
@@ -167,6 +168,33 @@ private slots:
             emit panel->sigQVMediaChanged(4, &item);
         QCOMPARE(relayed.size(), 10); // each relayed once
         QCOMPARE(relayed.last().at(0).toInt(), 4);
+    }
+
+    void aPreviewRefreshTouchesOnlyTheCurrentDisplayWindow()
+    {
+        TestEnvironment env;
+        Widget w;
+        MainPlayBKLabel *display = w.displayWindows.first();
+        for (const MediaKindRow &row : MediaKinds::rows()) {
+            display->showNameMarks = true;
+            w.curMedia = nullptr;
+            w.refreshPreview(row.family); // nothing current: nothing happens
+            QVERIFY(display->showNameMarks);
+
+            QVLedMediaObject item;
+            item.kind = row.kind;
+            w.curMedia = &item;
+            w.refreshPreview(row.family);
+            QVERIFY(!display->showNameMarks);
+            w.curMedia = nullptr;
+        }
+        display->showNameMarks = true;
+        QVLedMediaObject item;
+        w.curMedia = &item;
+        w.curDisplayName = QStringLiteral("no such display window");
+        w.refreshPreview(MediaFamily::Text);
+        QVERIFY(display->showNameMarks);
+        w.curMedia = nullptr;
     }
 
     void panelsArePlacedAgainOnMaximiseAndRestore()
