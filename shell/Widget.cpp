@@ -12,6 +12,7 @@
 #include "shell/MainMenuBKLabel.h"
 #include "shell/Settings.h"
 #include "shell/WidgetPanelHost.h"
+#include "panels/PropertyPanel.h"
 #include "shell/menuButton.h"
 
 #include <QCloseEvent>
@@ -80,6 +81,11 @@ Widget::~Widget()
     playWinObjects.clear();
     qDeleteAll(displayWindows);
     displayWindows.clear();
+    // The panels ask their host while they live: they go before it does
+    m_mediaPanels.clear();
+    // (the media panels and the media table go with the window panel).
+    qDeleteAll(workArea->findChildren<PropertyPanel *>(QString(), Qt::FindDirectChildrenOnly));
+    mediaTable = nullptr;
 }
 
 void Widget::buildTitleBar()
