@@ -8,7 +8,8 @@
 
 #include <exception>
 
-AreaContent::AreaContent(QWidget *area) : m_area(area) {}
+AreaContent::AreaContent(QWidget *area) : m_area(area)
+{ }
 
 // Runs before the area's widgets go, so each player can still take its view down.
 AreaContent::~AreaContent() = default;

@@ -13,11 +13,11 @@ class BlankContentPlayer : public ContentPlayer
 public:
     QWidget *view() const override { return nullptr; }
     bool timesItself() const override { return false; }
-    void pause() override {}
-    void resume() override {}
-    void placeIn(const QRect &) override {}
+    void pause() override { }
+    void resume() override { }
+    void placeIn(const QRect &) override { }
 
 protected:
-    void showItem(QVLedMediaObject *, Purpose) override {}
-    void stopItem() override {}
+    void showItem(QVLedMediaObject *, Purpose) override { }
+    void stopItem() override { }
 };
