@@ -261,7 +261,7 @@ void CommonPlayWindow::previewItem(QVLedMediaObject *item)
 
 void CommonPlayWindow::relayoutChildren()
 {
-    // Inside the border: half of it on the top and left, all of it off each size.
+    // Inside the border: in by half of it from the top left, a whole border narrower on every side.
     const int border = borderWidth;
     m_content.placeAll(QRect(border / 2, border / 2, width() - 2 * border, height() - 2 * border));
 }
