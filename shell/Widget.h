@@ -300,7 +300,7 @@ private:
     void relayoutPanels();
     // The walk every preview helper shares: the current display window drops
     // its name marks and, unless it plays, shows curMedia in its area.
-    void previewCurrentMedia();
+    void previewCurrentMedia(void (MainPlayBKLabel::*preview)(QVLedMediaObject *));
     void layoutWorkArea();
     void moveMainMenuUnderToolBar();
     void rebuildTabRow();

@@ -158,7 +158,7 @@ void Widget::refreshPreview(MediaFamily family)
 {
     switch (family) {
     case MediaFamily::Video:
-        previewCurrentMedia(); // a video item has no helper of its own
+        previewCurrentMedia(&MainPlayBKLabel::previewVideo); // a video item has no helper of its own
         return;
     case MediaFamily::Image:
         refreshImagePreview();
@@ -190,7 +190,7 @@ void Widget::refreshPreview(MediaFamily family)
     }
 }
 
-void Widget::previewCurrentMedia()
+void Widget::previewCurrentMedia(void (MainPlayBKLabel::*preview)(QVLedMediaObject *))
 {
     if (!curMedia)
         return;
@@ -200,51 +200,51 @@ void Widget::previewCurrentMedia()
     displayWindow->showNameMarks = false;
     displayWindow->update();
     // A playing display window shows the schedule, never the editor's preview.
-    // Otherwise its area takes the item by the preview of its family once the
-    // areas have content players; until then the refresh ends with the marks.
+    if (!displayWindow->playing)
+        (displayWindow->*preview)(curMedia);
 }
 
 void Widget::refreshAnalogClockPreview()
 {
-    previewCurrentMedia();
+    previewCurrentMedia(&MainPlayBKLabel::previewAnalogClock);
 }
 
 void Widget::refreshDigitalClockPreview()
 {
-    previewCurrentMedia();
+    previewCurrentMedia(&MainPlayBKLabel::previewDigitalClock);
 }
 
 void Widget::refreshDigitalTimerPreview()
 {
-    previewCurrentMedia();
+    previewCurrentMedia(&MainPlayBKLabel::previewDigitalTimer);
 }
 
 void Widget::refreshImagePreview()
 {
-    previewCurrentMedia();
+    previewCurrentMedia(&MainPlayBKLabel::previewImage);
 }
 
 void Widget::refreshStreamingPreview()
 {
-    previewCurrentMedia();
+    previewCurrentMedia(&MainPlayBKLabel::previewStreaming);
 }
 
 void Widget::refreshTextPreview()
 {
-    previewCurrentMedia();
+    previewCurrentMedia(&MainPlayBKLabel::previewSimpleText);
 }
 
 void Widget::refreshUrlPreview()
 {
-    previewCurrentMedia();
+    previewCurrentMedia(&MainPlayBKLabel::previewUrl);
 }
 
 void Widget::refreshVideoDevicePreview()
 {
-    previewCurrentMedia();
+    previewCurrentMedia(&MainPlayBKLabel::previewVideoDevice);
 }
 
 void Widget::refreshWeatherPreview()
 {
-    previewCurrentMedia();
+    previewCurrentMedia(&MainPlayBKLabel::previewWeather);
 }
