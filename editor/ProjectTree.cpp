@@ -85,6 +85,7 @@ void ProjectTree::connectWidgetSignals()
     connect(this, &ProjectTree::sigAddStreamingObject, mainWindow, &Widget::slotAddStreamingObject);
     connect(this, &ProjectTree::sigAddVideoDeviceObject, mainWindow, &Widget::slotAddSVideoDeviceObject);
     connect(this, &ProjectTree::sigAddWeatherObject, mainWindow, &Widget::slotAddWeatherObject);
+    connect(this, &ProjectTree::sigPreviewVideo, mainWindow, &Widget::slotPreviewVideo);
 }
 
 void ProjectTree::forgetSelection()

@@ -13,6 +13,7 @@
 #include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"
 #include "playback/content/ContentPlayer.h"
+#include "playback/content/VideoContentPlayer.h"
 #include "playback/writeLogThread.h"
 
 #include <QPainter>
@@ -95,10 +96,14 @@ void CommonPlayWindow::playCurrentElement()
     m_endReported = false;
     m_currentPlayer = playerFor(family, *item);
     m_itemSucceeded = m_currentPlayer != nullptr;
+    // An item no player can show ends as a file that does not open: after the shortest stay.
+    m_endReported = m_currentPlayer == nullptr;
     if (m_currentPlayer)
         m_currentPlayer->show(item, ContentPlayer::Purpose::RealPlay, m_ticket);
     // A player may end its item at once; then the stay timer already holds it.
-    if (!m_endReported && currentStayMs() >= 0)
+    if (!m_currentPlayer)
+        m_stayTimer.start(kMinimumStayMs);
+    else if (!m_endReported && currentStayMs() >= 0)
         m_stayTimer.start(currentStayMs());
 }
 
@@ -115,6 +120,8 @@ ContentPlayer *CommonPlayWindow::playerFor(MediaFamily family, const QVLedMediaO
         return nullptr;
     }
     connect(player, &ContentPlayer::sigItemFinished, this, &CommonPlayWindow::onItemFinished);
+    if (auto *video = qobject_cast<VideoContentPlayer *>(player))
+        connectVideo(video);
     return player;
 }
 

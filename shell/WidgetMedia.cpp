@@ -52,6 +52,7 @@ void Widget::addMediaRow(int row, QVLedMediaObject *item, const QString &label)
 void Widget::slotaddVideoObject(int row, QVLedMediaObject *item)
 {
     addMediaRow(row, item, MediaKinds::tableLabel(*item));
+    updateVideoProperty(&item->video);
 }
 
 void Widget::slotaddImageObject(int row, QVLedMediaObject *item)
@@ -117,6 +118,10 @@ void Widget::slotSelectMediaObject(QVLedMediaObject *item)
         return;
     hideAllSetupLabel();
     panel->show();
+    if (panel->family() == MediaFamily::Video) {
+        updateVideoProperty(&item->video);
+        refreshPreview(MediaFamily::Video);
+    }
 }
 
 void Widget::slotCommonItemTableSelectionChanged()

@@ -3,6 +3,7 @@
 #include "shell/WidgetPanelHost.h"
 
 #include "model/ScheduleRecords.h"
+#include "playback/video/PlayLabel.h"
 #include "shell/Widget.h"
 
 #include <QTableWidget>
@@ -66,6 +67,32 @@ int WidgetPanelHost::currentMediaRow() const
 void WidgetPanelHost::refreshPreview(MediaFamily family)
 {
     m_widget.refreshPreview(family);
+}
+
+void WidgetPanelHost::editVideoPlayer(VideoEdit edit, int value)
+{
+    PlayLabel *player = m_widget.videoPlayerOfCurrentWindow(edit == VideoEdit::Volume);
+    if (!player)
+        return;
+    switch (edit) {
+    case VideoEdit::Volume:
+        player->on_file_volume(value);
+        return;
+    case VideoEdit::Seek:
+        player->on_file_seek(value);
+        return;
+    case VideoEdit::Scale:
+        player->on_file_Scale(value);
+        return;
+    case VideoEdit::Rotate:
+        player->video_rotate(value);
+        return;
+    }
+}
+
+void WidgetPanelHost::refreshVideoCover()
+{
+    m_widget.refreshVideoCoverPreview();
 }
 
 QWidget *WidgetPanelHost::dialogParent() const

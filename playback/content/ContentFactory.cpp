@@ -3,6 +3,7 @@
 #include "playback/content/ContentFactory.h"
 
 #include "playback/content/BlankContentPlayer.h"
+#include "playback/content/VideoContentPlayer.h"
 
 namespace {
 ContentFactory *installed = nullptr;
@@ -21,10 +22,10 @@ void ContentFactory::install(ContentFactory *factory)
 
 std::unique_ptr<ContentPlayer> ContentFactory::create(MediaFamily family, QWidget *area)
 {
-    Q_UNUSED(area)
     switch (family) {
-    // Families whose content is not built yet: the area stays empty for the stay time.
     case MediaFamily::Video:
+        return std::make_unique<VideoContentPlayer>(area);
+    // Families whose content is not built yet: the area stays empty for the stay time.
     case MediaFamily::Image:
     case MediaFamily::AnalogClock:
     case MediaFamily::DigitalClock:
