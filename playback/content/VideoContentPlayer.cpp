@@ -48,6 +48,7 @@ void VideoContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
     m_elapsedMs = 0;
     m_timerMs = 0;
     m_waitingForLength = false;
+    m_running.start();
 
     m_label->startPosition = VideoTiming::startSeconds(video);
     m_label->on_file_open(video.path);
@@ -82,10 +83,10 @@ void VideoContentPlayer::probeLength(QVLedMediaObject *item)
 
 void VideoContentPlayer::startTimer(qint64 ms)
 {
+    // The item's time counts from its start, pauses left out.
     m_timerMs = ms;
-    m_elapsedMs = 0;
-    m_running.start();
-    m_videoTimer.start(int(qBound<qint64>(1, ms, INT_MAX)));
+    if (m_running.isValid())
+        m_videoTimer.start(int(qBound<qint64>(1, m_timerMs - runMs(), INT_MAX)));
 }
 
 qint64 VideoContentPlayer::runMs() const
@@ -96,8 +97,8 @@ qint64 VideoContentPlayer::runMs() const
 void VideoContentPlayer::pause()
 {
     m_label->on_file_pause();
-    if (m_videoTimer.isActive()) {
-        m_videoTimer.stop();
+    m_videoTimer.stop();
+    if (m_running.isValid()) {
         m_elapsedMs = runMs();
         m_running.invalidate();
     }
@@ -108,10 +109,10 @@ void VideoContentPlayer::resume()
     m_label->on_file_contiue();
     m_label->show();
     m_label->raise();
-    if (m_timerMs > 0 && !m_running.isValid()) {
+    if (!m_running.isValid())
         m_running.start();
-        m_videoTimer.start(int(qBound<qint64>(1, m_timerMs - m_elapsedMs, INT_MAX)));
-    }
+    if (m_timerMs > 0)
+        startTimer(m_timerMs);
 }
 
 void VideoContentPlayer::lengthReported(float seconds)
@@ -120,15 +121,9 @@ void VideoContentPlayer::lengthReported(float seconds)
     if (!item)
         return;
     if (m_waitingForLength) {
+        // Never previewed: the item lasts its file, counted from its start.
         m_waitingForLength = false;
-        m_timerMs = VideoTiming::lengthMs(seconds);
-        m_elapsedMs = 0;
-        if (m_label->paused) {
-            m_running.invalidate(); // starts when the area resumes
-        } else {
-            m_running.start();
-            m_videoTimer.start(int(qBound<qint64>(1, m_timerMs, INT_MAX)));
-        }
+        startTimer(VideoTiming::lengthMs(seconds));
     }
     emit sigLengthReported(item, seconds);
     if (m_probing) {
