@@ -3,6 +3,7 @@
 #include "shell/WidgetPanelHost.h"
 
 #include "model/ScheduleRecords.h"
+#include "playback/MainPlayBKLabel.h"
 #include "playback/video/PlayLabel.h"
 #include "shell/Widget.h"
 
@@ -98,4 +99,24 @@ void WidgetPanelHost::refreshVideoCover()
 QWidget *WidgetPanelHost::dialogParent() const
 {
     return &m_widget;
+}
+
+void WidgetPanelHost::setDisplayBackgroundColour(const QColor &colour)
+{
+    for (MainPlayBKLabel *displayWindow : qAsConst(m_widget.displayWindows)) {
+        if (displayWindow->name != m_widget.curDisplayName)
+            continue;
+        displayWindow->backgroundColour = colour;
+        displayWindow->update();
+    }
+}
+
+void WidgetPanelHost::setDisplayBackgroundPicture(const QString &path)
+{
+    for (MainPlayBKLabel *displayWindow : qAsConst(m_widget.displayWindows)) {
+        if (displayWindow->name != m_widget.curDisplayName)
+            continue;
+        displayWindow->setBackgroundImage(path);
+        displayWindow->update();
+    }
 }

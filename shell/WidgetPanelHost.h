@@ -27,6 +27,8 @@ public:
     void editVideoPlayer(VideoEdit edit, int value) override;
     void refreshVideoCover() override;
     QWidget *dialogParent() const override;
+    void setDisplayBackgroundColour(const QColor &colour) override;
+    void setDisplayBackgroundPicture(const QString &path) override;
 
 private:
     Widget &m_widget;

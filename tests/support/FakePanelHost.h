@@ -26,6 +26,8 @@ public:
     QList<MediaFamily> previews; // every refresh asked for, in order
     QStringList videoEdits;      // "volume 40", "seek 5", "scale 1", "rotate 180"
     int coverRefreshes = 0;
+    QList<QColor> backgroundColours;    // every colour put on the display window
+    QStringList backgroundPictures;     // every picture put on the display window
     QWidget window;
 
     QVLedMediaObject *curMedia() const override { return media; }
@@ -47,4 +49,6 @@ public:
     }
     void refreshVideoCover() override { ++coverRefreshes; }
     QWidget *dialogParent() const override { return const_cast<QWidget *>(&window); }
+    void setDisplayBackgroundColour(const QColor &colour) override { backgroundColours << colour; }
+    void setDisplayBackgroundPicture(const QString &path) override { backgroundPictures << path; }
 };
