@@ -288,6 +288,34 @@ private slots:
         QCOMPARE(player->callsOf("seek").size(), 1);
     }
 
+    // A video just loaded is opened hidden and muted until its file reports
+    // its length, which goes into that item; then it is closed.
+    void aLoadedVideoLearnsItsLength()
+    {
+        PlayFixture f;
+        f.addGeneral("G");
+        f.addProgram("P", General);
+        CommonWinObject *window = f.addWindow("W", 1);
+        QVLedMediaObject *item = window->media.value(0);
+        item->kind = MediaKind::Video;
+        item->video.path = "/clips/a.mp4";
+        item->video.endTime = QTime(0, 0, 1);
+        CommonPlayWindow *area = f.area(window);
+        f.w->slotPreviewVideo(item);
+        FakeVideoEngine *player = FakeVideoEngine::of(area->videoPlayer());
+        QVERIFY(player);
+        QCOMPARE(player->calls, (QStringList{"open /clips/a.mp4", "volume 0", "contiue"}));
+        QVERIFY(area->videoPlayer()->isHidden());
+        area->owner->stopAllWindows(); // the editor stops its previews: the probe goes on
+        QVERIFY(!player->callsOf("close").size());
+        player->reportLength(12.5f);
+        QCOMPARE(item->video.duration, QTime(0, 0, 12, 500));
+        QCOMPARE(item->video.endTime, QTime(0, 0, 12, 500));
+        QCOMPARE(player->calls.last(), QStringLiteral("close"));
+        player->reportLength(20); // nothing is open any more
+        QCOMPARE(item->video.duration, QTime(0, 0, 12, 500));
+    }
+
     // The player is made on the area's first video item; one that cannot be made fails the item only.
     void aPlayerThatCannotBeMadeFailsItsItemOnly()
     {

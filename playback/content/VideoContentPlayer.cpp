@@ -41,9 +41,9 @@ void VideoContentPlayer::placeIn(const QRect &contentRect)
 void VideoContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
 {
     const VideoProperty &video = item->video;
+    m_probing = false; // an item to show replaces a length probe
     m_item = item;
     m_purpose = purpose;
-    m_probing = false;
     m_storedLengthSeconds = video.duration.isValid() ? QTime(0, 0).msecsTo(video.duration) / 1000.0 : 0;
     m_elapsedMs = 0;
     m_timerMs = 0;
@@ -70,6 +70,7 @@ void VideoContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
 
 void VideoContentPlayer::probeLength(QVLedMediaObject *item)
 {
+    m_probing = false;
     stop();
     m_item = item;
     m_purpose = Purpose::Preview;
@@ -187,6 +188,9 @@ void VideoContentPlayer::endPreview()
 
 void VideoContentPlayer::stopItem()
 {
+    // A length probe is hidden and muted already; it ends at its report.
+    if (m_probing)
+        return;
     m_videoTimer.stop();
     m_running.invalidate();
     m_probing = false;

@@ -40,7 +40,8 @@ public:
     QVLedMediaObject *shownItem() const { return m_item; }
 
     // Opens the item's file hidden and muted until it reports its length or
-    // fails; then closes it.
+    // fails; then closes it. Stopping the player meanwhile spares it; an item
+    // shown or another probe replaces it.
     void probeLength(QVLedMediaObject *item);
     // Hides and closes what the editor shows, unless it only probes a length.
     void endPreview();
