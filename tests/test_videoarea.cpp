@@ -102,6 +102,7 @@ private slots:
         PlayLabel *player = area->videoPlayer();
         QVERIFY(player);
         QTRY_VERIFY_WITH_TIMEOUT(player->propertyText("time-pos").toDouble() >= 1.0, 4000);
+        QCOMPARE(player->propertyText("vo-configured"), QStringLiteral("yes")); // the picture is drawn
         QTRY_VERIFY_WITH_TIMEOUT(area->currentItem == play.item(1), 5000);
         QCOMPARE(rowsOfToday().value(0).value(1), QStringLiteral("2"));
     }

@@ -14,6 +14,10 @@
 
 namespace {
 
+// A file opened before the render context stands waits for it up to 20 x 25 ms.
+constexpr int kPendingWaits = 20;
+constexpr int kPendingWaitMs = 25;
+
 MpvSession::Options renderOptions()
 {
     const bool hardware = AppContext::HardDecode == 1;
@@ -188,6 +192,7 @@ void MpvWidget::openFile(const QString &path)
     }
     m_pendingPath = path;
     m_hasPending = true;
+    m_pendingWaits = 0;
     QTimer::singleShot(0, this, &MpvWidget::openPending);
 }
 
@@ -195,6 +200,12 @@ void MpvWidget::openPending()
 {
     if (!m_hasPending)
         return;
+    // A shown surface makes its render context on its first paint; the file
+    // waits for it, a little while at most.
+    if (!m_gl && !m_renderFailed && isVisible() && m_pendingWaits++ < kPendingWaits) {
+        QTimer::singleShot(kPendingWaitMs, this, &MpvWidget::openPending);
+        return;
+    }
     m_hasPending = false;
     m_session->open(m_pendingPath);
 }

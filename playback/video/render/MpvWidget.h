@@ -30,8 +30,8 @@ public:
 
     MpvSession &session() { return *m_session; }
     // Opens the file once frames can be drawn: at once when the render
-    // context stands, else when it is made or, for a surface nobody shows,
-    // on the next turn of the event loop without a picture.
+    // context stands, else when it is made; a surface nobody shows opens it
+    // on the next turn of the event loop, without a picture (a length probe).
     void openFile(const QString &path);
     void closeFile();
     // False once the render context could not be made.
@@ -65,4 +65,5 @@ private:
     bool m_renderFailed = false;
     QString m_pendingPath;
     bool m_hasPending = false;
+    int m_pendingWaits = 0;
 };
