@@ -7,13 +7,12 @@
 #include "playback/MainPlayBKLabel.h"
 #include "shell/Prodoc.h"
 #include "shell/Widget.h"
-#include "shell/dialogs/DisplaySettingsDialog.h"
 #include "shell/dialogs/MonitorWin.h"
+#include "support/AddDisplayWindow.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 
 #include <QLabel>
-#include <QSpinBox>
 #include <QX11Info>
 #include <QtTest>
 
@@ -44,18 +43,19 @@ void realDrag(const QPoint &from, const QPoint &to)
     pointer(XCB_BUTTON_RELEASE);
 }
 
-std::function<int(QDialog *)> addAt(const QPoint &pos)
-{
-    return [pos](QDialog *dialog) {
-        auto *settings = qobject_cast<DisplaySettingsDialog *>(dialog);
-        if (!settings)
-            return int(QDialog::Rejected);
-        settings->xSpin->setValue(pos.x());
-        settings->ySpin->setValue(pos.y());
-        settings->sureBtnSlot();
-        return int(QDialog::Accepted);
-    };
-}
+// The main window out of the display windows' way, on the real screens.
+struct Desk {
+    TestEnvironment env;
+    ScriptedPrompts prompts;
+    std::unique_ptr<Widget> w;
+    Desk()
+    {
+        AppContext::enumerateScreens();
+        w.reset(new Widget);
+        w->move(1000, 600);
+        w->show();
+    }
+};
 
 } // namespace
 
@@ -73,26 +73,23 @@ private slots:
 
     void lockedDisplayWindowsStayPutUnderARealDrag()
     {
-        TestEnvironment env;
-        ScriptedPrompts prompts;
-        AppContext::enumerateScreens();
-        Widget w;
-        w.move(1000, 600);
-        w.show();
+        Desk d;
+        Widget &w = *d.w;
+        ScriptedPrompts &prompts = d.prompts;
         // an unlocked display window follows the pointer: the drag is real
         MainPlayBKLabel *first = w.displayWindows.value(0);
         QVERIFY(QTest::qWaitForWindowExposed(first));
         realDrag(first->geometry().center(), first->geometry().center() + QPoint(40, 30));
         QTRY_COMPARE(first->pos(), QPoint(40, 30));
-        QVERIFY(w.document->saveSchedule(env.path("saved.qvsc")));
+        QVERIFY(w.document->saveSchedule(d.env.path("saved.qvsc")));
 
         w.slotOverallLock();
-        prompts.onDialog = addAt(QPoint(100, 300));
+        prompts.onDialog = addDisplayWindowAt(QPoint(100, 300));
         w.slotAddDisplayWindow();
-        prompts.fileName = env.path("saved.qvsc");
+        prompts.fileName = d.env.path("saved.qvsc");
         prompts.answer = QMessageBox::No;
         w.slotOpenDoc();
-        prompts.onDialog = addAt(QPoint(100, 300));
+        prompts.onDialog = addDisplayWindowAt(QPoint(100, 300));
         w.slotAddDisplayWindow();
         QCOMPARE(w.displayWindows.size(), 2);
         for (MainPlayBKLabel *display : w.displayWindows) {
@@ -108,12 +105,8 @@ private slots:
 
     void theMonitorShowsTheDisplayWindowsColour()
     {
-        TestEnvironment env;
-        ScriptedPrompts prompts;
-        AppContext::enumerateScreens();
-        Widget w;
-        w.move(1000, 600);
-        w.show();
+        Desk d;
+        Widget &w = *d.w;
         MainPlayBKLabel *display = w.displayWindows.value(0);
         display->backgroundColour = QColor(0, 200, 0);
         display->showNameMarks = false;
@@ -128,8 +121,8 @@ private slots:
         MonitorWin *monitor = w.monitorWin();
         QVERIFY(QTest::qWaitForWindowExposed(monitor));
         QLabel *label = monitor->monitorLabels.value(0);
-        QTRY_VERIFY(label->pixmap() && !label->pixmap()->isNull());
-        const QImage picture = label->pixmap()->toImage();
+        QTRY_VERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
+        const QImage picture = label->pixmap(Qt::ReturnByValue).toImage();
         const QColor middle = picture.pixelColor(picture.width() / 2, picture.height() / 2);
         QVERIFY2(middle.green() > 150 && middle.red() < 60 && middle.blue() < 60, qPrintable(middle.name()));
     }

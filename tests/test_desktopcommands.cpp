@@ -12,10 +12,10 @@
 #include "playback/MainPlayBKLabel.h"
 #include "shell/Prodoc.h"
 #include "shell/Widget.h"
-#include "shell/dialogs/DisplaySettingsDialog.h"
 #include "shell/dialogs/ExtendWin.h"
 #include "shell/dialogs/MonitorWin.h"
 #include "shell/menuButton.h"
+#include "support/AddDisplayWindow.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 
@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QSpinBox>
 #include <QtTest>
 
 namespace {
@@ -36,20 +35,6 @@ QList<ScreenRect> screens(int count)
     for (int i = 0; i < count; ++i)
         list << ScreenRect{i, all[i]};
     return list;
-}
-
-// Answers the add dialog with OK and the given position.
-std::function<int(QDialog *)> addAt(const QPoint &pos)
-{
-    return [pos](QDialog *dialog) {
-        auto *settings = qobject_cast<DisplaySettingsDialog *>(dialog);
-        if (!settings)
-            return int(QDialog::Rejected);
-        settings->xSpin->setValue(pos.x());
-        settings->ySpin->setValue(pos.y());
-        settings->sureBtnSlot();
-        return int(QDialog::Accepted);
-    };
 }
 
 QVariant backStageFlag(const TestEnvironment &env)
@@ -88,7 +73,7 @@ struct Desk {
     MainPlayBKLabel *display(int i) const { return w->displayWindows.value(i); }
     void add(const QPoint &pos)
     {
-        prompts.onDialog = addAt(pos);
+        prompts.onDialog = addDisplayWindowAt(pos);
         w->slotAddDisplayWindow();
     }
 };
@@ -300,7 +285,7 @@ private slots:
         for (QLabel *label : monitor->monitorLabels) {
             QCOMPARE(label->width(), (640 - 16) / 3);
             QCOMPARE(label->height(), 300 - 8);
-            QVERIFY(label->pixmap() && label->pixmap()->size() == label->size());
+            QVERIFY(label->pixmap(Qt::ReturnByValue).size() == label->size());
         }
         grabber.asked.clear();
         monitor->updateLabelImage();
