@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 namespace {
@@ -116,16 +117,20 @@ void JournalWin::slotFindDate()
 void JournalWin::showRows(const QList<QStringList> &rows)
 {
     clearResult();
-    resultTable->setUpdatesEnabled(false);
     resultTable->setRowCount(rows.size());
-    for (int i = 0; i < rows.size(); ++i) {
-        const QStringList &row = rows.at(i);
-        const QString cells[] = {row.value(0), row.value(1), row.value(2) + QLatin1Char(' ') + row.value(4),
-                                 row.value(3) + QLatin1Char(' ') + row.value(5), row.value(6)};
-        for (int column = 0; column < 5; ++column)
-            resultTable->setItem(i, column, new QTableWidgetItem(cells[column]));
+    {
+        // The view learnt of the rows above; telling it of every cell as it
+        // is set would cost more than the look-up itself on a large log.
+        const QSignalBlocker quiet(resultTable->model());
+        for (int i = 0; i < rows.size(); ++i) {
+            const QStringList &row = rows.at(i);
+            const QString cells[] = {row.value(0), row.value(1), row.value(2) + QLatin1Char(' ') + row.value(4),
+                                     row.value(3) + QLatin1Char(' ') + row.value(5), row.value(6)};
+            for (int column = 0; column < 5; ++column)
+                resultTable->setItem(i, column, new QTableWidgetItem(cells[column]));
+        }
     }
-    resultTable->setUpdatesEnabled(true);
+    resultTable->viewport()->update();
 }
 
 void JournalWin::clearResult()
