@@ -42,14 +42,16 @@ QTextStream out(stdout);
 
 double cpuSeconds()
 {
-    struct rusage usage {};
+    struct rusage usage
+    { };
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 long peakKilobytes()
 {
-    struct rusage usage {};
+    struct rusage usage
+    { };
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
@@ -115,7 +117,8 @@ void benchMonitor(int seconds)
         out << "monitor, 3 display windows of 640x360, " << seconds << " s\n";
         out << QStringLiteral("  monitor window     %1 s CPU\n").arg(monitorCpu, 0, 'f', 2);
         out << QStringLiteral("  bare grab + scale  %1 s CPU\n").arg(bareCpu, 0, 'f', 2);
-        out << QStringLiteral("  ratio              %1 (target <= 1.2)\n").arg(monitorCpu / qMax(bareCpu, 1e-6), 0, 'f', 2);
+        out << QStringLiteral("  ratio              %1 (target <= 1.2)\n")
+                   .arg(monitorCpu / qMax(bareCpu, 1e-6), 0, 'f', 2);
         out.flush();
     }
     delete AppContext::displayWindowParent;
@@ -144,9 +147,10 @@ void makeLog(const QString &path)
             const QString day = kFirstDay.addDays(qint64(i) * kDays / kRows).toString(QStringLiteral("yyyy-MM-dd"));
             const int n = i % 50;
             const QString name = n < 11 ? QStringLiteral("promo_%1.mp4").arg(n) : QStringLiteral("clip_%1.png").arg(n);
-            for (const QVariant &value : {QVariant(name), QVariant(QStringLiteral("15")), QVariant(day), QVariant(day),
-                                          QVariant(QStringLiteral("10:00:00:000")),
-                                          QVariant(QStringLiteral("10:00:15:000")), QVariant(QStringLiteral("success"))})
+            for (const QVariant &value :
+                 {QVariant(name), QVariant(QStringLiteral("15")), QVariant(day), QVariant(day),
+                  QVariant(QStringLiteral("10:00:00:000")), QVariant(QStringLiteral("10:00:15:000")),
+                  QVariant(QStringLiteral("success"))})
                 query.addBindValue(value);
             query.exec();
         }
@@ -161,7 +165,8 @@ void makeLog(const QString &path)
 int lookUpChild(const QStringList &args)
 {
     const QString path = args.value(0), mode = args.value(1), keyword = args.value(4);
-    const QDate from = QDate::fromString(args.value(2), Qt::ISODate), to = QDate::fromString(args.value(3), Qt::ISODate);
+    const QDate from = QDate::fromString(args.value(2), Qt::ISODate),
+                to = QDate::fromString(args.value(3), Qt::ISODate);
     const long base = peakKilobytes();
     QElapsedTimer timer;
     int rows = 0;
@@ -201,7 +206,8 @@ int lookUpChild(const QStringList &args)
     return 0;
 }
 
-struct Measure {
+struct Measure
+{
     qint64 ms = 0;
     int rows = 0;
     long peakKb = 0;
@@ -233,15 +239,16 @@ void benchLookUps()
     made.start();
     makeLog(path);
     out << "log look-up, " << kRows << " rows over " << kDays << " days (made in " << made.elapsed() << " ms)\n";
-    struct Case {
+    struct Case
+    {
         const char *name;
         QDate from, to;
         QString keyword;
         const char *target;
     };
-    const Case cases[] = {{"one day", kFirstDay.addDays(45), kFirstDay.addDays(45), QString(), "target <= 1.5"},
-                          {"keyword, whole range", kFirstDay, kFirstDay.addDays(kDays), QStringLiteral("promo"),
-                           "reported"}};
+    const Case cases[]
+        = {{"one day", kFirstDay.addDays(45), kFirstDay.addDays(45), QString(), "target <= 1.5"},
+           {"keyword, whole range", kFirstDay, kFirstDay.addDays(kDays), QStringLiteral("promo"), "reported"}};
     for (const Case &c : cases) {
         const Measure viewer = measure(path, QStringLiteral("viewer"), c.from, c.to, c.keyword);
         const Measure bare = measure(path, QStringLiteral("bare"), c.from, c.to, c.keyword);

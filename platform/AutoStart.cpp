@@ -27,8 +27,8 @@ QString programPath()
 
 QString runValueText(const QString &programDir)
 {
-    QString text = QLatin1Char('"') + programDir + QLatin1Char('/') + QLatin1String(kProgramBaseName)
-        + QStringLiteral(".exe\"");
+    QString text
+        = QLatin1Char('"') + programDir + QLatin1Char('/') + QLatin1String(kProgramBaseName) + QStringLiteral(".exe\"");
     text.replace(QLatin1Char('/'), QLatin1Char('\\'));
     return text;
 }
@@ -84,7 +84,7 @@ QString desktopEntry(const QString &programPath, const QString &settingsHome)
     QString exec = execArgument(programPath);
     if (!settingsHome.isEmpty())
         exec = QStringLiteral("env ") + execArgument(QStringLiteral("QVDIDUDODID_HOME=") + settingsHome)
-            + QLatin1Char(' ') + exec;
+               + QLatin1Char(' ') + exec;
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=QV LED Player\n"

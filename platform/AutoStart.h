@@ -12,7 +12,8 @@ namespace AutoStart {
 
 // Why an entry could not be written or removed: the file (or registry key)
 // and the reason in the words of the system.
-struct Failure {
+struct Failure
+{
     QString file;
     QString reason;
 };

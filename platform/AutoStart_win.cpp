@@ -28,9 +28,10 @@ bool isWow64()
 
 bool apply(bool on, Failure *failure)
 {
-    const QString key = isWow64()
-        ? QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run")
-        : QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
+    const QString key
+        = isWow64()
+              ? QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\Run")
+              : QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run");
     QSettings run(key, QSettings::NativeFormat);
     QString dir = QCoreApplication::applicationDirPath();
     dir.replace(QLatin1Char('\\'), QLatin1Char('/'));

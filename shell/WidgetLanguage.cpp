@@ -60,8 +60,8 @@ void Widget::updateToolStripCaptions()
     // The face the button shows now, kept in step with playPaused wherever it changes.
     playButton->caption = playPaused ? tr("play") : tr("pause");
     stopButton->caption = tr("stop");
-    for (menuButton *button : {menuToolButton, monitorButton, backstageButton, winUpButton, lockButton, hideButton,
-                               playButton, stopButton})
+    for (menuButton *button :
+         {menuToolButton, monitorButton, backstageButton, winUpButton, lockButton, hideButton, playButton, stopButton})
         button->update();
 }
 

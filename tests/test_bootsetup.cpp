@@ -199,9 +199,8 @@ private slots:
         QVERIFY(entry.contains(QLatin1String("\nType=Application\n")));
         QVERIFY(entry.contains(QLatin1String("\nName=QV LED Player\n")));
         const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/QVDidUdodid");
-        const QStringList expected = folder.isEmpty()
-            ? QStringList{program}
-            : QStringList{"env", "QVDIDUDODID_HOME=" + folder, program};
+        const QStringList expected
+            = folder.isEmpty() ? QStringList{program} : QStringList{"env", "QVDIDUDODID_HOME=" + folder, program};
         QCOMPARE(execArguments(entry), expected);
         QCOMPARE(AppContext::Start, 1);
         QCOMPARE(settingsOf(env).value("Start").toInt(), 1);
@@ -249,7 +248,8 @@ private slots:
         QCOMPARE(settingsOf(env).value("Start").toInt(), 0);
         QCOMPARE(settingsOf(env).value("Play").toInt(), 1); // the other choices are stored
         QCOMPARE(prompts.informations.size(), 1);
-        QVERIFY2(prompts.informations.value(0).contains(home.path("autostart")), qPrintable(prompts.informations.value(0)));
+        QVERIFY2(prompts.informations.value(0).contains(home.path("autostart")),
+                 qPrintable(prompts.informations.value(0)));
     }
 
     void theChoicesAreStored()
@@ -297,7 +297,8 @@ private slots:
 
     void windowsRunValue()
     {
-        QCOMPARE(AutoStart::runValueText("C:/Program Files/QV"), QStringLiteral("\"C:\\Program Files\\QV\\QVDidUdodid.exe\""));
+        QCOMPARE(AutoStart::runValueText("C:/Program Files/QV"),
+                 QStringLiteral("\"C:\\Program Files\\QV\\QVDidUdodid.exe\""));
         QCOMPARE(AutoStart::runValueText("D:/a/b/"), QStringLiteral("\"D:\\a\\b\\\\QVDidUdodid.exe\""));
     }
 };

@@ -18,7 +18,8 @@ namespace {
 
 const char *const kCatalogues[] = {"deskTop_eng_ch.ts", "deskTop_eng_en.ts"};
 
-struct Message {
+struct Message
+{
     QString context;
     QString source;
     QStringList translations; // one per numerus form
@@ -107,10 +108,10 @@ private slots:
             QVERIFY(QFile::copy(cataloguePath(name), copy));
             QProcess lupdate;
             lupdate.setWorkingDirectory(QStringLiteral(QV_SOURCE_DIR));
-            QStringList arguments{"-silent", "-locations", "none", "-extensions", "cpp,h",
-                                  "-I", QStringLiteral(QV_SOURCE_DIR)};
-            for (const char *folder : {"model", "base", "platform", "playback", "panels", "editor", "shell",
-                                       "video-embedded"})
+            QStringList arguments{
+                "-silent", "-locations", "none", "-extensions", "cpp,h", "-I", QStringLiteral(QV_SOURCE_DIR)};
+            for (const char *folder :
+                 {"model", "base", "platform", "playback", "panels", "editor", "shell", "video-embedded"})
                 if (QDir(QStringLiteral(QV_SOURCE_DIR "/") + QLatin1String(folder)).exists())
                     arguments << QLatin1String(folder);
             lupdate.start(QStringLiteral(QV_LUPDATE), arguments << "-ts" << copy);
@@ -122,7 +123,7 @@ private slots:
                 if (message.unfinished)
                     missing << message.context + QStringLiteral(": ") + message.source;
             QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("%1 lacks (run scripts/update-catalogues): %2")
-                                                        .arg(QLatin1String(name), missing.join(QStringLiteral(" | ")))));
+                                                       .arg(QLatin1String(name), missing.join(QStringLiteral(" | ")))));
         }
     }
 
@@ -153,9 +154,11 @@ private slots:
         for (const Message &message : readCatalogue(cataloguePath("deskTop_eng_ch.ts")))
             if (message.context == QLatin1String("Widget"))
                 widget.insert(message.source, message.translations.value(0));
-        const std::pair<const char *, const char *> pairs[] = {{"winlock", "winunlock"}, {"winhide", "winshow"},
-                                                                {"background", "frontground"}, {"win-up", "win-show"},
-                                                                {"play", "pause"}};
+        const std::pair<const char *, const char *> pairs[] = {{"winlock", "winunlock"},
+                                                               {"winhide", "winshow"},
+                                                               {"background", "frontground"},
+                                                               {"win-up", "win-show"},
+                                                               {"play", "pause"}};
         for (const auto &pair : pairs) {
             const QString on = widget.value(QLatin1String(pair.first));
             const QString off = widget.value(QLatin1String(pair.second));
@@ -169,8 +172,10 @@ private slots:
         QTest::addColumn<QString>("play");
         QTest::addColumn<QString>("yes");
         QTest::newRow("0 Chinese") << 0 << QString::fromUtf8("播放") << QString::fromUtf8("是(&Y)");
-        QTest::newRow("1 English") << 1 << "play" << "&Yes";
-        QTest::newRow("5 none") << 5 << "play" << "&Yes";
+        QTest::newRow("1 English") << 1 << "play"
+                                   << "&Yes";
+        QTest::newRow("5 none") << 5 << "play"
+                                << "&Yes";
     }
 
     void languageLoadsItsCatalogues()

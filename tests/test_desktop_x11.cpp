@@ -44,7 +44,8 @@ void realDrag(const QPoint &from, const QPoint &to)
 }
 
 // The main window out of the display windows' way, on the real screens.
-struct Desk {
+struct Desk
+{
     TestEnvironment env;
     ScriptedPrompts prompts;
     std::unique_ptr<Widget> w;

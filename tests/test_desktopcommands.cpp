@@ -58,7 +58,8 @@ public:
     }
 };
 
-struct Desk {
+struct Desk
+{
     TestEnvironment env;
     ScriptedPrompts prompts;
     std::unique_ptr<Widget> w;
@@ -179,7 +180,7 @@ private slots:
             QVERIFY(record->backStage);
         QCOMPARE(w.backstageButton->caption, QStringLiteral("frontground"));
         QCOMPARE(backStageFlag(d.env), QVariant()); // not written
-        w.slotAutoBackState(); // already there: nothing moves
+        w.slotAutoBackState();                      // already there: nothing moves
         QCOMPARE(d.display(1)->pos(), QPoint(2020, 50));
 
         // the display window's own report of its place keeps its record on the first screen

@@ -54,8 +54,8 @@ private slots:
         QTest::addColumn<QDate>("to");
         QTest::addColumn<QStringList>("names");
         const QDate d10(2024, 3, 10), d11(2024, 3, 11), d12(2024, 3, 12);
-        QTest::newRow("empty keyword, all days") << "" << d10 << d12
-                                                 << QStringList{"sea.png", "it's 100%.txt", "100 m.mp4", "night.mp4"};
+        QTest::newRow("empty keyword, all days")
+            << "" << d10 << d12 << QStringList{"sea.png", "it's 100%.txt", "100 m.mp4", "night.mp4"};
         QTest::newRow("a quote in the keyword") << "it's" << d10 << d12 << QStringList{"it's 100%.txt"};
         QTest::newRow("% is a percent sign") << "100%" << d10 << d12 << QStringList{"it's 100%.txt"};
         QTest::newRow("from after to") << "" << d12 << d10 << QStringList{};
@@ -75,11 +75,10 @@ private slots:
         PlayLog::setDatabasePath(env.path("log.db"));
         {
             dataBaseConn log(env.path("log.db"));
-            for (const QStringList &r : {row("sea.png", "2024-03-10", "2024-03-10"),
-                                         row("it's 100%.txt", "2024-03-11", "2024-03-11"),
-                                         row("100 m.mp4", "2024-03-11", "2024-03-11"),
-                                         row("night.mp4", "2024-03-12", "2024-03-13"),
-                                         row("late show.mp4", "2024-03-09", "2024-03-10")})
+            for (const QStringList &r :
+                 {row("sea.png", "2024-03-10", "2024-03-10"), row("it's 100%.txt", "2024-03-11", "2024-03-11"),
+                  row("100 m.mp4", "2024-03-11", "2024-03-11"), row("night.mp4", "2024-03-12", "2024-03-13"),
+                  row("late show.mp4", "2024-03-09", "2024-03-10")})
                 log.insertLog(r.value(0), r.value(1), r.value(2), r.value(3), r.value(4), r.value(5), r.value(6));
         }
         Widget w;
@@ -140,8 +139,8 @@ private slots:
         w.slotSetPlay();
         const QDate day(2024, 5, 1);
         for (int i = 0; i < 200; ++i) {
-            PlayLog::enqueue(row(QStringLiteral("burst%1.png").arg(i, 3, 10, QLatin1Char('0')), "2024-05-01",
-                                 "2024-05-01"));
+            PlayLog::enqueue(
+                row(QStringLiteral("burst%1.png").arg(i, 3, 10, QLatin1Char('0')), "2024-05-01", "2024-05-01"));
             if (i % 10 == 0) {
                 lookUp(w.journalWin, "burst", day, day);
                 QVERIFY(w.journalWin->resultTable->rowCount() <= i + 1);

@@ -99,10 +99,10 @@ QStringList sampleTexts(Widget &w)
             w.journalWin->lookUpButton->text()};
 }
 
-const QStringList kEnglish{"winlock", "play", "New", "language", "Add Programs", "Led Display Parameter Setting",
+const QStringList kEnglish{"winlock",  "play",   "New", "language", "Add Programs", "Led Display Parameter Setting",
                            "Start-up", "Look up"};
-const QStringList kChinese{zh("锁定"), zh("播放"), zh("新建"), zh("语言"), zh("添加节目"), zh("显示屏参数设置"),
-                           zh("开机启动"), zh("查询")};
+const QStringList kChinese{zh("锁定"),     zh("播放"),           zh("新建"),     zh("语言"),
+                           zh("添加节目"), zh("显示屏参数设置"), zh("开机启动"), zh("查询")};
 
 QVariant storedLanguage(const TestEnvironment &env)
 {
@@ -210,8 +210,8 @@ private slots:
     void twoStateButtonsAcrossALanguageChange_data()
     {
         QTest::addColumn<QString>("state");
-        for (const char *state : {"locked", "hidden", "back-stage", "folded", "playing", "paused",
-                                  "stopped after an unattended start"})
+        for (const char *state :
+             {"locked", "hidden", "back-stage", "folded", "playing", "paused", "stopped after an unattended start"})
             QTest::newRow(state) << QString::fromLatin1(state);
     }
 
@@ -235,20 +235,24 @@ private slots:
         item->displayName = w.curDisplayName;
         window->media.append(item);
 
-        struct Case {
+        struct Case
+        {
             menuButton *button;
-            const char *onCaption;  // source text of the face in this state
+            const char *onCaption; // source text of the face in this state
             const char *onChinese;
             std::function<void()> enter;
             std::function<bool()> isOn;
         };
         const QMap<QString, Case> cases{
-            {"locked", {w.lockButton, "winunlock", "解锁", [&] { w.slotOverallLock(); }, [&] { return display->locked; }}},
-            {"hidden", {w.hideButton, "winshow", "显示", [&] { w.slotWinHide(); }, [&] { return display->isHidden(); }}},
+            {"locked",
+             {w.lockButton, "winunlock", "解锁", [&] { w.slotOverallLock(); }, [&] { return display->locked; }}},
+            {"hidden",
+             {w.hideButton, "winshow", "显示", [&] { w.slotWinHide(); }, [&] { return display->isHidden(); }}},
             {"back-stage",
              {w.backstageButton, "frontground", "前台", [&] { w.slotBackstage(); },
               [&] { return display->pos() == QPoint(1920, 0); }}},
-            {"folded", {w.winUpButton, "win-show", "展开", [&] { w.slotWinup(); }, [&] { return w.workArea->isHidden(); }}},
+            {"folded",
+             {w.winUpButton, "win-show", "展开", [&] { w.slotWinup(); }, [&] { return w.workArea->isHidden(); }}},
             {"playing",
              {w.playButton, "pause", "暂停", [&] { w.slotOverallPlay(); },
               [&] { return tree->playing && !tree->paused; }}},

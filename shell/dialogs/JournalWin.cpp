@@ -97,8 +97,7 @@ void JournalWin::trUpdate()
     fromLabel->setText(tr("date:  from"));
     toLabel->setText(tr("to"));
     keywordLabel->setText(tr("keyword:"));
-    resultTable->setHorizontalHeaderLabels(
-        {tr("Name"), tr("Duration"), tr("StartTime"), tr("StopTime"), tr("Result")});
+    resultTable->setHorizontalHeaderLabels({tr("Name"), tr("Duration"), tr("StartTime"), tr("StopTime"), tr("Result")});
 }
 
 void JournalWin::slotFindDate()
