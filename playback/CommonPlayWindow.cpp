@@ -230,6 +230,7 @@ void CommonPlayWindow::slotStopAllTimer()
 void CommonPlayWindow::stopAndHideAll()
 {
     m_content.stopAll();
+    previewKind.clear();
     ++m_ticket; // what the players were showing can no longer report its end
 }
 
@@ -253,6 +254,7 @@ void CommonPlayWindow::previewItem(QVLedMediaObject *item)
     if (!item || !MediaKinds::familyOf(item->kind, &family))
         return;
     stopAndHideAll();
+    previewKind = item->kind;
     if (ContentPlayer *player = playerFor(family, *item))
         player->show(item, ContentPlayer::Purpose::Preview, 0);
 }
