@@ -237,6 +237,7 @@ void CommonPlayWindow::slotStopAllTimer()
 void CommonPlayWindow::stopAndHideAll()
 {
     m_content.stopAll();
+    previewKind.clear();
     ++m_ticket; // what the players were showing can no longer report its end
 }
 
@@ -260,6 +261,7 @@ void CommonPlayWindow::previewItem(QVLedMediaObject *item)
     if (!item || !MediaKinds::familyOf(item->kind, &family))
         return;
     stopAndHideAll();
+    previewKind = item->kind;
     if (ContentPlayer *player = playerFor(family, *item))
         player->show(item, ContentPlayer::Purpose::Preview, 0);
 }

@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QList>
+#include <QPointer>
 #include <QPoint>
 #include <QRect>
 #include <QTimer>
@@ -48,6 +49,8 @@ public:
     QString currentKind;
     QVLedMediaObject *currentItem = nullptr;
     QString logName;
+    // Kind of the item the editor previews here; empty when none.
+    QString previewKind;
 
     ~CommonPlayWindow() override;
 
@@ -82,6 +85,12 @@ public:
 
     // Places the content inside the border.
     void relayoutChildren();
+
+    // The area's video cover window: a top-level window over the area, in
+    // desktop coordinates, made by the video content; null until then. The
+    // area does not own it.
+    QWidget *coverWindow() const { return m_coverWindow; }
+    void setCoverWindow(QWidget *cover) { m_coverWindow = cover; }
 
 public slots:
     // Stops the stay timer and every content player (stopAndHideAll).
@@ -149,4 +158,5 @@ private:
     QDateTime m_runningSince; // start of the current run (item start or last resume)
     qint64 m_elapsedBeforePause = 0;
     writeLogThread *m_logWriter = nullptr;
+    QPointer<QWidget> m_coverWindow;
 };

@@ -10,13 +10,19 @@
 #include <QLabel>
 #include <QList>
 #include <QMap>
+#include <QHash>
 #include <QPoint>
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
 
 class AnalogClockPanel;
+class BootSetupWin;
 class CalendarPopup;
+class JournalWin;
+class LanguageSetupWin;
+class MonitorWin;
 class CommonPlayWindow;
 class CommonWinObject;
 class CycleObject;
@@ -95,6 +101,11 @@ public:
     bool maximized = false;
     bool dragging = false;
     QPoint dragOffset;
+
+    // ---- dialogs made once, hidden between uses ------------------------
+    JournalWin *journalWin = nullptr;
+    LanguageSetupWin *languageWin = nullptr;
+    BootSetupWin *bootSetupWin = nullptr;
 
     // ---- property panels (one shown at a time) -----------------------
     SchedulePanel *scheduleSetupLabel = nullptr;
@@ -201,6 +212,12 @@ public:
     // The main window's name for the first display window: "Display window" + number.
     static QString displayWindowName(int number);
 
+    // ---- language, start-up settings, play log, desktop commands ---------
+    // Whether the process runs as 32 bits under 64-bit Windows.
+    static bool isWow64();
+    // The open monitor window, or null.
+    MonitorWin *monitorWin() const;
+
 public slots:
     // frame
     void slotShowMaximized();
@@ -287,6 +304,16 @@ public slots:
     // panel when it is the current item.
     void slotVideoRangeReported(QVLedMediaObject *item, float seconds);
     void slotVideoProgressReported(QVLedMediaObject *item, float seconds);
+    // language, start-up settings and the play log (WidgetLanguage.cpp, WidgetSystem.cpp)
+    void slotSetupLanguage();
+    void slotSetBoot();
+    void slotSetPlay();
+    // lock, hide, back-stage and monitor (WidgetDesktop.cpp)
+    void slotOverallLock();
+    void slotWinHide();
+    void slotBackstage();
+    void slotAutoBackState();
+    void slotMonitor();
 
 signals:
     void sigModifySchedule(QString previousName, PlayWinObject *record);
@@ -378,6 +405,31 @@ private:
     QStringList displayWindowNames() const;
     void openStartupDocument(const QString &path);
     void showFirstTreePanel();
+
+    // ---- language, dialogs and desktop commands -----------------------
+    void buildDialogs();
+    // The tool strip's captions from the window's state, in the current language.
+    void updateToolStripCaptions();
+    // Fills the shown panels again from their records after their boxes were refilled.
+    void refillShownPanels();
+    // Every text of every window again, after the catalogues changed.
+    void retranslateAll();
+    // The hide button's caption and the hidden flag, which follow the current display window.
+    void setHideState(bool hidden);
+    // Closes and destroys the monitor window, when one is open.
+    void closeMonitor();
+    // Moves a display window (and its cover windows) to its record's place
+    // shifted by the origin of a screen; a null origin puts it back.
+    void placeDisplayWindow(const QString &name, const QPoint &screenOrigin);
+    // Where a display window's record places it now: its back-stage screen's origin, or 0,0.
+    QPoint backStageOrigin(const QString &name) const;
+    void writeBackStageFlag(int value);
+
+    bool m_displayWindowsLocked = false;
+    bool m_currentHidden = false; // the current display window is hidden
+    QPointer<MonitorWin> m_monitor;
+    // The screen origin each display window in back-stage is shown at.
+    QHash<QString, QPoint> m_backStageOrigins;
 
     std::unique_ptr<PanelHost> m_panelHost;
     // The media panel of each family of kinds, filled by initCommonWinSetupLabel.

@@ -163,11 +163,13 @@ void Widget::relayoutPanels()
 
 void Widget::trUpdate()
 {
+    updateToolStripCaptions();
     for (PropertyPanel *panel : std::initializer_list<PropertyPanel *>{
              scheduleSetupLabel, segmentSetupLabel, timingSegmentSetupLabel, programSetupLabel, commonWinSetupLabel,
              textSetupLabel, imageSetupLabel, videoSetupLabel, digitalClockSetupLabel, analogClockSetupLabel,
              digitalTimerSetupLabel, urlSetupLabel, streamingSetupLabel, videoDeviceSetupLabel, weatherSetupLabel})
         panel->trUpdate();
+    refillShownPanels();
 }
 
 void Widget::refreshPreview(MediaFamily family)
