@@ -443,7 +443,7 @@
 <context>
     <name>Prodoc</name>
     <message>
-        <source>%1 is damaged or not a schedule: the display window "%2" appears twice</source>
+        <source>%1 is damaged or not a schedule: the display window &quot;%2&quot; appears twice</source>
         <translation>%1 已损坏或不是节目方案：显示窗口“%2”出现了两次</translation>
     </message>
 </context>
