@@ -51,4 +51,10 @@ public:
 
     // The window that parents the panels' dialogs and message boxes.
     virtual QWidget *dialogParent() const = 0;
+
+    // ---- the window panel ----
+    // The current display window's area of the window takes the record's
+    // border, position and size at once; with dropNameMarks the display window
+    // stops drawing its name. A display window in real play is left alone.
+    virtual void refreshWindowArea(CommonWinObject *window, bool dropNameMarks) = 0;
 };

@@ -25,6 +25,7 @@ public:
     int currentMediaRow() const override;
     void refreshPreview(MediaFamily family) override;
     QWidget *dialogParent() const override;
+    void refreshWindowArea(CommonWinObject *window, bool dropNameMarks) override;
 
 private:
     Widget &m_widget;

@@ -23,6 +23,7 @@ public:
     int rows = 0;
     int currentRow = -1;
     QList<MediaFamily> previews; // every refresh asked for, in order
+    QList<CommonWinObject *> windowRefreshes; // every window area refreshed, in order
     QWidget window;
 
     QVLedMediaObject *curMedia() const override { return media; }
@@ -38,4 +39,5 @@ public:
     int currentMediaRow() const override { return currentRow; }
     void refreshPreview(MediaFamily family) override { previews << family; }
     QWidget *dialogParent() const override { return const_cast<QWidget *>(&window); }
+    void refreshWindowArea(CommonWinObject *w, bool) override { windowRefreshes << w; }
 };
