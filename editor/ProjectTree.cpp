@@ -155,22 +155,18 @@ RecordSet ProjectTree::wholeSchedule() const
 
 void ProjectTree::forgetRecords(const RecordSet &doomed)
 {
-    auto drop = [&doomed](auto *&pointer) {
-        if (doomed.contains(pointer))
-            pointer = nullptr;
-    };
-    drop(curItem);
-    drop(lastClickedItem);
-    drop(rootItem);
-    drop(newSegmentItem);
-    drop(newProgramItem);
-    drop(newWindowItem);
-    drop(curGeneralSegment);
-    drop(curCycleSegment);
-    drop(curTimingSegment);
-    drop(curProgram);
-    drop(curCommonWin);
-    drop(curMediaObject);
+    doomed.forget(curItem);
+    doomed.forget(lastClickedItem);
+    doomed.forget(rootItem);
+    doomed.forget(newSegmentItem);
+    doomed.forget(newProgramItem);
+    doomed.forget(newWindowItem);
+    doomed.forget(curGeneralSegment);
+    doomed.forget(curCycleSegment);
+    doomed.forget(curTimingSegment);
+    doomed.forget(curProgram);
+    doomed.forget(curCommonWin);
+    doomed.forget(curMediaObject);
 }
 
 // ---- what the editing files ask of the main window ----------------------

@@ -350,6 +350,9 @@ private:
     void emitSegmentGoing(const SegmentRef &segment);
     // Takes the item out of the tree, frees it with its children and selects what follows it.
     void deleteItemAndSelectNext(QTreeWidgetItem *item);
+    // Frees every record of the list, and the owner item's children, which stays current.
+    template <typename Record>
+    void freeAllOf(QList<Record *> &records, QTreeWidgetItem *ownerItem);
     // base + number, the number raised until no child of parent bears that text.
     static QString freeChildName(const QTreeWidgetItem *parent, const QString &base, int &number);
     // The item's whole subtree of tree items, into the set.

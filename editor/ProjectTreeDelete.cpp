@@ -64,6 +64,22 @@ void ProjectTree::clearAllTimesSlot()
     curItem = rootItem;
 }
 
+template <typename Record>
+void ProjectTree::freeAllOf(QList<Record *> &records, QTreeWidgetItem *ownerItem)
+{
+    RecordSet doomed;
+    for (const Record *record : qAsConst(records))
+        doomed.add(record);
+    for (int i = 0; ownerItem && i < ownerItem->childCount(); ++i)
+        addItems(doomed, ownerItem->child(i));
+    forgetBeforeFreeing(doomed);
+    RecordDisposal::deleteAll(records); // the owner's counter keeps its value
+    if (ownerItem) {
+        qDeleteAll(ownerItem->takeChildren());
+        curItem = ownerItem; // it stays current
+    }
+}
+
 void ProjectTree::clearProgramSlot()
 {
     if (!confirm(tr("Are you sure to delete all the program pages of the current segment?")))
@@ -72,16 +88,7 @@ void ProjectTree::clearProgramSlot()
     if (!segment.isValid())
         return;
     emitSegmentGoing(segment);
-    RecordSet doomed;
-    for (const ProgramObject *program : qAsConst(*segment.programs))
-        doomed.add(program);
-    for (int i = 0; i < curItem->childCount(); ++i)
-        addItems(doomed, curItem->child(i));
-    QTreeWidgetItem *segmentItem = curItem;
-    forgetBeforeFreeing(doomed);
-    RecordDisposal::deleteAll(*segment.programs); // the program counter keeps its value
-    qDeleteAll(segmentItem->takeChildren());
-    curItem = segmentItem;
+    freeAllOf(*segment.programs, curItem);
 }
 
 void ProjectTree::clearWindowSlot()
@@ -92,16 +99,7 @@ void ProjectTree::clearWindowSlot()
     if (!program)
         return;
     emit clearCommonWinObjs(program);
-    RecordSet doomed;
-    for (const CommonWinObject *window : qAsConst(program->windows))
-        doomed.add(window);
-    for (int i = 0; i < curItem->childCount(); ++i)
-        addItems(doomed, curItem->child(i));
-    QTreeWidgetItem *programItem = curItem;
-    forgetBeforeFreeing(doomed);
-    RecordDisposal::deleteAll(program->windows); // the window counter keeps its value
-    qDeleteAll(programItem->takeChildren());
-    curItem = programItem;
+    freeAllOf(program->windows, curItem);
     clearMediaTable();
 }
 
@@ -109,15 +107,11 @@ void ProjectTree::clearMediaFileSlot()
 {
     if (!confirm(tr("Are you sure to delete all the media of the current window?")))
         return;
-    // The window of the item whose menu was used.
+    // The window of the item whose menu was used; media items have no tree items.
     CommonWinObject *window = getCurCommonWin();
     if (!window)
         return;
-    RecordSet doomed;
-    for (const QVLedMediaObject *item : qAsConst(window->media))
-        doomed.add(item);
-    forgetBeforeFreeing(doomed);
-    RecordDisposal::deleteAll(window->media);
+    freeAllOf(window->media, nullptr);
     clearMediaTable();
 }
 

@@ -29,6 +29,13 @@ public:
     void unite(const RecordSet &other) { m_pointers.unite(other.m_pointers); }
 
     bool contains(const void *pointer) const { return pointer && m_pointers.contains(pointer); }
+    // Empties a pointer that points into the set.
+    template <typename T>
+    void forget(T *&pointer) const
+    {
+        if (contains(pointer))
+            pointer = nullptr;
+    }
     bool isEmpty() const { return m_pointers.isEmpty(); }
     int size() const { return m_pointers.size(); }
 

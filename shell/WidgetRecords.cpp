@@ -18,17 +18,12 @@ void Widget::forgetRecords(const RecordSet &doomed)
     if (doomed.isEmpty())
         return;
     CopyBuffer::forget(doomed);
-    if (doomed.contains(copiedMedia))
-        copiedMedia = nullptr;
-    auto drop = [&doomed](auto *&pointer) {
-        if (doomed.contains(pointer))
-            pointer = nullptr;
-    };
-    drop(curTimingSegment);
-    drop(curCycleSegment);
-    drop(curGeneralSegment);
-    drop(curProgram);
-    drop(curCommonWin);
+    doomed.forget(copiedMedia);
+    doomed.forget(curTimingSegment);
+    doomed.forget(curCycleSegment);
+    doomed.forget(curGeneralSegment);
+    doomed.forget(curProgram);
+    doomed.forget(curCommonWin);
     if (doomed.contains(curMedia)) {
         curMedia = nullptr;
         hideAllSetupLabel(); // no panel shows an item that is gone
