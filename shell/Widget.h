@@ -18,6 +18,7 @@
 #include <memory>
 
 class AnalogClockPanel;
+class CalendarPopup;
 class CommonPlayWindow;
 class CommonWinObject;
 class CycleObject;
@@ -47,6 +48,7 @@ class StreamingPanel;
 class TextPanel;
 class TimingObject;
 class TimingSegmentPanel;
+class TimingSegmentTimePropertyWin;
 class UrlPanel;
 class VideoDevicePanel;
 class VideoPanel;
@@ -113,6 +115,8 @@ public:
     StreamingPanel *streamingSetupLabel = nullptr;
     VideoDevicePanel *videoDeviceSetupLabel = nullptr;
     WeatherPanel *weatherSetupLabel = nullptr;
+    // the dialog of the timing-segment panel's time points, made once
+    TimingSegmentTimePropertyWin *timePointDialog = nullptr;
 
     // ---- display windows ----------------------------------------------
     QList<PlayWinObject *> playWinObjects;
@@ -332,6 +336,8 @@ private:
     void initSegmentSetupLabel();
     void initTimingSegmentSetupLabel();
     void initProgramSetupLabel();
+    // The time-point dialog, handed to the timing-segment panel.
+    void initTimePointDialog();
     // The window panel, then its ten media panels.
     void initCommonWinSetupLabel();
     void initTextSetupLabel();
@@ -398,4 +404,6 @@ private:
     // The media panel of each family of kinds, filled by initCommonWinSetupLabel.
     QMap<MediaFamily, MediaPanel *> m_mediaPanels;
     bool m_startArmed = false; // one delayed start, however often start-up opens a schedule
+    // The date buttons' calendar, over every panel; hidden whenever the panel or display window changes.
+    CalendarPopup *m_calendarPopup = nullptr;
 };

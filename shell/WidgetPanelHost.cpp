@@ -74,6 +74,26 @@ QWidget *WidgetPanelHost::dialogParent() const
     return &m_widget;
 }
 
+void WidgetPanelHost::setDisplayBackgroundColour(const QColor &colour)
+{
+    for (MainPlayBKLabel *displayWindow : qAsConst(m_widget.displayWindows)) {
+        if (displayWindow->name != m_widget.curDisplayName)
+            continue;
+        displayWindow->backgroundColour = colour;
+        displayWindow->update();
+    }
+}
+
+void WidgetPanelHost::setDisplayBackgroundPicture(const QString &path)
+{
+    for (MainPlayBKLabel *displayWindow : qAsConst(m_widget.displayWindows)) {
+        if (displayWindow->name != m_widget.curDisplayName)
+            continue;
+        displayWindow->setBackgroundImage(path);
+        displayWindow->update();
+    }
+}
+
 void WidgetPanelHost::refreshWindowArea(CommonWinObject *window, bool dropNameMarks)
 {
     if (!window)
