@@ -22,6 +22,7 @@ class CommonWinObject;
 class ContentPlayer;
 class MainPlayBKLabel;
 class QVLedMediaObject;
+class RecordSet;
 class writeLogThread;
 
 class CommonPlayWindow : public QLabel
@@ -71,6 +72,9 @@ public:
     // Shows an item in the editor through its family's player: nothing is
     // timed or logged, and the list does not move.
     void previewItem(QVLedMediaObject *item);
+    // Before records are freed: when the area shows or lists an item that
+    // goes, it stops and empties its list.
+    void forgetItems(const RecordSet &doomed);
 
     // ---- mouse editing --------------------------------------------------
     bool pressed = false;
@@ -124,6 +128,7 @@ private:
     int currentStayMs() const;
 
     AreaContent m_content;
+    QVLedMediaObject *m_previewItem = nullptr; // the editor's preview shown now
     ContentPlayer *m_currentPlayer = nullptr; // in m_content; null when nothing shows the item
     quint64 m_ticket = 0;                     // names the current showing; reports of others are late
     bool m_endReported = false;               // the current item's player said it is over
