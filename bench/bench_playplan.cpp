@@ -81,6 +81,7 @@ public:
     void refreshVideoCover() override { }
     void setDisplayBackgroundColour(const QColor &) override { }
     void setDisplayBackgroundPicture(const QString &) override { }
+    void refreshWindowArea(CommonWinObject *, bool) override { }
 
 private:
     Plan &m_plan;

@@ -24,6 +24,7 @@ class MainPlayBKLabel;
 class PlayLabel;
 class VideoContentPlayer;
 class QVLedMediaObject;
+class RecordSet;
 class writeLogThread;
 
 class CommonPlayWindow : public QLabel
@@ -73,6 +74,9 @@ public:
     // Shows an item in the editor through its family's player: nothing is
     // timed or logged, and the list does not move.
     void previewItem(QVLedMediaObject *item);
+    // Before records are freed: when the area shows or lists an item that
+    // goes, it stops and empties its list.
+    void forgetItems(const RecordSet &doomed);
 
     // ---- mouse editing --------------------------------------------------
     bool pressed = false;
@@ -128,6 +132,8 @@ public:
     void probeVideoLength(QVLedMediaObject *item);
     // Closes and hides the video player, when the area has one.
     void closeVideo();
+    // Closes the video player, a length probe too, when its file is an item about to be freed.
+    void forgetVideoItems(const RecordSet &doomed);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -149,6 +155,7 @@ private:
     int currentStayMs() const;
 
     AreaContent m_content;
+    QVLedMediaObject *m_previewItem = nullptr; // the editor's preview shown now
     ContentPlayer *m_currentPlayer = nullptr; // in m_content; null when nothing shows the item
     quint64 m_ticket = 0;                     // names the current showing; reports of others are late
     bool m_endReported = false;               // the current item's player said it is over

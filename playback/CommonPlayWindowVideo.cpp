@@ -5,6 +5,7 @@
 #include "playback/CommonPlayWindow.h"
 
 #include "model/QVLedMediaObject.h"
+#include "model/RecordSet.h"
 #include "playback/MainPlayBKLabel.h"
 #include "playback/content/VideoContentPlayer.h"
 
@@ -42,6 +43,13 @@ void CommonPlayWindow::closeVideo()
 {
     if (VideoContentPlayer *video = videoContent())
         video->stop();
+}
+
+void CommonPlayWindow::forgetVideoItems(const RecordSet &doomed)
+{
+    VideoContentPlayer *video = videoContent();
+    if (video && doomed.contains(video->shownItem()))
+        video->closeForGood();
 }
 
 void CommonPlayWindow::slotSetVideoCoverLabel(QVLedMediaObject *)

@@ -6,6 +6,7 @@
 // (Widget*.cpp, DisplaySettingsDialog, newDisplayWindowButton).
 
 #include "model/MediaKinds.h"
+#include "model/WindowGeometry.h"
 
 #include <QLabel>
 #include <QList>
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class AnalogClockPanel;
@@ -46,6 +48,7 @@ class QNetworkAccessManager;
 class QPushButton;
 class QTableWidget;
 class QVLedMediaObject;
+class RecordSet;
 class SchedulePanel;
 class SegmentPanel;
 class StreamingPanel;
@@ -208,6 +211,10 @@ public:
     // Forgets every pointer into the records of one display window's tree
     // (or of all trees when name is empty), before those records are freed.
     void clearSelectionInto(const QString &displayName = QString());
+    // The one step before records are freed: drops every pointer into them
+    // (the copy buffers, the selection here and in every tree) and the area
+    // players that show a window or item that goes.
+    void forgetRecords(const RecordSet &doomed);
 
     // The main window's name for the first display window: "Display window" + number.
     static QString displayWindowName(int number);
@@ -314,6 +321,50 @@ public slots:
     void slotBackstage();
     void slotAutoBackState();
     void slotMonitor();
+    // ---- tree edits, the window panel and play-window editing (WidgetWindowEdit.cpp) ----
+    // play areas that go with the tree's records
+    void slotDeleteMediaObject(int row);
+    void slotDeleteProgramObj(ProgramObject *program);
+    void sloClearCommonWinObjs(ProgramObject *program);
+    void slotdeleteSegmentObj(GeneralObject *segment);
+    void slotdeleteCycleSegmentObj(CycleObject *segment);
+    void slotdeleteTimingSegmentObj(TimingObject *segment);
+    void slotclearSegmentObj();
+    // a window item moved one layer in the tree
+    void slotMoveupCommonWin(int index);
+    void slotMovedownCommonWin(int index);
+    // the window menu's presets
+    void setWinPosCenterSlot();
+    void setWinPosCenterHSlot();
+    void setWinPosCenterVSlot();
+    void setWinPosLeftSlot();
+    void setWinPosRightSlot();
+    void setWinPosTopSlot();
+    void setWinPosBottomSlot();
+    void setWinSizeFullscreenSlot();
+    void setWinSizeHFullscreenSlot();
+    void setWinSizeHHalfSlot();
+    void setWinSizeHThirdSlot();
+    void setWinSizeHQuarterSlot();
+    void setWinSizeVFullscreenSlot();
+    void setWinSizeVHalfSlot();
+    void setWinSizeVThirdSlot();
+    void setWinSizeVQuarterSlot();
+    // the window panel (WindowPanel does the work)
+    void slotCommonWinNameChange(const QString &text);
+    void slotEnabledCommonFrame(bool on);
+    void slotCommonWinColorSet();
+    void slotCommonFrameBorderWindthChanged(int value);
+    void slotCommonWinXChanged(int value);
+    void slotCommonWinYChanged(int value);
+    void slotCommonWinWidthChanged(int value);
+    void slotCommonWinHeightChanged(int value);
+    void slotShowCommonWinColorDialog();
+    void slotCopyCommonItem();
+    void slotPasteCommonItem();
+    void slotDeleteCommonItem();
+    void slotUpCommonItem();
+    void slotDownCommonItem();
 
 signals:
     void sigModifySchedule(QString previousName, PlayWinObject *record);
@@ -430,6 +481,13 @@ private:
     QPointer<MonitorWin> m_monitor;
     // The screen origin each display window in back-stage is shown at.
     QHash<QString, QPoint> m_backStageOrigins;
+    // ---- tree edits and play-window editing (WidgetWindowEdit.cpp) ----
+    // Deletes every area player, in every display window, whose window record goes.
+    void removeAreasWhere(const std::function<bool(const CommonWinObject &)> &goes);
+    // The current display window's area of the moved window item goes directly
+    // above (up) or under the area of the item at `index`, the one it passed.
+    void restackMovedWindow(int index, bool up);
+    void applyWindowPreset(WindowGeometry::Preset preset);
 
     std::unique_ptr<PanelHost> m_panelHost;
     // The media panel of each family of kinds, filled by initCommonWinSetupLabel.

@@ -67,6 +67,12 @@ void Widget::initCommonWinSetupLabel()
     mediaTable = commonWinSetupLabel->mediaTable();
     connect(mediaTable, &QTableWidget::itemClicked, this, &Widget::slotCommonItemTableSelectionChanged);
     connect(mediaTable, &QTableWidget::itemSelectionChanged, this, &Widget::slotCommonItemTableUnSelected);
+    // The window panel's edits and media-table commands go out as the main window's own.
+    connect(commonWinSetupLabel, &WindowPanel::sigCommonWinChanged, this, &Widget::sigCommonWinChanged);
+    connect(commonWinSetupLabel, &WindowPanel::sigCommonWinNameChanged, this, &Widget::sigCommonWinNameChanged);
+    connect(commonWinSetupLabel, &WindowPanel::sigDeleteMedia, this, &Widget::sigDeleteMedia);
+    connect(commonWinSetupLabel, &WindowPanel::sigPasteMedia, this, &Widget::sigPasteMedia);
+    connect(commonWinSetupLabel, &WindowPanel::sigSwapMedia, this, &Widget::sigSwapMedia);
     initTextSetupLabel();
     initImageSetupLabel();
     initVideoSetupLabel();

@@ -2,8 +2,6 @@
 // preview of a video just loaded, the live edits' player and the cover slots,
 // each forwarding to the video panel or the display window.
 
-#include "editor/ProjectTree.h"
-#include "editor/ProjectWidget.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "panels/VideoPanel.h"
@@ -29,13 +27,9 @@ void Widget::setVideoProgress(int seconds)
 
 void Widget::slotVideoRangeReported(QVLedMediaObject *item, float seconds)
 {
-    // Only into an item the schedule still holds: a report can outlive its item.
-    for (const ProjectWidget *panel : qAsConst(projectWidgets)) {
-        if (panel->tree()->holdsRecord(item)) {
-            videoSetupLabel->setVideoRange(item, seconds);
-            return;
-        }
-    }
+    // Areas forget an item before it is freed, so a report names a live item.
+    if (item)
+        videoSetupLabel->setVideoRange(item, seconds);
 }
 
 void Widget::slotVideoProgressReported(QVLedMediaObject *item, float seconds)

@@ -177,6 +177,12 @@ void VideoContentPlayer::timeUp()
         endPreview();
 }
 
+void VideoContentPlayer::closeForGood()
+{
+    m_probing = false;
+    stop();
+}
+
 void VideoContentPlayer::endPreview()
 {
     if (m_probing)

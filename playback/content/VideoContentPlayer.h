@@ -43,6 +43,8 @@ public:
     // fails; then closes it. Stopping the player meanwhile spares it; an item
     // shown or another probe replaces it.
     void probeLength(QVLedMediaObject *item);
+    // Stops whatever the player shows or probes; its item is about to go.
+    void closeForGood();
     // Hides and closes what the editor shows, unless it only probes a length.
     void endPreview();
     // The video time is over: the item ends (real play) or its preview closes.

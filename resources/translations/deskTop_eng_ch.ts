@@ -752,6 +752,42 @@
         <source>info</source>
         <translation>提示</translation>
     </message>
+    <message>
+        <source>Cycle Inserted Segment</source>
+        <translation>循环插播时段</translation>
+    </message>
+    <message>
+        <source>Timing Inserted Segment</source>
+        <translation>定时插播时段</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the segments?</source>
+        <translation>确定要删除全部时段吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the program pages of the current segment?</source>
+        <translation>确定要删除当前时段的全部节目页吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure to clear all the windows of current program page?</source>
+        <translation>确定要清空当前节目页的全部窗口吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the media of the current window?</source>
+        <translation>确定要删除当前窗口的全部媒体吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the current segment?</source>
+        <translation>确定要删除当前时段吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the current program page?</source>
+        <translation>确定要删除当前节目页吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the current window?</source>
+        <translation>确定要删除当前窗口吗？</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleFile</name>
@@ -1345,6 +1381,53 @@
     <message>
         <source>The start-up entry %1 could not be changed: %2</source>
         <translation>无法修改开机启动项 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPanel</name>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>边框</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>宽度：</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>高度：</translation>
+    </message>
+    <message>
+        <source>copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the selected media?</source>
+        <translation>确定要删除选中的媒体吗？</translation>
     </message>
 </context>
 <context>

@@ -752,6 +752,42 @@
         <source>info</source>
         <translation>info</translation>
     </message>
+    <message>
+        <source>Cycle Inserted Segment</source>
+        <translation>Cycle Inserted Segment</translation>
+    </message>
+    <message>
+        <source>Timing Inserted Segment</source>
+        <translation>Timing Inserted Segment</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the segments?</source>
+        <translation>Are you sure to delete all the segments?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the program pages of the current segment?</source>
+        <translation>Are you sure to delete all the program pages of the current segment?</translation>
+    </message>
+    <message>
+        <source>Are you sure to clear all the windows of current program page?</source>
+        <translation>Are you sure to clear all the windows of current program page?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete all the media of the current window?</source>
+        <translation>Are you sure to delete all the media of the current window?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the current segment?</source>
+        <translation>Are you sure to delete the current segment?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the current program page?</source>
+        <translation>Are you sure to delete the current program page?</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the current window?</source>
+        <translation>Are you sure to delete the current window?</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleFile</name>
@@ -1347,6 +1383,53 @@
     <message>
         <source>The start-up entry %1 could not be changed: %2</source>
         <translation>The start-up entry %1 could not be changed: %2</translation>
+    </message>
+</context>
+<context>
+    <name>WindowPanel</name>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>copy</source>
+        <translation>copy</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation>paste</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>delete</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>up</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>down</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>info</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete the selected media?</source>
+        <translation>Are you sure to delete the selected media?</translation>
     </message>
 </context>
 <context>
