@@ -2,6 +2,7 @@
 // edits and previews in a main window whose areas play through the recording
 // video back end.
 
+#include "model/RecordSet.h"
 #include "panels/CommonFontSetDialog.h"
 #include "panels/VideoPanel.h"
 #include "support/FakePanelHost.h"
@@ -53,6 +54,24 @@ bool sameCover(const VideoProperty &a, const VideoProperty &b)
 }
 
 const QString General = QStringLiteral("generalSegment");
+
+// A main window whose one window holds `items` items, the first a video of "/clips/a.mp4".
+struct OneVideo {
+    explicit OneVideo(int items = 1, int stay = 10)
+    {
+        f.addGeneral("G");
+        f.addProgram("P", General);
+        window = f.addWindow("W", items, stay);
+        item = window->media.value(0);
+        item->kind = MediaKind::Video;
+        item->video.path = "/clips/a.mp4";
+        area = f.area(window);
+    }
+    PlayFixture f;
+    CommonWinObject *window = nullptr;
+    QVLedMediaObject *item = nullptr;
+    CommonPlayWindow *area = nullptr;
+};
 
 } // namespace
 
@@ -260,14 +279,11 @@ private slots:
     // A range edit replays the item in the current display window, never while it plays.
     void rangePreviewsSpareAPlayingDisplayWindow()
     {
-        PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 1);
-        QVLedMediaObject *item = window->media.value(0);
-        item->kind = MediaKind::Video;
-        item->video.path = "/clips/a.mp4";
-        CommonPlayWindow *area = f.area(window);
+        OneVideo one;
+        PlayFixture &f = one.f;
+        QVLedMediaObject *item = one.item;
+        CommonPlayWindow *area = one.area;
+        CommonWinObject *window = one.window;
         area->slotPlayVideo(item);
         FakeVideoEngine *player = FakeVideoEngine::of(area->videoPlayer());
         f.w->curCommonWin = window;
@@ -292,16 +308,11 @@ private slots:
     // its length, which goes into that item; then it is closed.
     void aLoadedVideoLearnsItsLength()
     {
-        PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 1);
-        QVLedMediaObject *item = window->media.value(0);
-        item->kind = MediaKind::Video;
-        item->video.path = "/clips/a.mp4";
+        OneVideo one;
+        QVLedMediaObject *item = one.item;
+        CommonPlayWindow *area = one.area;
         item->video.endTime = QTime(0, 0, 1);
-        CommonPlayWindow *area = f.area(window);
-        f.w->slotPreviewVideo(item);
+        one.f.w->slotPreviewVideo(item);
         FakeVideoEngine *player = FakeVideoEngine::of(area->videoPlayer());
         QVERIFY(player);
         QCOMPARE(player->calls, (QStringList{"open /clips/a.mp4", "volume 0", "contiue"}));
@@ -316,20 +327,32 @@ private slots:
         QCOMPARE(item->video.duration, QTime(0, 0, 12, 500));
     }
 
+    // An item about to be freed is forgotten by a probe of its file too.
+    void aProbeForgetsAnItemAboutToGo()
+    {
+        OneVideo one;
+        one.f.w->slotPreviewVideo(one.item);
+        FakeVideoEngine *player = FakeVideoEngine::of(one.area->videoPlayer());
+        RecordSet doomed;
+        doomed.add(one.item);
+        one.area->owner->forgetRecords(doomed);
+        QCOMPARE(player->calls.last(), QStringLiteral("close"));
+        QSignalSpy reports(one.area->owner, &MainPlayBKLabel::sigVideoRangeReported);
+        player->reportLength(12);
+        QVERIFY(reports.isEmpty());
+    }
+
     // The player is made on the area's first video item; one that cannot be made fails the item only.
     void aPlayerThatCannotBeMadeFailsItsItemOnly()
     {
-        PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 2, 5);
-        QVLedMediaObject *video = window->media.value(0);
-        video->kind = MediaKind::Video;
-        video->video.path = "/clips/intro.mp4";
-        CommonPlayWindow *area = f.area(window);
+        OneVideo one(2, 5);
+        PlayFixture &f = one.f;
+        CommonWinObject *window = one.window;
+        QVLedMediaObject *video = one.item;
+        CommonPlayWindow *area = one.area;
         QVERIFY(!area->videoPlayer());
         FakeVideoEngine::refuseNext = true;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot show video item intro.mp4"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot show video item a.mp4"));
         f.tree->slotStartPlay(f.display);
         QVERIFY(area->currentItem == video);
         QVERIFY(area->stayTimer()->isActive());
