@@ -13,6 +13,9 @@
 #include <QPoint>
 #include <QRect>
 
+#include "playback/AreaIndex.h"
+#include "playback/AreaVisibility.h"
+
 class CommonPlayWindow;
 class CommonWinObject;
 class QVLedMediaObject;
@@ -64,6 +67,11 @@ public:
     void reportAreaGeometry(CommonWinObject *window);
     // Takes the area player out of the list and deletes it.
     void removePlayWindow(CommonPlayWindow *playWindow);
+    // While a schedule is being built its areas are shown and hidden many
+    // times before anything is painted: between these calls only the last
+    // wish for each area counts, applied once at the end. Calls nest.
+    void beginAreaBatch();
+    void endAreaBatch();
 
     // Region of a point in the border band of a widget of the size (0 when inside).
     static int regionAt(const QPoint &point, const QSize &size, int margin);
@@ -83,4 +91,8 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    AreaIndex m_areaIndex;
+    AreaVisibility m_areaVisibility;
 };

@@ -4,6 +4,7 @@
 
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
+#include "model/Counter.h"
 #include "model/ScheduleRecords.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
@@ -164,12 +165,13 @@ void Widget::uncheckAllDisplayWindowButtons()
 
 void Widget::slotAddDisplayWindow()
 {
-    ++displayWindowCounter;
+    const int previousCounter = displayWindowCounter;
+    displayWindowCounter = Counter::next(displayWindowCounter);
     DisplaySettingsDialog dialog(this, displayWindowNames());
     dialog.nameEdit->setText(displayWindowName(displayWindowCounter));
     Prompts::current().execDialog(&dialog);
     if (dialog.outcome != 1) {
-        --displayWindowCounter;
+        displayWindowCounter = previousCounter;
         return;
     }
 
