@@ -11,6 +11,7 @@
 #include "model/ScheduleRecords.h"
 #include "base/Clock.h"
 #include "model/SegmentValidity.h"
+#include "playback/BackgroundMusic.h"
 #include "base/Prompts.h"
 #include "shell/Widget.h"
 
@@ -22,6 +23,9 @@
 namespace {
 constexpr int kCheckIntervalMs = 1000;
 constexpr int kRestartDelayMs = 2000;
+// No interval or length of the schedule runs a timer faster than this: an
+// insertion of nothing every nothing would restart every millisecond.
+constexpr int kShortestPlayMs = 1000;
 
 int lengthMs(const QTime &length)
 {
@@ -30,7 +34,12 @@ int lengthMs(const QTime &length)
 
 int insertedLengthMs(int minutes, int seconds)
 {
-    return int(qBound<qint64>(0, (qint64(minutes) * 60 + seconds) * 1000, INT_MAX));
+    return int(qBound<qint64>(kShortestPlayMs, (qint64(minutes) * 60 + seconds) * 1000, INT_MAX));
+}
+
+int programLengthMs(const QTime &length)
+{
+    return qMax(kShortestPlayMs, lengthMs(length));
 }
 
 template <typename Segment>
@@ -118,26 +127,22 @@ int ProjectTree::countMedia() const
 
 void ProjectTree::startProgramMusic(const ProgramObject *program)
 {
-    stopMusic();
-    if (program->bgMusic.isEmpty())
+    if (program->bgMusic.isEmpty()) {
+        stopMusic();
         return;
-    if (!musicPlayer) {
-        musicPlayer = new QMediaPlayer(this);
-        musicPlaylist = new QMediaPlaylist(musicPlayer);
     }
-    for (const QString &path : program->bgMusic)
-        musicPlaylist->addMedia(QMediaContent(QUrl::fromLocalFile(path)));
-    musicPlaylist->setPlaybackMode(QMediaPlaylist::Loop);
-    musicPlayer->setPlaylist(musicPlaylist);
-    musicPlayer->play();
+    if (!m_music) {
+        m_music = new BackgroundMusic(this);
+        musicPlayer = m_music->player();
+        musicPlaylist = m_music->playlist();
+    }
+    m_music->start(program, program->bgMusic);
 }
 
 void ProjectTree::stopMusic()
 {
-    if (!musicPlayer)
-        return;
-    musicPlayer->stop();
-    musicPlaylist->clear();
+    if (m_music)
+        m_music->stop();
 }
 
 // ---- start, pause, stop -------------------------------------------------
@@ -194,7 +199,7 @@ void ProjectTree::slotStartCyclePlay(const QString &name)
 {
     if (name != displayName || cycleSegments.isEmpty())
         return;
-    const int interval = int(qBound<qint64>(1, qint64(cycleSegments.last()->intervalMinutes) * 60000, INT_MAX));
+    const int interval = int(qBound<qint64>(kShortestPlayMs, qint64(cycleSegments.last()->intervalMinutes) * 60000, INT_MAX));
     if (!cyclePlaying) {
         cyclePlaying = true;
         cycleTimer->start(interval);
@@ -359,7 +364,7 @@ void ProjectTree::startGeneralSegment(GeneralObject *segment, int index)
             playGeneralWindow(window);
     }
     if (program->playMode == 1)
-        programTimer->start(qMax(1, lengthMs(program->playLength)));
+        programTimer->start(programLengthMs(program->playLength));
 }
 
 // ---- inserted segments ----------------------------------------------------
@@ -387,7 +392,7 @@ void ProjectTree::slotPlayCycleObj()
     }
     insertedPlayMode = 1;
     if (segment->playMode == 0)
-        cyclePlayTimer->start(qMax(1, insertedLengthMs(segment->playMinutes, segment->playSeconds)));
+        cyclePlayTimer->start(insertedLengthMs(segment->playMinutes, segment->playSeconds));
     for (CommonWinObject *window : qAsConst(cycleWindows))
         playCycleWindow(window);
 }
@@ -438,7 +443,7 @@ void ProjectTree::slotPlayTimingObj()
     }
     insertedPlayMode = 2;
     if (segment->playMode == 0)
-        timingPlayTimer->start(qMax(1, insertedLengthMs(segment->playMinutes, segment->playSeconds)));
+        timingPlayTimer->start(insertedLengthMs(segment->playMinutes, segment->playSeconds));
     for (CommonWinObject *window : qAsConst(timingWindows))
         playTimingWindow(window);
 }
@@ -481,7 +486,7 @@ void ProjectTree::slotGeneralProTimeout()
     generalWindows.clear();
     if (const ProgramObject *program = generalPrograms.value(generalProgramIndex)) {
         if (program->playMode == 1)
-            programTimer->start(qMax(1, lengthMs(program->playLength)));
+            programTimer->start(programLengthMs(program->playLength));
         generalWindows = windowsOf(program);
     }
     // An insertion that plays keeps the screen; the general windows wait for its end.
@@ -512,7 +517,7 @@ void ProjectTree::slotCurProgramRealPlayEnd(const QString &name, CommonWinObject
             startProgramMusic(next);
             // A length counts from the program's start, not from each pass.
             if (next->playMode == 1 && (generalProgramIndex != before || !programTimer->isActive()))
-                programTimer->start(qMax(1, lengthMs(next->playLength)));
+                programTimer->start(programLengthMs(next->playLength));
             generalWindows = windowsOf(next);
         }
         for (CommonWinObject *window : qAsConst(generalWindows))
