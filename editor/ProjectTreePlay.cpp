@@ -26,6 +26,8 @@ constexpr int kRestartDelayMs = 2000;
 // No interval or length of the schedule runs a timer faster than this: an
 // insertion of nothing every nothing would restart every millisecond.
 constexpr int kShortestPlayMs = 1000;
+// Longest span a timing tick looks back over: the midnight restart's gap and a late tick.
+constexpr int kTimingCatchUpSeconds = 10;
 
 int lengthMs(const QTime &length)
 {
@@ -218,8 +220,7 @@ void ProjectTree::slotStartTimePlay(const QString &name)
     if (name != displayName || timingSegments.isEmpty())
         return;
     if (!timingPlaying) {
-        timingPlaying = true;
-        m_lastTimingTick = QDateTime();
+        timingPlaying = true; // the last tick stays: set by the midnight restart, else forgotten at stop
         timingCheckTimer->start(kCheckIntervalMs);
         mainWindow->slotGetRealBeginWinInfo(displayName);
     } else if (!timingPaused) {
@@ -259,6 +260,7 @@ void ProjectTree::slotStopPlay(const QString &name)
     generalPlayCount = 0;
     insertedPlayMode = -1;
     currentGeneralSegment = nullptr;
+    m_lastTimingTick = QDateTime();
     mainWindow->stopRealPlay(name);
     stopMusic();
     mainWindow->realPlayDisplayNames.removeAll(name);
@@ -278,8 +280,13 @@ void ProjectTree::slotPlayTimeout()
     // late still sees the day change.
     const bool newDay = m_lastGeneralTick.isValid() && m_lastGeneralTick.date() != now.date();
     m_lastGeneralTick = now;
-    if (newDay || now.time().toString(QStringLiteral("HH:mm:ss")) == QLatin1String("00:00:00")) {
+    const QTime time = now.time();
+    if (newDay || (time.hour() == 0 && time.minute() == 0 && time.second() == 0)) {
+        // A time point due in the gap (00:00:00 itself) is caught up by the
+        // first timing tick after the restart.
+        const QDateTime lastTimingTick = m_lastTimingTick;
         slotStopPlay(displayName);
+        m_lastTimingTick = lastTimingTick;
         restartTimer->start(kRestartDelayMs);
         return;
     }
@@ -402,10 +409,15 @@ void ProjectTree::slotPlayTimingObj()
     if (timingSegments.isEmpty())
         return;
     const QDateTime now = Clock::current().now();
+    // The day's first tick belongs to the midnight restart, which the general
+    // check is about to make: what is due now is caught up after it.
+    if (m_lastGeneralTick.isValid() && m_lastGeneralTick.date() != now.date() && generalCheckTimer->isActive())
+        return;
     // Every time point falls into exactly one tick: the one whose span
-    // (previous tick, this tick] holds it, however late or early ticks come.
+    // (previous tick, this tick] holds it, however late or early ticks come,
+    // across midnight too. A span is never longer than the restart's gap.
     QDateTime previous = m_lastTimingTick;
-    if (!previous.isValid() || previous >= now || previous.date() != now.date())
+    if (!previous.isValid() || previous >= now || previous.secsTo(now) > kTimingCatchUpSeconds)
         previous = now.addSecs(-1);
     m_lastTimingTick = now;
     TimingObject *segment = timingSegments.last();
@@ -413,13 +425,18 @@ void ProjectTree::slotPlayTimingObj()
     for (const TimePoint *point : qAsConst(segment->timePoints)) {
         if (!point->time.isValid())
             continue;
-        const QDateTime at(now.date(), QTime(point->time.hour(), point->time.minute(), point->time.second()));
-        if (previous < at && at <= now
-            && SegmentValidity::dateApplies(point->specifiedDate, point->startDate, point->endDate, now.date())
-            && point->weekdays.contains(SegmentValidity::weekdayName(now.date()))) {
-            due = point;
-            break;
+        const QTime pointTime(point->time.hour(), point->time.minute(), point->time.second());
+        for (const QDate &day : {now.date(), previous.date()}) {
+            const QDateTime at(day, pointTime);
+            if (previous < at && at <= now
+                && SegmentValidity::dateApplies(point->specifiedDate, point->startDate, point->endDate, day)
+                && point->weekdays.contains(SegmentValidity::weekdayName(day))) {
+                due = point;
+                break;
+            }
         }
+        if (due)
+            break;
     }
     if (!due)
         return;
