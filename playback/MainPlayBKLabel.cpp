@@ -1,5 +1,6 @@
 #include "playback/MainPlayBKLabel.h"
 
+#include "model/DisplayGeometry.h"
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
@@ -62,8 +63,10 @@ void MainPlayBKLabel::updateWindowGeometry(CommonWinObject *window)
     player->borderColour = window->borderColour;
     player->borderWidth = window->borderWidth;
     player->borderEnabled = window->borderEnabled;
-    player->move(window->x, window->y);
-    player->resize(window->width, window->height);
+    // Whatever the record holds, the area stays where its size cannot overflow.
+    player->move(qBound(DisplayGeometry::kMinPosition, window->x, DisplayGeometry::kMaxPosition),
+                 qBound(DisplayGeometry::kMinPosition, window->y, DisplayGeometry::kMaxPosition));
+    player->resize(qBound(0, window->width, DisplayGeometry::kMaxSize), qBound(0, window->height, DisplayGeometry::kMaxSize));
     player->relayoutChildren();
     m_areaVisibility.repaint(player);
 }
