@@ -359,6 +359,13 @@ void setQueueLimit(int rows)
     q.limit = rows;
 }
 
+quint64 queuedRows()
+{
+    LogQueue &q = queue();
+    QMutexLocker lock(&q.mutex);
+    return q.queued;
+}
+
 quint64 droppedRows()
 {
     LogQueue &q = queue();

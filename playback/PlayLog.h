@@ -44,6 +44,8 @@ bool flush(int timeoutMs = 30000);
 void shutdown(int deadlineMs);
 void shutdown();
 
+// Rows queued since the program started.
+quint64 queuedRows();
 // Rows dropped since the program started because the queue was full.
 quint64 droppedRows();
 // Another bound for the queue (tests use a small one).
