@@ -11,6 +11,7 @@
 #include "playback/PlayLog.h"
 #include "resources/QvResources.h"
 #include "shell/Widget.h"
+#include "BenchSupport.h"
 #include "support/GeneratedSchedules.h"
 
 #include <QApplication>
@@ -35,14 +36,8 @@ long peakResidentKilobytes()
 
 int runOne(int windows)
 {
-    QTemporaryDir dir;
-    AppContext::appDirPath = dir.path();
-    PlayLog::setDatabasePath(dir.filePath("log.db"));
-    AppContext::screenWidth = 1920;
-    AppContext::screenHeight = 1080;
-    AppContext::availableHeight = 1040;
-    AppContext::displayWindowParent = new QLabel;
-    const QString path = dir.filePath("bench.qvsc");
+    BenchSupport::Environment environment;
+    const QString path = environment.path("bench.qvsc");
     if (!GeneratedSchedules::save(*GeneratedSchedules::wide(windows), path))
         qFatal("cannot write %s", qPrintable(path));
 
@@ -63,7 +58,6 @@ int runOne(int windows)
         for (const MainPlayBKLabel *display : w.displayWindows)
             areas += display->playWindows.size();
     }
-    delete AppContext::displayWindowParent;
     if (areas != windows)
         qFatal("%d areas made for %d windows", areas, windows);
     QTextStream(stdout) << windows << ' ' << elapsedMs << ' ' << peakResidentKilobytes() << '\n';
@@ -74,8 +68,7 @@ int runOne(int windows)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchSupport::preferOffscreen();
     QApplication app(argc, argv);
     initQvResources();
     const QStringList args = app.arguments();

@@ -4,14 +4,11 @@
 //   bench_soak [minutes]   (default 10; run under Xvfb for a real display)
 
 #include "base/AppContext.h"
-#include "editor/ProjectTree.h"
-#include "editor/ProjectWidget.h"
-#include "model/KindNames.h"
-#include "model/ScheduleRecords.h"
 #include "playback/PlayLog.h"
 #include "playback/PlayLogFallback.h"
 #include "resources/QvResources.h"
 #include "shell/Widget.h"
+#include "BenchSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,7 +21,6 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include <unistd.h>
 
 namespace {
 
@@ -38,35 +34,10 @@ struct Usage
 Usage usageNow()
 {
     Usage usage;
-    long pages = 0, resident = 0;
-    if (FILE *statm = fopen("/proc/self/statm", "r")) {
-        if (fscanf(statm, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        fclose(statm);
-    }
-    usage.residentMiB = resident * double(sysconf(_SC_PAGESIZE)) / (1024 * 1024);
+    usage.residentMiB = BenchSupport::residentKilobytes() / 1024.0;
     usage.threads = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
     usage.descriptors = QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size();
     return usage;
-}
-
-// One program of 8 areas with three one-second texts each, playing in a loop.
-void buildProgram(Widget &w)
-{
-    ProjectTree *tree = w.curProjectWidget->tree();
-    const QString d = w.curDisplayName;
-    tree->loadGeneralSegment("Soak", d, false, {}, {}, Weekday::allDays(), true, {}, {}, 0);
-    tree->loadProgram("P", SegmentType::General, d, Qt::black, {}, 1, {}, 2, 1, QTime(0, 6, 0), 0);
-    int id = 0;
-    for (int a = 0; a < 8; ++a) {
-        const QString window = QStringLiteral("Area%1").arg(a + 1);
-        tree->loadCommonWindow(window, SegmentType::General, true, 2, Qt::yellow, (a % 4) * 80, (a / 4) * 60, 80, 60);
-        for (int i = 0; i < 3; ++i) {
-            TextProperty text;
-            text.stayTime = 1;
-            tree->loadTextObject(MediaKind::SimpleText, ++id, d, "Soak", "P", window, text);
-        }
-    }
 }
 
 qint64 rowsIn(const QString &file)
@@ -99,8 +70,7 @@ void runFor(QApplication &app, qint64 ms)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchSupport::preferOffscreen();
     QApplication app(argc, argv);
     initQvResources();
     QTextStream out(stdout);
@@ -108,20 +78,15 @@ int main(int argc, char **argv)
     const qint64 totalMs = qint64(qMax(0.5, minutes) * 60000);
     const qint64 warmUpMs = qMax<qint64>(20000, totalMs / 10);
 
-    QTemporaryDir dir;
-    AppContext::appDirPath = dir.path();
-    const QString log = dir.filePath("log.db");
-    PlayLog::setDatabasePath(log);
-    AppContext::screenWidth = 1920;
-    AppContext::screenHeight = 1080;
-    AppContext::displayWindowParent = new QLabel;
+    BenchSupport::Environment environment;
+    const QString log = environment.logPath();
 
     Usage warm, end;
     quint64 due = 0;
     QElapsedTimer wall;
     {
         Widget w;
-        buildProgram(w);
+        BenchSupport::buildProgram(w, 8);
         w.slotOverallPlay();
         wall.start();
         runFor(app, warmUpMs);
@@ -133,7 +98,6 @@ int main(int argc, char **argv)
         due = PlayLog::queuedRows();
     }
     PlayLog::shutdown();
-    delete AppContext::displayWindowParent;
 
     const qint64 written = rowsIn(log);
     const qint64 kept = linesIn(PlayLogFallback::pathFor(log));
