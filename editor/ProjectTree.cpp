@@ -7,6 +7,7 @@
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
 #include "model/RecordDisposal.h"
+#include "model/RecordLookup.h"
 #include "model/ScheduleRecords.h"
 #include "shell/Widget.h"
 
@@ -25,21 +26,6 @@ QList<CommonWinObject *> windowsOf(const Segment *segment)
     for (const ProgramObject *program : segment->programs)
         windows += program->windows;
     return windows;
-}
-// The program lists of every segment of the kind the segment item names.
-QList<QList<ProgramObject *>> programListsOfType(const ProjectTree &tree, const QString &type)
-{
-    QList<QList<ProgramObject *>> lists;
-    if (type == SegmentType::General)
-        for (GeneralObject *s : tree.generalSegments)
-            lists << s->programs;
-    else if (type == SegmentType::Cycle)
-        for (CycleObject *s : tree.cycleSegments)
-            lists << s->programs;
-    else if (type == SegmentType::Timing)
-        for (TimingObject *s : tree.timingSegments)
-            lists << s->programs;
-    return lists;
 }
 } // namespace
 
@@ -501,28 +487,33 @@ void ProjectTree::loadWeatherObject(int id, const QString &displayName, const QS
 
 // ---- lookups and selection ---------------------------------------------
 
-CommonWinObject *ProjectTree::getCurCommonWin()
+SegmentLists ProjectTree::segmentLists() const
 {
-    QTreeWidgetItem *program = curItem ? curItem->parent() : nullptr;
-    QTreeWidgetItem *segment = program ? program->parent() : nullptr;
+    return SegmentLists{&generalSegments, &cycleSegments, &timingSegments};
+}
+
+CommonWinObject *ProjectTree::windowRecordOf(const QTreeWidgetItem *item) const
+{
+    const QTreeWidgetItem *program = item ? item->parent() : nullptr;
+    const QTreeWidgetItem *segment = program ? program->parent() : nullptr;
     if (!segment)
         return nullptr;
-    const QString type = asProjectItem(segment)->getItemType();
-    const QList<QList<ProgramObject *>> programLists = programListsOfType(*this, type);
-    CommonWinObject *found = nullptr;
-    for (const QList<ProgramObject *> &programs : programLists) {
-        for (const ProgramObject *p : programs) {
-            for (CommonWinObject *window : p->windows) {
-                if (window->name == curItem->text(0) && window->programName == program->text(0)
-                    && window->segmentName == segment->text(0)
-                    && window->displayName == mainWindow->curDisplayName) {
-                    found = window;
-                    break;
-                }
-            }
-        }
-    }
-    return found;
+    const OwnerNames names{mainWindow->curDisplayName, segment->text(0), program->text(0), item->text(0)};
+    return RecordLookup::window(segmentLists(), asProjectItem(segment)->getItemType(), names);
+}
+
+ProgramObject *ProjectTree::programRecordOf(const QTreeWidgetItem *item) const
+{
+    const QTreeWidgetItem *segment = item ? item->parent() : nullptr;
+    if (!segment)
+        return nullptr;
+    const OwnerNames names{mainWindow->curDisplayName, segment->text(0), item->text(0), QString()};
+    return RecordLookup::program(segmentLists(), asProjectItem(segment)->getItemType(), names);
+}
+
+CommonWinObject *ProjectTree::getCurCommonWin()
+{
+    return windowRecordOf(curItem);
 }
 
 void ProjectTree::slotShowSegmentInfo()
@@ -547,22 +538,10 @@ void ProjectTree::slotSelectItemChecked()
 
 void ProjectTree::slotSelectMedia(const QString &, int row)
 {
-    QTreeWidgetItem *programItem = curItem ? curItem->parent() : nullptr;
-    QTreeWidgetItem *segmentItem = programItem ? programItem->parent() : nullptr;
-    if (!segmentItem)
-        return;
-    for (const QList<ProgramObject *> &programs :
-         programListsOfType(*this, asProjectItem(segmentItem)->getItemType())) {
-        for (const ProgramObject *program : programs) {
-            for (const CommonWinObject *window : program->windows) {
-                if (window->name == curItem->text(0) && window->programName == programItem->text(0)
-                    && window->segmentName == segmentItem->text(0)
-                    && window->displayName == mainWindow->curDisplayName) {
-                    if (QVLedMediaObject *item = window->media.value(row))
-                        emit sigSelectMediaObject(item);
-                }
-            }
-        }
+    // Another display window's tree finds no window of the current display window.
+    if (const CommonWinObject *window = windowRecordOf(curItem)) {
+        if (QVLedMediaObject *item = window->media.value(row))
+            emit sigSelectMediaObject(item);
     }
 }
 
@@ -607,44 +586,18 @@ void ProjectTree::selectionDispatch(QTreeWidgetItem *item)
 
 void ProjectTree::slotProgramSelected()
 {
-    QTreeWidgetItem *segmentItem = curItem ? curItem->parent() : nullptr;
-    if (!segmentItem)
-        return;
-    const QString segmentType = asProjectItem(segmentItem)->getItemType();
-    // Read once: a segment may hold thousands of programs.
-    const QString programText = curItem->text(0);
-    const QString segmentText = segmentItem->text(0);
-    for (const QList<ProgramObject *> &programs : programListsOfType(*this, segmentType)) {
-        for (ProgramObject *program : programs) {
-            if (program->name == programText && program->segmentName == segmentText
-                && program->displayName == mainWindow->curDisplayName) {
-                curProgram = program;
-                mainWindow->checkProgram(program->windows, program, segmentType);
-                break;
-            }
-        }
+    if (ProgramObject *program = programRecordOf(curItem)) {
+        curProgram = program;
+        mainWindow->checkProgram(program->windows, program, asProjectItem(curItem->parent())->getItemType());
     }
 }
 
 void ProjectTree::slotCommonSelected()
 {
-    QTreeWidgetItem *programItem = curItem ? curItem->parent() : nullptr;
-    QTreeWidgetItem *segmentItem = programItem ? programItem->parent() : nullptr;
-    if (!segmentItem)
-        return;
-    const QString segmentType = asProjectItem(segmentItem)->getItemType();
-    for (const QList<ProgramObject *> &programs : programListsOfType(*this, segmentType)) {
-        for (ProgramObject *program : programs) {
-            for (CommonWinObject *window : program->windows) {
-                if (window->name == curItem->text(0) && window->programName == programItem->text(0)
-                    && window->segmentName == segmentItem->text(0)
-                    && window->displayName == mainWindow->curDisplayName) {
-                    curCommonWin = window;
-                    mainWindow->checkWindow(window, window->media, segmentType);
-                    break;
-                }
-            }
-        }
+    if (CommonWinObject *window = windowRecordOf(curItem)) {
+        curCommonWin = window;
+        const QString segmentType = asProjectItem(curItem->parent()->parent())->getItemType();
+        mainWindow->checkWindow(window, window->media, segmentType);
     }
 }
 

@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 
 #include "model/MediaProperties.h"
+#include "model/RecordLookup.h"
 
 class CommonWinObject;
 class CycleObject;
@@ -244,6 +245,11 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+    // The tree's three segment lists, for lookups by owner names.
+    SegmentLists segmentLists() const;
+    // The record of a window (program) item, found by its names and the current display window's; null when none.
+    CommonWinObject *windowRecordOf(const QTreeWidgetItem *item) const;
+    ProgramObject *programRecordOf(const QTreeWidgetItem *item) const;
     void connectWidgetSignals();
     void createPlayTimers();
     void startGeneralSegment(GeneralObject *segment, int index);

@@ -22,3 +22,8 @@ inline ProjectTreeItem *asProjectItem(QTreeWidgetItem *item)
 {
     return static_cast<ProjectTreeItem *>(item);
 }
+
+inline const ProjectTreeItem *asProjectItem(const QTreeWidgetItem *item)
+{
+    return static_cast<const ProjectTreeItem *>(item);
+}

@@ -1,5 +1,5 @@
-// The area player: item sequencing, stay times, pause and resume, the play
-// log row of each finished item, and the area's look.
+// The area player: item sequencing through the content players, stay times,
+// pause and resume, the play log row of each finished item, and the area's look.
 
 #include "playback/CommonPlayWindow.h"
 
@@ -7,11 +7,13 @@
 #include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
+#include "base/AppContext.h"
 #include "base/Clock.h"
+#include "base/Log.h"
 #include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"
+#include "playback/content/ContentPlayer.h"
 #include "playback/writeLogThread.h"
-#include "base/AppContext.h"
 
 #include <QPainter>
 
@@ -20,7 +22,7 @@ constexpr int kMinimumStayMs = 1000;
 } // namespace
 
 CommonPlayWindow::CommonPlayWindow(CommonWinObject *window, MainPlayBKLabel *owner)
-    : QLabel(owner), winObject(window), owner(owner)
+    : QLabel(owner), winObject(window), owner(owner), m_content(this)
 {
     borderColour = window->borderColour;
     borderWidth = window->borderWidth;
@@ -29,6 +31,12 @@ CommonPlayWindow::CommonPlayWindow(CommonWinObject *window, MainPlayBKLabel *own
     m_stayTimer.setSingleShot(true);
     m_stayTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_stayTimer, &QTimer::timeout, this, &CommonPlayWindow::onStayTimeout);
+}
+
+CommonPlayWindow::~CommonPlayWindow()
+{
+    // Players stop before they go, so nothing decodes into a widget on its way out.
+    stopAndHideAll();
 }
 
 // ---- what an item is --------------------------------------------------
@@ -63,25 +71,77 @@ void CommonPlayWindow::playCurrentElement()
     QVLedMediaObject *item = mediaList.value(index);
     if (!item)
         return;
-    if (!MediaKind::isKnown(item->kind)) {
+    MediaFamily family;
+    if (!MediaKinds::familyOf(item->kind, &family)) {
         // Nothing can show it: step over it, as if it had played.
         QTimer::singleShot(0, this, [this, item] {
             if (mediaList.value(index) == item)
                 playNextElement();
         });
         currentItem = nullptr;
+        m_currentPlayer = nullptr;
         currentKind = item->kind;
         return;
     }
     currentItem = item;
     currentKind = item->kind;
     logName = logNameOf(*item);
-    // The content widget of the kind shows the item; until it exists the area stays empty for the stay time.
     m_itemStart = Clock::current().now();
     m_runningSince = m_itemStart;
     m_elapsedBeforePause = 0;
     paused = false;
-    m_stayTimer.start(stayMs(*item));
+    stopAndHideAll();
+    ++m_ticket;
+    m_endReported = false;
+    m_currentPlayer = playerFor(family, *item);
+    m_itemSucceeded = m_currentPlayer != nullptr;
+    if (m_currentPlayer)
+        m_currentPlayer->show(item, ContentPlayer::Purpose::RealPlay, m_ticket);
+    // A player may end its item at once; then the stay timer already holds it.
+    if (!m_endReported && currentStayMs() >= 0)
+        m_stayTimer.start(currentStayMs());
+}
+
+ContentPlayer *CommonPlayWindow::playerFor(MediaFamily family, const QVLedMediaObject &item)
+{
+    if (ContentPlayer *player = m_content.find(family))
+        return player;
+    QString error;
+    ContentPlayer *player = m_content.make(family, &error);
+    if (!player) {
+        // The item keeps its place for its stay time, empty, and is logged as failed.
+        qCWarning(lcPlayback).noquote() << "cannot show" << item.kind << "item" << logNameOf(item) << "in area"
+                                        << (winObject ? winObject->name : QString()) << ":" << error;
+        return nullptr;
+    }
+    connect(player, &ContentPlayer::sigItemFinished, this, &CommonPlayWindow::onItemFinished);
+    return player;
+}
+
+int CommonPlayWindow::currentStayMs() const
+{
+    if (!currentItem)
+        return -1;
+    // An item whose player said it is over still holds the area for the shortest
+    // stay, so a list whose items all fail at once cannot spin and flood the log.
+    if (m_endReported)
+        return kMinimumStayMs;
+    if (!m_currentPlayer || !m_currentPlayer->timesItself())
+        return stayMs(*currentItem);
+    return -1;
+}
+
+void CommonPlayWindow::onItemFinished(quint64 ticket, bool succeeded)
+{
+    if (ticket != m_ticket || !currentItem || m_endReported) {
+        qCDebug(lcPlayback) << "an end report for an item no longer shown is dropped";
+        return;
+    }
+    m_endReported = true;
+    m_itemSucceeded = succeeded;
+    if (paused)
+        return; // the item ends when the area resumes
+    m_stayTimer.start(int(qMax<qint64>(0, kMinimumStayMs - elapsedMs())));
 }
 
 void CommonPlayWindow::onStayTimeout()
@@ -93,19 +153,22 @@ void CommonPlayWindow::playNextElement()
 {
     m_stayTimer.stop();
     if (mediaList.isEmpty()) {
+        stopAndHideAll();
         index = 0;
         currentItem = nullptr;
+        m_currentPlayer = nullptr;
         return;
     }
     if (currentItem) {
         if (!m_logWriter)
             m_logWriter = new writeLogThread(this);
-        const QStringList row = PlayLog::makeRow(logName, m_itemStart, Clock::current().now());
+        const QStringList row = PlayLog::makeRow(logName, m_itemStart, Clock::current().now(), m_itemSucceeded);
         m_logWriter->setLogInfo(row.value(0), row.value(1), row.value(2), row.value(3), row.value(4),
                                 row.value(5), row.value(6));
         m_logWriter->start();
     }
     currentItem = nullptr;
+    m_currentPlayer = nullptr;
     ++index;
     if (index >= mediaList.size()) {
         finished = true;
@@ -134,6 +197,8 @@ void CommonPlayWindow::pauseRealPlay()
     if (currentItem) {
         m_elapsedBeforePause += m_runningSince.msecsTo(Clock::current().now());
         m_stayTimer.stop();
+        if (m_currentPlayer && !m_endReported)
+            m_currentPlayer->pause();
     }
 }
 
@@ -146,14 +211,26 @@ void CommonPlayWindow::resumeRealPlay()
     if (!currentItem)
         return;
     m_runningSince = Clock::current().now();
+    if (m_currentPlayer && !m_endReported)
+        m_currentPlayer->resume();
+    const int stay = currentStayMs();
+    if (stay < 0)
+        return;
     // Never a negative or empty wait: an item whose time ran out during the pause ends at once.
-    const qint64 remaining = qint64(stayMs(*currentItem)) - m_elapsedBeforePause;
+    const qint64 remaining = qint64(stay) - m_elapsedBeforePause;
     m_stayTimer.start(int(qBound<qint64>(1, remaining, INT_MAX)));
 }
 
 void CommonPlayWindow::slotStopAllTimer()
 {
     m_stayTimer.stop();
+    stopAndHideAll();
+}
+
+void CommonPlayWindow::stopAndHideAll()
+{
+    m_content.stopAll();
+    ++m_ticket; // what the players were showing can no longer report its end
 }
 
 void CommonPlayWindow::clearPlayList()
@@ -162,6 +239,7 @@ void CommonPlayWindow::clearPlayList()
     index = 0;
     mediaList.clear();
     currentItem = nullptr;
+    m_currentPlayer = nullptr;
     currentKind.clear();
     paused = false;
     finished = false;
@@ -169,11 +247,23 @@ void CommonPlayWindow::clearPlayList()
     update();
 }
 
+void CommonPlayWindow::previewItem(QVLedMediaObject *item)
+{
+    MediaFamily family;
+    if (!item || !MediaKinds::familyOf(item->kind, &family))
+        return;
+    stopAndHideAll();
+    if (ContentPlayer *player = playerFor(family, *item))
+        player->show(item, ContentPlayer::Purpose::Preview, 0);
+}
+
 // ---- look -------------------------------------------------------------
 
 void CommonPlayWindow::relayoutChildren()
 {
-    // The content widgets of each media kind are placed here as they are made.
+    // Inside the border: in by half of it from the top left, a whole border narrower on every side.
+    const int border = borderWidth;
+    m_content.placeAll(QRect(border / 2, border / 2, width() - 2 * border, height() - 2 * border));
 }
 
 void CommonPlayWindow::showEvent(QShowEvent *event)

@@ -1,9 +1,11 @@
 #pragma once
 
 // One area of a display window: the rectangle of a window record. In real
-// play it shows the window's media items one after another, each for its
-// stay time, logs every item it finished and tells its display window when
-// the list has run out. In the editor it is dragged and resized with the mouse.
+// play it shows the window's media items one after another, each through the
+// content player of its family (made on first use), for its stay time or until
+// the player reports its end; it logs every item it finished and tells its
+// display window when the list has run out. In the editor it shows previews
+// and is dragged and resized with the mouse.
 
 #include <QColor>
 #include <QDateTime>
@@ -13,7 +15,10 @@
 #include <QRect>
 #include <QTimer>
 
+#include "playback/content/AreaContent.h"
+
 class CommonWinObject;
+class ContentPlayer;
 class MainPlayBKLabel;
 class QVLedMediaObject;
 class writeLogThread;
@@ -42,6 +47,8 @@ public:
     QVLedMediaObject *currentItem = nullptr;
     QString logName;
 
+    ~CommonPlayWindow() override;
+
     void startRealPlay();
     void pauseRealPlay();
     void resumeRealPlay();
@@ -55,6 +62,12 @@ public:
     // Time the current item has been shown, pauses left out.
     qint64 elapsedMs() const;
     QTimer *stayTimer() { return &m_stayTimer; }
+    // The content players made so far, one per family that has come up.
+    const AreaContent &content() const { return m_content; }
+
+    // Shows an item in the editor through its family's player: nothing is
+    // timed or logged, and the list does not move.
+    void previewItem(QVLedMediaObject *item);
 
     // ---- mouse editing --------------------------------------------------
     bool pressed = false;
@@ -69,7 +82,22 @@ public:
     void relayoutChildren();
 
 public slots:
+    // Stops the stay timer and every content player (stopAndHideAll).
     void slotStopAllTimer();
+    // The one place that stops and hides every content player of the area.
+    void stopAndHideAll();
+
+    // The editor's previews of each kind (MainPlayBKLabel's preview forwarders).
+    void slotPlayAnalogClock(QVLedMediaObject *item) { previewItem(item); }
+    void slotPlayDigitalClock(QVLedMediaObject *item) { previewItem(item); }
+    void slotPlayDigitalTimer(QVLedMediaObject *item) { previewItem(item); }
+    void slotPlayImage(QVLedMediaObject *item) { previewItem(item); }
+    void slotPlaySimpleText(QVLedMediaObject *item) { previewItem(item); }
+    void slotPlayStreaming(QVLedMediaObject *item) { previewItem(item); }
+    void slotPlayURL(QVLedMediaObject *item) { previewItem(item); }
+    void slotPlayVideo(QVLedMediaObject *item) { previewItem(item); }
+    void slotPlayVideoDevice(QVLedMediaObject *item) { previewItem(item); }
+    void slotPlayWeather(QVLedMediaObject *item) { previewItem(item); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -80,7 +108,17 @@ protected:
 
 private:
     void onStayTimeout();
+    // The family's player, made and wired on first use; null when it cannot start.
+    ContentPlayer *playerFor(MediaFamily family, const QVLedMediaObject &item);
+    void onItemFinished(quint64 ticket, bool succeeded);
+    // How long the area's stay timer holds the current item; -1 while its player times it.
+    int currentStayMs() const;
 
+    AreaContent m_content;
+    ContentPlayer *m_currentPlayer = nullptr; // in m_content; null when nothing shows the item
+    quint64 m_ticket = 0;                     // names the current showing; reports of others are late
+    bool m_endReported = false;               // the current item's player said it is over
+    bool m_itemSucceeded = true;              // result of the current item for the log
     QTimer m_stayTimer;
     QDateTime m_itemStart;    // when the current item began
     QDateTime m_runningSince; // start of the current run (item start or last resume)

@@ -97,9 +97,71 @@ void MainPlayBKLabel::endAreaBatch()
 void MainPlayBKLabel::stopAllWindows()
 {
     for (CommonPlayWindow *player : qAsConst(playWindows)) {
-        player->slotStopAllTimer();
+        player->slotStopAllTimer(); // also stops and hides its content players
         player->setStyleSheet(QStringLiteral("background:black"));
     }
+}
+
+void MainPlayBKLabel::forEachAreaOf(QVLedMediaObject *item, void (CommonPlayWindow::*play)(QVLedMediaObject *))
+{
+    if (!item)
+        return;
+    for (CommonPlayWindow *player : qAsConst(playWindows)) {
+        const CommonWinObject *area = player->winObject;
+        if (area->name == item->windowName && area->segmentName == item->segmentName
+            && area->programName == item->programName)
+            (player->*play)(item);
+    }
+}
+
+void MainPlayBKLabel::previewAnalogClock(QVLedMediaObject *item)
+{
+    forEachAreaOf(item, &CommonPlayWindow::slotPlayAnalogClock);
+}
+
+void MainPlayBKLabel::previewDigitalClock(QVLedMediaObject *item)
+{
+    forEachAreaOf(item, &CommonPlayWindow::slotPlayDigitalClock);
+}
+
+void MainPlayBKLabel::previewDigitalTimer(QVLedMediaObject *item)
+{
+    forEachAreaOf(item, &CommonPlayWindow::slotPlayDigitalTimer);
+}
+
+void MainPlayBKLabel::previewImage(QVLedMediaObject *item)
+{
+    forEachAreaOf(item, &CommonPlayWindow::slotPlayImage);
+}
+
+void MainPlayBKLabel::previewSimpleText(QVLedMediaObject *item)
+{
+    forEachAreaOf(item, &CommonPlayWindow::slotPlaySimpleText);
+}
+
+void MainPlayBKLabel::previewStreaming(QVLedMediaObject *item)
+{
+    forEachAreaOf(item, &CommonPlayWindow::slotPlayStreaming);
+}
+
+void MainPlayBKLabel::previewUrl(QVLedMediaObject *item)
+{
+    forEachAreaOf(item, &CommonPlayWindow::slotPlayURL);
+}
+
+void MainPlayBKLabel::previewVideo(QVLedMediaObject *item)
+{
+    forEachAreaOf(item, &CommonPlayWindow::slotPlayVideo);
+}
+
+void MainPlayBKLabel::previewVideoDevice(QVLedMediaObject *item)
+{
+    forEachAreaOf(item, &CommonPlayWindow::slotPlayVideoDevice);
+}
+
+void MainPlayBKLabel::previewWeather(QVLedMediaObject *item)
+{
+    forEachAreaOf(item, &CommonPlayWindow::slotPlayWeather);
 }
 
 void MainPlayBKLabel::resetAllWindows()

@@ -57,8 +57,20 @@ public:
     void setWindowSelected(CommonWinObject *window, bool selected);
     void hideAllWindows();
     void hideWindowsNamed(const CommonWinObject *window);
-    // Ends the editor's previews: every area goes black and empty.
+    // Ends the editor's previews: every area stops its timers and content players and goes black and empty.
     void stopAllWindows();
+
+    // The editor's previews: every area the item belongs to shows it.
+    void previewAnalogClock(QVLedMediaObject *item);
+    void previewDigitalClock(QVLedMediaObject *item);
+    void previewDigitalTimer(QVLedMediaObject *item);
+    void previewImage(QVLedMediaObject *item);
+    void previewSimpleText(QVLedMediaObject *item);
+    void previewStreaming(QVLedMediaObject *item);
+    void previewUrl(QVLedMediaObject *item);
+    void previewVideo(QVLedMediaObject *item);
+    void previewVideoDevice(QVLedMediaObject *item);
+    void previewWeather(QVLedMediaObject *item);
     // Leaves real play, when it plays.
     void resetAllWindows();
     // Called by an area that has played its whole list.
@@ -93,6 +105,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // Calls `play` with the item on every area it belongs to.
+    void forEachAreaOf(QVLedMediaObject *item, void (CommonPlayWindow::*play)(QVLedMediaObject *));
+
     AreaIndex m_areaIndex;
     AreaVisibility m_areaVisibility;
 };

@@ -373,7 +373,7 @@ quint64 droppedRows()
     return q.dropped;
 }
 
-QStringList makeRow(const QString &name, const QDateTime &begin, const QDateTime &end)
+QStringList makeRow(const QString &name, const QDateTime &begin, const QDateTime &end, bool succeeded)
 {
     const QString timeFormat = QStringLiteral("HH:mm:ss:zzz");
     const QString dateFormat = QStringLiteral("yyyy-MM-dd");
@@ -383,7 +383,8 @@ QStringList makeRow(const QString &name, const QDateTime &begin, const QDateTime
             end.date().toString(dateFormat),
             begin.time().toString(timeFormat),
             end.time().toString(timeFormat),
-            QCoreApplication::translate("CommonPlayWindow", "success")};
+            succeeded ? QCoreApplication::translate("CommonPlayWindow", "success")
+                      : QCoreApplication::translate("CommonPlayWindow", "failed")};
 }
 
 } // namespace PlayLog

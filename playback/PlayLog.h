@@ -53,7 +53,8 @@ void setQueueLimit(int rows);
 
 // One row for an item shown from `begin` to `end`: name, length in whole
 // seconds between the times of day (negative across midnight), the two
-// dates as "yyyy-MM-dd", the two times as "HH:mm:ss:zzz", tr("success").
-QStringList makeRow(const QString &name, const QDateTime &begin, const QDateTime &end);
+// dates as "yyyy-MM-dd", the two times as "HH:mm:ss:zzz", tr("success"), or
+// tr("failed") for an item that could not be shown.
+QStringList makeRow(const QString &name, const QDateTime &begin, const QDateTime &end, bool succeeded = true);
 
 } // namespace PlayLog

@@ -11,16 +11,16 @@
 #include "base/AppContext.h"
 #include "shell/MainMenuBKLabel.h"
 #include "shell/Settings.h"
+#include "shell/WidgetPanelHost.h"
+#include "panels/PropertyPanel.h"
 #include "shell/menuButton.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QMouseEvent>
 #include <QNetworkAccessManager>
 #include <QPainter>
 #include <QPushButton>
-#include <QTableWidget>
 
 namespace {
 constexpr int kNormalWidth = 1024;
@@ -59,12 +59,19 @@ Widget::Widget(QWidget *parent) : QLabel(parent)
     mainMenu->hide();
     buildWorkArea();
     networkManager = new QNetworkAccessManager(this);
-    buildPanels();
+    m_panelHost = std::make_unique<WidgetPanelHost>(*this);
+    initScheduleSetupLabel();
+    initSegmentSetupLabel();
+    initTimingSegmentSetupLabel();
+    initProgramSetupLabel();
+    initCommonWinSetupLabel();
     treeHolder = new QLabel(treeArea);
     treeHolder->setStyleSheet(QStringLiteral("QLabel{border:0px solid #e6e6e6;background:transparent}"));
     treeHolder->setGeometry(3, 45, 294, treeArea->height() - 49);
     document = new Prodoc(this);
     createFirstDisplayWindow();
+    initTimePointDialog();
+    trUpdate();
 }
 
 Widget::~Widget()
@@ -75,6 +82,11 @@ Widget::~Widget()
     playWinObjects.clear();
     qDeleteAll(displayWindows);
     displayWindows.clear();
+    // The panels ask their host while they live: they go before it does
+    m_mediaPanels.clear();
+    // (the media panels and the media table go with the window panel).
+    qDeleteAll(workArea->findChildren<PropertyPanel *>(QString(), Qt::FindDirectChildrenOnly));
+    mediaTable = nullptr;
 }
 
 void Widget::buildTitleBar()
@@ -158,30 +170,6 @@ void Widget::buildWorkArea()
     treeHeader->setStyleSheet(QStringLiteral("QLabel{background: #e6e6e6;}"));
 }
 
-void Widget::buildPanels()
-{
-    // The property panels; each fills itself from the record the tree selects.
-    auto panel = [this] {
-        auto *p = new QLabel(workArea);
-        p->setGeometry(314, 50, workArea->width() - 322, workArea->height() - 56);
-        p->hide();
-        return p;
-    };
-    schedulePanel = panel();
-    segmentPanel = panel();
-    timingSegmentPanel = panel();
-    programPanel = panel();
-    windowPanel = panel();
-    mediaTable = new QTableWidget(0, 1, windowPanel);
-    mediaTable->setGeometry(0, 160, windowPanel->width(), windowPanel->height() - 380);
-    mediaTable->setColumnWidth(0, windowPanel->width());
-    mediaTable->horizontalHeader()->hide();
-    mediaTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(mediaTable, &QTableWidget::itemClicked, this, &Widget::slotCommonItemTableSelectionChanged);
-    connect(mediaTable, &QTableWidget::itemSelectionChanged, this, &Widget::slotCommonItemTableUnSelected);
-    buildMediaPanels();
-}
-
 int Widget::treePanelHeight() const
 {
     return treeArea->height() - 55;
@@ -212,14 +200,7 @@ void Widget::layoutWorkArea()
         panel->setFixedSize(294, treePanelHeight());
         panel->tree()->setFixedSize(294, treePanelHeight());
     }
-    for (QLabel *panel : {schedulePanel, windowPanel})
-        panel->setGeometry(314, 50, workArea->width() - 322, workArea->height() - 56);
-    mediaTable->setGeometry(0, 160, windowPanel->width(), windowPanel->height() - 380);
-    mediaTable->setColumnWidth(0, windowPanel->width());
-    for (QLabel *panel : windowPanel->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)) {
-        const int height = (panel == imageSetupLabel || panel == videoSetupLabel) ? 220 : 200;
-        panel->setGeometry(0, windowPanel->height() - height, windowPanel->width(), height);
-    }
+    relayoutPanels();
     update();
 }
 

@@ -5,28 +5,52 @@
 // and document commands are spread over files of their own
 // (Widget*.cpp, DisplaySettingsDialog, newDisplayWindowButton).
 
+#include "model/MediaKinds.h"
+
 #include <QLabel>
 #include <QList>
 #include <QMap>
 #include <QPoint>
 #include <QStringList>
 
+#include <memory>
+
+class AnalogClockPanel;
+class CalendarPopup;
 class CommonPlayWindow;
 class CommonWinObject;
 class CycleObject;
+class DigitalClockPanel;
+class DigitalTimerPanel;
 class GeneralObject;
+class ImagePanel;
 class MainMenuBKLabel;
 class MainPlayBKLabel;
+class MediaPanel;
+class PanelHost;
 class PlayWinObject;
 class ProgramObject;
+class ProgramPanel;
 class Prodoc;
 class ProjectWidget;
+class PropertyPanel;
 class QHBoxLayout;
 class QNetworkAccessManager;
 class QPushButton;
 class QTableWidget;
 class QVLedMediaObject;
+class SchedulePanel;
+class SegmentPanel;
+class StreamingPanel;
+class TextPanel;
 class TimingObject;
+class TimingSegmentPanel;
+class TimingSegmentTimePropertyWin;
+class UrlPanel;
+class VideoDevicePanel;
+class VideoPanel;
+class WeatherPanel;
+class WindowPanel;
 class menuButton;
 class newDisplayWindowButton;
 
@@ -71,23 +95,25 @@ public:
     QPoint dragOffset;
 
     // ---- property panels (one shown at a time) -----------------------
-    QLabel *schedulePanel = nullptr;
-    QLabel *segmentPanel = nullptr;
-    QLabel *timingSegmentPanel = nullptr;
-    QLabel *programPanel = nullptr;
-    QLabel *windowPanel = nullptr;
-    QTableWidget *mediaTable = nullptr;
+    SchedulePanel *scheduleSetupLabel = nullptr;
+    SegmentPanel *segmentSetupLabel = nullptr; // general and cycle segments
+    TimingSegmentPanel *timingSegmentSetupLabel = nullptr;
+    ProgramPanel *programSetupLabel = nullptr;
+    WindowPanel *commonWinSetupLabel = nullptr;
+    QTableWidget *mediaTable = nullptr; // the window panel's
     // the ten media panels inside the window panel, at most one shown
-    QLabel *videoSetupLabel = nullptr;
-    QLabel *imageSetupLabel = nullptr;
-    QLabel *textSetupLabel = nullptr;
-    QLabel *digitalClockSetupLabel = nullptr;
-    QLabel *analogClockSetupLabel = nullptr;
-    QLabel *digitalTimerSetupLabel = nullptr;
-    QLabel *urlSetupLabel = nullptr;
-    QLabel *streamingSetupLabel = nullptr;
-    QLabel *videoDeviceSetupLabel = nullptr;
-    QLabel *weatherSetupLabel = nullptr;
+    VideoPanel *videoSetupLabel = nullptr;
+    ImagePanel *imageSetupLabel = nullptr;
+    TextPanel *textSetupLabel = nullptr;
+    DigitalClockPanel *digitalClockSetupLabel = nullptr;
+    AnalogClockPanel *analogClockSetupLabel = nullptr;
+    DigitalTimerPanel *digitalTimerSetupLabel = nullptr;
+    UrlPanel *urlSetupLabel = nullptr;
+    StreamingPanel *streamingSetupLabel = nullptr;
+    VideoDevicePanel *videoDeviceSetupLabel = nullptr;
+    WeatherPanel *weatherSetupLabel = nullptr;
+    // the dialog of the timing-segment panel's time points, made once
+    TimingSegmentTimePropertyWin *timePointDialog = nullptr;
 
     // ---- display windows ----------------------------------------------
     QList<PlayWinObject *> playWinObjects;
@@ -133,6 +159,24 @@ public:
     void checkWindow(CommonWinObject *window, const QList<QVLedMediaObject *> &media, const QString &segmentType);
 
     void hideAllSetupLabel();
+    // Sets every text of the panels again in the current language, panel by
+    // panel in the order of retranslation.
+    void trUpdate();
+
+    // ---- preview of the current media item ------------------------------
+    // Shows curMedia again in the current display window, by the helper of
+    // its family below; nothing happens without a current item or while that
+    // display window plays. The media panels ask for it through PanelHost.
+    void refreshPreview(MediaFamily family);
+    void refreshAnalogClockPreview();
+    void refreshDigitalClockPreview();
+    void refreshDigitalTimerPreview();
+    void refreshImagePreview();
+    void refreshStreamingPreview();
+    void refreshTextPreview();
+    void refreshUrlPreview();
+    void refreshVideoDevicePreview();
+    void refreshWeatherPreview();
     static void clearTableWidget(QTableWidget *table);
     void updateCommonWinGeometry(CommonWinObject *window);
 
@@ -235,7 +279,34 @@ private:
     void buildTitleBar();
     void buildToolBar();
     void buildWorkArea();
-    void buildPanels();
+    // ---- panel builders: each makes its panel, in construction order ----
+    void initScheduleSetupLabel();
+    void initSegmentSetupLabel();
+    void initTimingSegmentSetupLabel();
+    void initProgramSetupLabel();
+    // The time-point dialog, handed to the timing-segment panel.
+    void initTimePointDialog();
+    // The window panel, then its ten media panels.
+    void initCommonWinSetupLabel();
+    void initTextSetupLabel();
+    void initImageSetupLabel();
+    void initVideoSetupLabel();
+    void initDigitalClockSetupLabel();
+    void initAnalogClockSetupLabel();
+    void initDigitalCountTimerSetupLabel();
+    void initUrlSetupLabel();
+    void initStreamingSetupLabel();
+    void initVideoDeviceSetupLabel();
+    void initWeatherSetupLabel();
+    // Makes a media panel in the window panel, enters it in the family map
+    // and relays its change reports as this window's own.
+    template <typename Panel>
+    Panel *makeMediaPanel();
+    // Places the panels again after the work area took its new size.
+    void relayoutPanels();
+    // The walk every preview helper shares: the current display window drops
+    // its name marks and, unless it plays, shows curMedia in its area.
+    void previewCurrentMedia(void (MainPlayBKLabel::*preview)(QVLedMediaObject *));
     void layoutWorkArea();
     void moveMainMenuUnderToolBar();
     void rebuildTabRow();
@@ -245,10 +316,9 @@ private:
     void showPlayButton(bool showsPlay);
     // Area players of every display window whose window belongs to the named display window.
     QList<CommonPlayWindow *> areasOf(const QString &displayName) const;
-    void showPanel(QLabel *panel);
-    void buildMediaPanels();
+    void showPanel(PropertyPanel *panel);
     // The media panel that shows items of the kind, or null.
-    QLabel *mediaPanelFor(const QString &kind) const;
+    MediaPanel *mediaPanelOf(const QString &kind) const;
     // The media-table row slot of the kind, or null for a kind that gets no row.
     using AddRow = void (Widget::*)(int, QVLedMediaObject *);
     static AddRow addRowSlotFor(const QString &kind);
@@ -270,5 +340,10 @@ private:
     void openStartupDocument(const QString &path);
     void showFirstTreePanel();
 
+    std::unique_ptr<PanelHost> m_panelHost;
+    // The media panel of each family of kinds, filled by initCommonWinSetupLabel.
+    QMap<MediaFamily, MediaPanel *> m_mediaPanels;
     bool m_startArmed = false; // one delayed start, however often start-up opens a schedule
+    // The date buttons' calendar, over every panel; hidden whenever the panel or display window changes.
+    CalendarPopup *m_calendarPopup = nullptr;
 };

@@ -6,6 +6,12 @@
 #include "editor/ProjectWidget.h"
 #include "model/Counter.h"
 #include "model/ScheduleRecords.h"
+#include "panels/ProgramPanel.h"
+#include "panels/SchedulePanel.h"
+#include "panels/SegmentPanel.h"
+#include "panels/TimingSegmentPanel.h"
+#include "panels/WindowPanel.h"
+#include "panels/controls/CalendarPopup.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
 #include "base/AppContext.h"
@@ -235,15 +241,15 @@ void Widget::slotAddDisplayWindow()
 
 void Widget::setEditingEnabled(bool enabled)
 {
-    for (QWidget *area : {static_cast<QWidget *>(treeArea), static_cast<QWidget *>(schedulePanel),
-                          static_cast<QWidget *>(timingSegmentPanel), static_cast<QWidget *>(segmentPanel),
-                          static_cast<QWidget *>(programPanel), static_cast<QWidget *>(windowPanel)})
+    for (QWidget *area : std::initializer_list<QWidget *>{treeArea, scheduleSetupLabel, timingSegmentSetupLabel,
+                                                          segmentSetupLabel, programSetupLabel, commonWinSetupLabel})
         area->setEnabled(enabled);
 }
 
 void Widget::slotDisplayWindowChecked(const QString &name)
 {
     curDisplayName = name;
+    m_calendarPopup->hide(); // its target belongs to the display window shown before
     for (newDisplayWindowButton *tab : qAsConst(displayWindowButtons))
         tab->setChecked(tab->name == name);
 

@@ -4,70 +4,13 @@
 #include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
+#include "panels/MediaPanel.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
 
 #include <QTableWidget>
 
 QVLedMediaObject *copiedMedia = nullptr;
-
-void Widget::buildMediaPanels()
-{
-    auto panel = [this](int height) {
-        auto *p = new QLabel(windowPanel);
-        p->setGeometry(0, windowPanel->height() - height, windowPanel->width(), height);
-        p->hide();
-        return p;
-    };
-    textSetupLabel = panel(200);
-    imageSetupLabel = panel(220);
-    videoSetupLabel = panel(220);
-    digitalClockSetupLabel = panel(200);
-    analogClockSetupLabel = panel(200);
-    digitalTimerSetupLabel = panel(200);
-    urlSetupLabel = panel(200);
-    streamingSetupLabel = panel(200);
-    videoDeviceSetupLabel = panel(200);
-    weatherSetupLabel = panel(200);
-}
-
-void Widget::hideAllSetupLabel()
-{
-    for (QLabel *panel : {videoSetupLabel, imageSetupLabel, textSetupLabel, digitalClockSetupLabel,
-                          analogClockSetupLabel, digitalTimerSetupLabel, urlSetupLabel, streamingSetupLabel,
-                          videoDeviceSetupLabel, weatherSetupLabel})
-        panel->hide();
-}
-
-QLabel *Widget::mediaPanelFor(const QString &kind) const
-{
-    MediaFamily family;
-    if (!MediaKinds::familyOf(kind, &family))
-        return nullptr;
-    switch (family) {
-    case MediaFamily::Video:
-        return videoSetupLabel;
-    case MediaFamily::Image:
-        return imageSetupLabel;
-    case MediaFamily::Text:
-        return textSetupLabel;
-    case MediaFamily::DigitalClock:
-        return digitalClockSetupLabel;
-    case MediaFamily::AnalogClock:
-        return analogClockSetupLabel;
-    case MediaFamily::DigitalTimer:
-        return digitalTimerSetupLabel;
-    case MediaFamily::Url:
-        return urlSetupLabel;
-    case MediaFamily::Streaming:
-        return streamingSetupLabel;
-    case MediaFamily::VideoDevice:
-        return videoDeviceSetupLabel;
-    case MediaFamily::Weather:
-        return weatherSetupLabel;
-    }
-    return nullptr;
-}
 
 void Widget::clearTableWidget(QTableWidget *table)
 {
@@ -100,12 +43,11 @@ void Widget::addMediaRow(int row, QVLedMediaObject *item, const QString &label)
     const int at = qBound(0, row, mediaTable->rowCount());
     mediaTable->insertRow(at);
     hideAllSetupLabel();
-    if (QLabel *panel = mediaPanelFor(item->kind))
+    if (MediaPanel *panel = mediaPanelOf(item->kind))
         panel->show();
     mediaTable->selectRow(at);
     mediaTable->setItem(at, 0, new QTableWidgetItem(label));
 }
-
 
 void Widget::slotaddVideoObject(int row, QVLedMediaObject *item)
 {
@@ -170,7 +112,7 @@ void Widget::slotAddWeatherObject(int row, QVLedMediaObject *item)
 void Widget::slotSelectMediaObject(QVLedMediaObject *item)
 {
     curMedia = item;
-    QLabel *panel = item ? mediaPanelFor(item->kind) : nullptr;
+    MediaPanel *panel = item ? mediaPanelOf(item->kind) : nullptr;
     if (!panel)
         return;
     hideAllSetupLabel();

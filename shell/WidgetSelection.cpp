@@ -7,14 +7,25 @@
 #include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
+#include "panels/ProgramPanel.h"
+#include "panels/SchedulePanel.h"
+#include "panels/SegmentPanel.h"
+#include "panels/TimingSegmentPanel.h"
+#include "panels/WindowPanel.h"
+#include "panels/controls/CalendarPopup.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
 
 #include <QTableWidget>
 
-void Widget::showPanel(QLabel *panel)
+#include <initializer_list>
+
+void Widget::showPanel(PropertyPanel *panel)
 {
-    for (QLabel *page : {schedulePanel, segmentPanel, timingSegmentPanel, programPanel, windowPanel})
+    // A calendar left open would write into a record that is no longer shown.
+    m_calendarPopup->hide();
+    for (PropertyPanel *page : std::initializer_list<PropertyPanel *>{
+             scheduleSetupLabel, segmentSetupLabel, timingSegmentSetupLabel, programSetupLabel, commonWinSetupLabel})
         page->setVisible(page == panel);
 }
 
@@ -45,7 +56,7 @@ void previewSegment(MainPlayBKLabel *displayWindow, const QList<CommonWinObject 
 void Widget::checkSchedule(const QString &)
 {
     curCommonWin = nullptr;
-    showPanel(schedulePanel);
+    showPanel(scheduleSetupLabel);
     if (MainPlayBKLabel *displayWindow = previewDisplayWindow()) {
         displayWindow->showNameMarks = true;
         displayWindow->update();
@@ -59,7 +70,8 @@ void Widget::checkSegment(const QList<CommonWinObject *> &windows, GeneralObject
     curCommonWin = nullptr;
     curCycleSegment = nullptr;
     curTimingSegment = nullptr;
-    showPanel(segmentPanel);
+    showPanel(segmentSetupLabel);
+    segmentSetupLabel->fillGeneral(segment);
     previewSegment(previewDisplayWindow(), windows);
 }
 
@@ -69,7 +81,8 @@ void Widget::checkCycleSegment(const QList<CommonWinObject *> &windows, CycleObj
     curCommonWin = nullptr;
     curGeneralSegment = nullptr;
     curTimingSegment = nullptr;
-    showPanel(segmentPanel);
+    showPanel(segmentSetupLabel);
+    segmentSetupLabel->fillCycle(segment);
     previewSegment(previewDisplayWindow(), windows);
 }
 
@@ -79,7 +92,8 @@ void Widget::checkTimingSegment(const QList<CommonWinObject *> &windows, TimingO
     curCommonWin = nullptr;
     curGeneralSegment = nullptr;
     curCycleSegment = nullptr;
-    showPanel(timingSegmentPanel);
+    showPanel(timingSegmentSetupLabel);
+    timingSegmentSetupLabel->fill(segment);
     previewSegment(previewDisplayWindow(), windows);
 }
 
@@ -88,13 +102,16 @@ void Widget::checkProgram(const QList<CommonWinObject *> &windows, ProgramObject
 {
     curCommonWin = nullptr;
     curProgram = program;
-    showPanel(programPanel);
+    showPanel(programSetupLabel);
+    programSetupLabel->fill(program, segmentType);
     for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
         if (displayWindow->playing || displayWindow->name != curDisplayName)
             continue;
         displayWindow->showNameMarks = false;
         displayWindow->update();
         displayWindow->backgroundColour = program->bgColour;
+        // The program's own picture, so that none of the program shown before stays behind it.
+        displayWindow->setBackgroundImage(program->bgPicture);
         displayWindow->hideAllWindows();
         for (CommonWinObject *window : windows) {
             if (window->programName == program->name) {
@@ -114,7 +131,7 @@ void Widget::checkWindow(CommonWinObject *window, const QList<QVLedMediaObject *
     if (window == curCommonWin)
         return;
     clearTableWidget(mediaTable);
-    showPanel(windowPanel);
+    showPanel(commonWinSetupLabel);
     curCommonWin = window;
     // A window of no size takes the size of its display window.
     if (currentPlayWinObject) {

@@ -4,6 +4,7 @@
 #include "editor/ProjectWidget.h"
 #include "model/KindNames.h"
 #include "model/ScheduleRecords.h"
+#include "panels/SchedulePanel.h"
 #include "playback/MainPlayBKLabel.h"
 #include "base/AppContext.h"
 #include "shell/dialogs/DisplaySettingsDialog.h"
@@ -54,7 +55,7 @@ private slots:
         QCOMPARE(types, QStringList({"playprogramme", "generalSegment", "program", "generalwin"}));
         QVERIFY(tree->topLevelItem(0)->font(0).bold());
         QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
-        QVERIFY(!w.schedulePanel->isHidden());
+        QVERIFY(!w.scheduleSetupLabel->isHidden());
 
         const GeneralObject *segment = tree->generalSegments.first();
         QCOMPARE(segment->weekdays.size(), 7);

@@ -46,6 +46,14 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(name) << icon;
 
         QTest::newRow("app_icon.png") << QStringLiteral("app_icon.png") << QSize(64, 64);
+
+        // the panels' buttons and the tree's program and window icon
+        const QSize panelButton(30, 30);
+        for (const char* name : {"copy_on.png", "paste_on.png", "delete_on.png", "up_on.png", "down_on.png",
+                                 "add_on.png", "clear_on.png", "disconnect.png", "add_time.png", "edit_time.png",
+                                 "del_time.png"})
+            QTest::newRow(name) << QString::fromLatin1(name) << panelButton;
+        QTest::newRow("date.png") << QStringLiteral("date.png") << QSize(23, 19); // the calendar buttons' size
     }
 
     void imageLoadsAtItsSize()

@@ -4,6 +4,14 @@
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
+#include "panels/ImagePanel.h"
+#include "panels/ProgramPanel.h"
+#include "panels/SchedulePanel.h"
+#include "panels/SegmentPanel.h"
+#include "panels/TextPanel.h"
+#include "panels/TimingSegmentPanel.h"
+#include "panels/WeatherPanel.h"
+#include "panels/WindowPanel.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
@@ -77,22 +85,22 @@ private slots:
         ProjectTree *tree = f.tree;
 
         f.click(f.item("General Segment1"));
-        QVERIFY(!w.segmentPanel->isHidden() && w.schedulePanel->isHidden());
+        QVERIFY(!w.segmentSetupLabel->isHidden() && w.scheduleSetupLabel->isHidden());
         QCOMPARE(w.curGeneralSegment, tree->generalSegments.first());
         QVERIFY(!w.curCycleSegment && !w.curTimingSegment && !w.curCommonWin);
 
         f.click(f.item("Cycle1"));
-        QVERIFY(!w.segmentPanel->isHidden());
+        QVERIFY(!w.segmentSetupLabel->isHidden());
         QCOMPARE(w.curCycleSegment, tree->cycleSegments.first());
         QVERIFY(!w.curGeneralSegment && !w.curTimingSegment);
 
         f.click(f.item("Timing1"));
-        QVERIFY(!w.timingSegmentPanel->isHidden() && w.segmentPanel->isHidden());
+        QVERIFY(!w.timingSegmentSetupLabel->isHidden() && w.segmentSetupLabel->isHidden());
         QCOMPARE(w.curTimingSegment, tree->timingSegments.first());
         QVERIFY(!w.curGeneralSegment && !w.curCycleSegment);
 
         f.click(f.item("Program1"));
-        QVERIFY(!w.programPanel->isHidden());
+        QVERIFY(!w.programSetupLabel->isHidden());
         ProgramObject *program = tree->generalSegments.first()->programs.first();
         QCOMPARE(w.curProgram, program);
         QVERIFY(!w.curCommonWin);
@@ -100,7 +108,7 @@ private slots:
 
         f.click(f.item("Common Window1"));
         CommonWinObject *window = program->windows.first();
-        QVERIFY(!w.windowPanel->isHidden() && w.programPanel->isHidden());
+        QVERIFY(!w.commonWinSetupLabel->isHidden() && w.programSetupLabel->isHidden());
         QCOMPARE(w.curCommonWin, window);
         QCOMPARE(w.mediaTable->rowCount(), 3);
         QCOMPARE(w.mediaTable->item(0, 0)->text(), QStringLiteral("sea.png"));
@@ -118,7 +126,7 @@ private slots:
         QCOMPARE(QSize(window->width, window->height), QSize(320, 240));
 
         f.click(f.item("Add Schedule"));
-        QVERIFY(!w.schedulePanel->isHidden() && w.windowPanel->isHidden());
+        QVERIFY(!w.scheduleSetupLabel->isHidden() && w.commonWinSetupLabel->isHidden());
         QVERIFY(!w.curCommonWin);
         QVERIFY(display->showNameMarks);
     }

@@ -25,6 +25,8 @@ public:
     QStringList questions;
     QStringList fileDialogs;  // titles of the file dialogs shown
     QList<QMenu *> menus;     // menus shown
+    QColor colourAnswer;      // invalid: the colour dialog is cancelled
+    QList<QColor> colourDialogs; // the colour each colour dialog opened with
 
     QMessageBox::StandardButton question(QWidget *, const QString &, const QString &text,
                                          QMessageBox::StandardButtons, QMessageBox::StandardButton) override
@@ -49,5 +51,9 @@ public:
         fileDialogs << title;
         return fileName;
     }
-    QColor colour(QWidget *, const QColor &) override { return QColor(); }
+    QColor colour(QWidget *, const QColor &initial) override
+    {
+        colourDialogs << initial;
+        return colourAnswer;
+    }
 };

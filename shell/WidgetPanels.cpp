@@ -1,0 +1,266 @@
+// The property panels of the main window: where each is made, the map from
+// family of kinds to media panel, placing them again, their retranslation,
+// and the preview the media panels ask for.
+
+#include "model/QVLedMediaObject.h"
+#include "model/ScheduleRecords.h"
+#include "panels/AnalogClockPanel.h"
+#include "panels/DigitalClockPanel.h"
+#include "panels/DigitalTimerPanel.h"
+#include "panels/ImagePanel.h"
+#include "panels/ProgramPanel.h"
+#include "panels/SchedulePanel.h"
+#include "panels/SegmentPanel.h"
+#include "panels/StreamingPanel.h"
+#include "panels/TextPanel.h"
+#include "panels/TimingSegmentPanel.h"
+#include "panels/UrlPanel.h"
+#include "panels/VideoDevicePanel.h"
+#include "panels/VideoPanel.h"
+#include "panels/TimingSegmentTimePropertyWin.h"
+#include "panels/WeatherPanel.h"
+#include "panels/WindowPanel.h"
+#include "panels/controls/CalendarPopup.h"
+#include "playback/MainPlayBKLabel.h"
+#include "shell/Widget.h"
+
+#include <QTableWidget>
+
+#include <initializer_list>
+
+void Widget::initScheduleSetupLabel()
+{
+    m_calendarPopup = new CalendarPopup(this);
+    scheduleSetupLabel = new SchedulePanel(*m_panelHost, workArea, m_calendarPopup);
+    connect(scheduleSetupLabel, &SchedulePanel::sigShowSegmentInfo, this, &Widget::sigShowSegmentInfo);
+}
+
+void Widget::initSegmentSetupLabel()
+{
+    segmentSetupLabel = new SegmentPanel(*m_panelHost, workArea, m_calendarPopup);
+    connect(segmentSetupLabel, &SegmentPanel::sigSegmentChanged, this, &Widget::sigSegmentChanged);
+    connect(segmentSetupLabel, &SegmentPanel::sigCycleSegmentChanged, this, &Widget::sigCycleSegmentChanged);
+}
+
+void Widget::initTimingSegmentSetupLabel()
+{
+    timingSegmentSetupLabel = new TimingSegmentPanel(*m_panelHost, workArea);
+    connect(timingSegmentSetupLabel, &TimingSegmentPanel::sigTimingSegmentChanged, this,
+            &Widget::sigTimingSegmentChanged);
+}
+
+void Widget::initProgramSetupLabel()
+{
+    programSetupLabel = new ProgramPanel(*m_panelHost, workArea);
+    connect(programSetupLabel, &ProgramPanel::sigProgramChanged, this, &Widget::sigProgramChanged);
+}
+
+void Widget::initTimePointDialog()
+{
+    timePointDialog = new TimingSegmentTimePropertyWin(this);
+    timingSegmentSetupLabel->setTimePointDialog(timePointDialog);
+}
+
+void Widget::initCommonWinSetupLabel()
+{
+    commonWinSetupLabel = new WindowPanel(*m_panelHost, workArea);
+    mediaTable = commonWinSetupLabel->mediaTable();
+    connect(mediaTable, &QTableWidget::itemClicked, this, &Widget::slotCommonItemTableSelectionChanged);
+    connect(mediaTable, &QTableWidget::itemSelectionChanged, this, &Widget::slotCommonItemTableUnSelected);
+    initTextSetupLabel();
+    initImageSetupLabel();
+    initVideoSetupLabel();
+    initDigitalClockSetupLabel();
+    initAnalogClockSetupLabel();
+    initDigitalCountTimerSetupLabel();
+    initUrlSetupLabel();
+    initStreamingSetupLabel();
+    initVideoDeviceSetupLabel();
+    initWeatherSetupLabel();
+}
+
+template <typename Panel>
+Panel *Widget::makeMediaPanel()
+{
+    auto *panel = new Panel(*m_panelHost, commonWinSetupLabel);
+    m_mediaPanels.insert(panel->family(), panel);
+    connect(panel, &MediaPanel::sigQVMediaChanged, this, &Widget::sigQVMediaChanged);
+    return panel;
+}
+
+void Widget::initTextSetupLabel()
+{
+    textSetupLabel = makeMediaPanel<TextPanel>();
+}
+
+void Widget::initImageSetupLabel()
+{
+    imageSetupLabel = makeMediaPanel<ImagePanel>();
+}
+
+void Widget::initVideoSetupLabel()
+{
+    videoSetupLabel = makeMediaPanel<VideoPanel>();
+}
+
+void Widget::initDigitalClockSetupLabel()
+{
+    digitalClockSetupLabel = makeMediaPanel<DigitalClockPanel>();
+}
+
+void Widget::initAnalogClockSetupLabel()
+{
+    analogClockSetupLabel = makeMediaPanel<AnalogClockPanel>();
+}
+
+void Widget::initDigitalCountTimerSetupLabel()
+{
+    digitalTimerSetupLabel = makeMediaPanel<DigitalTimerPanel>();
+}
+
+void Widget::initUrlSetupLabel()
+{
+    urlSetupLabel = makeMediaPanel<UrlPanel>();
+}
+
+void Widget::initStreamingSetupLabel()
+{
+    streamingSetupLabel = makeMediaPanel<StreamingPanel>();
+}
+
+void Widget::initVideoDeviceSetupLabel()
+{
+    videoDeviceSetupLabel = makeMediaPanel<VideoDevicePanel>();
+}
+
+void Widget::initWeatherSetupLabel()
+{
+    weatherSetupLabel = makeMediaPanel<WeatherPanel>();
+}
+
+MediaPanel *Widget::mediaPanelOf(const QString &kind) const
+{
+    MediaFamily family;
+    return MediaKinds::familyOf(kind, &family) ? m_mediaPanels.value(family) : nullptr;
+}
+
+void Widget::hideAllSetupLabel()
+{
+    for (MediaPanel *panel : std::initializer_list<MediaPanel *>{
+             videoSetupLabel, imageSetupLabel, textSetupLabel, digitalClockSetupLabel, analogClockSetupLabel,
+             digitalTimerSetupLabel, urlSetupLabel, streamingSetupLabel, videoDeviceSetupLabel, weatherSetupLabel})
+        panel->hide();
+}
+
+void Widget::relayoutPanels()
+{
+    // The segment, timing-segment and program panels keep the size they were built with.
+    scheduleSetupLabel->relayout();
+    commonWinSetupLabel->relayout();
+    for (MediaPanel *panel : qAsConst(m_mediaPanels))
+        panel->relayout();
+}
+
+void Widget::trUpdate()
+{
+    for (PropertyPanel *panel : std::initializer_list<PropertyPanel *>{
+             scheduleSetupLabel, segmentSetupLabel, timingSegmentSetupLabel, programSetupLabel, commonWinSetupLabel,
+             textSetupLabel, imageSetupLabel, videoSetupLabel, digitalClockSetupLabel, analogClockSetupLabel,
+             digitalTimerSetupLabel, urlSetupLabel, streamingSetupLabel, videoDeviceSetupLabel, weatherSetupLabel})
+        panel->trUpdate();
+}
+
+void Widget::refreshPreview(MediaFamily family)
+{
+    switch (family) {
+    case MediaFamily::Video:
+        previewCurrentMedia(&MainPlayBKLabel::previewVideo); // a video item has no helper of its own
+        return;
+    case MediaFamily::Image:
+        refreshImagePreview();
+        return;
+    case MediaFamily::AnalogClock:
+        refreshAnalogClockPreview();
+        return;
+    case MediaFamily::DigitalClock:
+        refreshDigitalClockPreview();
+        return;
+    case MediaFamily::DigitalTimer:
+        refreshDigitalTimerPreview();
+        return;
+    case MediaFamily::Text:
+        refreshTextPreview();
+        return;
+    case MediaFamily::Url:
+        refreshUrlPreview();
+        return;
+    case MediaFamily::VideoDevice:
+        refreshVideoDevicePreview();
+        return;
+    case MediaFamily::Streaming:
+        refreshStreamingPreview();
+        return;
+    case MediaFamily::Weather:
+        refreshWeatherPreview();
+        return;
+    }
+}
+
+void Widget::previewCurrentMedia(void (MainPlayBKLabel::*preview)(QVLedMediaObject *))
+{
+    if (!curMedia)
+        return;
+    MainPlayBKLabel *displayWindow = displayWindowNamed(curDisplayName);
+    if (!displayWindow)
+        return;
+    displayWindow->showNameMarks = false;
+    displayWindow->update();
+    // A playing display window shows the schedule, never the editor's preview.
+    if (!displayWindow->playing)
+        (displayWindow->*preview)(curMedia);
+}
+
+void Widget::refreshAnalogClockPreview()
+{
+    previewCurrentMedia(&MainPlayBKLabel::previewAnalogClock);
+}
+
+void Widget::refreshDigitalClockPreview()
+{
+    previewCurrentMedia(&MainPlayBKLabel::previewDigitalClock);
+}
+
+void Widget::refreshDigitalTimerPreview()
+{
+    previewCurrentMedia(&MainPlayBKLabel::previewDigitalTimer);
+}
+
+void Widget::refreshImagePreview()
+{
+    previewCurrentMedia(&MainPlayBKLabel::previewImage);
+}
+
+void Widget::refreshStreamingPreview()
+{
+    previewCurrentMedia(&MainPlayBKLabel::previewStreaming);
+}
+
+void Widget::refreshTextPreview()
+{
+    previewCurrentMedia(&MainPlayBKLabel::previewSimpleText);
+}
+
+void Widget::refreshUrlPreview()
+{
+    previewCurrentMedia(&MainPlayBKLabel::previewUrl);
+}
+
+void Widget::refreshVideoDevicePreview()
+{
+    previewCurrentMedia(&MainPlayBKLabel::previewVideoDevice);
+}
+
+void Widget::refreshWeatherPreview()
+{
+    previewCurrentMedia(&MainPlayBKLabel::previewWeather);
+}
