@@ -3,12 +3,12 @@
 // threads or open files after warming up, or lose play-log rows.
 //   bench_soak [minutes]   (default 10; run under Xvfb for a real display)
 
+#include "BenchSupport.h"
 #include "base/AppContext.h"
 #include "playback/PlayLog.h"
 #include "playback/PlayLogFallback.h"
 #include "resources/QvResources.h"
 #include "shell/Widget.h"
-#include "BenchSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,7 +20,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
-
 
 namespace {
 

@@ -49,7 +49,8 @@ QString runtimeFolder(QString *error)
 
 } // namespace
 
-InstanceGuard::InstanceGuard(const QString &key) : m_key(key) {}
+InstanceGuard::InstanceGuard(const QString &key) : m_key(key)
+{ }
 
 InstanceGuard::~InstanceGuard()
 {
@@ -78,7 +79,8 @@ bool InstanceGuard::acquire()
         const int reason = errno;
         ::close(fd);
         m_heldElsewhere = reason == EWOULDBLOCK;
-        m_error = m_heldElsewhere ? tr("another instance runs") : tr("cannot lock %1: %2").arg(QFile::decodeName(path), qt_error_string(reason));
+        m_error = m_heldElsewhere ? tr("another instance runs")
+                                  : tr("cannot lock %1: %2").arg(QFile::decodeName(path), qt_error_string(reason));
         return false;
     }
     m_fd = fd;

@@ -18,7 +18,8 @@ BOOL WINAPI onConsoleEvent(DWORD event)
         return FALSE;
     const int number = event == CTRL_C_EVENT ? SIGINT : SIGTERM;
     StopSignals *target = current;
-    QMetaObject::invokeMethod(target, [target, number] { emit target->stopRequested(number); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        target, [target, number] { emit target->stopRequested(number); }, Qt::QueuedConnection);
     return TRUE;
 }
 } // namespace
@@ -35,4 +36,5 @@ StopSignals::~StopSignals()
     current = nullptr;
 }
 
-void StopSignals::readPending() {}
+void StopSignals::readPending()
+{ }

@@ -35,7 +35,7 @@ private:
     bool wanted(const CommonPlayWindow *area, bool fallback) const;
 
     int m_depth = 0;
-    quint64 m_epoch = 0;      // each "show all" or "hide all" starts a new one
+    quint64 m_epoch = 0;        // each "show all" or "hide all" starts a new one
     bool m_hasBaseline = false; // a "show all" or "hide all" happened in the batch
     bool m_baseline = false;
     QHash<const CommonPlayWindow *, Wish> m_wishes;

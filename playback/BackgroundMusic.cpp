@@ -92,7 +92,8 @@ void BackgroundMusic::leaveOutFailed()
         }
     }
     if (m_queued.isEmpty()) {
-        qCWarning(lcPlayback).noquote() << tr("no background music of this program can be played; music stops until the next program");
+        qCWarning(lcPlayback).noquote() << tr(
+            "no background music of this program can be played; music stops until the next program");
         stop();
         return;
     }

@@ -39,8 +39,8 @@ private:
     QMediaPlayer *m_player = nullptr;
     QMediaPlaylist *m_playlist = nullptr;
     const void *m_program = nullptr;
-    QStringList m_files;   // the program's files, as given
-    QStringList m_queued;  // the files in the playlist, in its order
+    QStringList m_files;  // the program's files, as given
+    QStringList m_queued; // the files in the playlist, in its order
     QSet<QString> m_failed;
     QStringList m_unreported; // failed, not yet reported
     bool m_cleanupQueued = false;

@@ -43,10 +43,10 @@ struct LogQueue
     QWaitCondition progress;   // rows left the queue
     QWaitCondition stopWanted; // cuts a writer's pause short
     std::deque<QueuedRow> rows;
-    int inFlight = 0;          // rows at the head the writer is writing now
-    quint64 queued = 0;        // ever queued
-    quint64 settled = 0;       // ever written, kept in the fallback file or dropped
-    quint64 dropped = 0;       // ever dropped
+    int inFlight = 0;    // rows at the head the writer is writing now
+    quint64 queued = 0;  // ever queued
+    quint64 settled = 0; // ever written, kept in the fallback file or dropped
+    quint64 dropped = 0; // ever dropped
     quint64 droppedInEpisode = 0;
     bool stopping = false;
     int limit = PlayLog::kQueueLimit;
@@ -93,8 +93,8 @@ private:
 
     std::shared_ptr<QAtomicInt> m_state;
     std::map<QString, std::unique_ptr<PlayLogStore>> m_stores;
-    QMap<QString, qint64> m_retryAt;    // per file: when a failed file is tried again
-    QMap<QString, qint64> m_busySince;  // per file: since when it is held
+    QMap<QString, qint64> m_retryAt;   // per file: when a failed file is tried again
+    QMap<QString, qint64> m_busySince; // per file: since when it is held
     QSet<QString> m_reported;
     QElapsedTimer m_clock;
 };
@@ -148,8 +148,9 @@ LogWriter::Step LogWriter::write(const QString &path, const QList<QStringList> &
         store = std::make_unique<PlayLogStore>(path);
     const PlayLogStore::Outcome outcome = store->insert(rows);
     if (!store->movedAsideTo().isEmpty())
-        qCWarning(lcPlayback).noquote() << translated("the play log %1 is damaged (%2); it was moved aside to %3 and a new one begun")
-                                               .arg(path, store->reason(), store->movedAsideTo());
+        qCWarning(lcPlayback).noquote()
+            << translated("the play log %1 is damaged (%2); it was moved aside to %3 and a new one begun")
+                   .arg(path, store->reason(), store->movedAsideTo());
     switch (outcome) {
     case PlayLogStore::Outcome::Written:
         recovered(path);
@@ -176,8 +177,9 @@ LogWriter::Step LogWriter::keepInFallback(const QString &path, const QList<QStri
         reportOnce(path + QStringLiteral("#fallback"), translated("%1; the rows wait in the queue").arg(error));
         return Step::Retry;
     }
-    reportOnce(path + QStringLiteral("#kept"),
-               translated("play log rows are kept in %1 until %2 can be written").arg(PlayLogFallback::pathFor(path), path));
+    reportOnce(
+        path + QStringLiteral("#kept"),
+        translated("play log rows are kept in %1 until %2 can be written").arg(PlayLogFallback::pathFor(path), path));
     return Step::Done;
 }
 
@@ -316,8 +318,7 @@ void shutdown(int deadlineMs)
         q.stopping = true;
         q.rowsQueued.wakeAll();
         QDeadlineTimer deadline(deadlineMs);
-        while (!q.rows.empty() && q.progress.wait(&q.mutex, deadline)) {
-        }
+        while (!q.rows.empty() && q.progress.wait(&q.mutex, deadline)) { }
         q.writerState->storeRelease(StopNow);
         q.stopWanted.wakeAll();
         q.rowsQueued.wakeAll();

@@ -56,7 +56,8 @@ bool append(const QString &databasePath, const QList<QStringList> &rows, QString
     QFile file(pathFor(databasePath));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(text) != text.size() || !file.flush()) {
         if (error)
-            *error = QCoreApplication::translate("PlayLog", "cannot write %1: %2").arg(file.fileName(), file.errorString());
+            *error = QCoreApplication::translate("PlayLog", "cannot write %1: %2")
+                         .arg(file.fileName(), file.errorString());
         return false;
     }
     return true;

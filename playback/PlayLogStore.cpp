@@ -38,7 +38,8 @@ QString tr(const char *text)
 
 } // namespace
 
-PlayLogStore::PlayLogStore(const QString &path) : m_path(path), m_connectionName(nextConnectionName()) {}
+PlayLogStore::PlayLogStore(const QString &path) : m_path(path), m_connectionName(nextConnectionName())
+{ }
 
 PlayLogStore::~PlayLogStore()
 {

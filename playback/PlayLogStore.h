@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlError;
+
 class PlayLogStore
 {
 public:
@@ -41,7 +43,7 @@ private:
     // Makes the table when the file has none; false with the outcome set when it cannot.
     bool ensureTable(Outcome *outcome);
     bool insertAll(const QList<QStringList> &rows, Outcome *outcome);
-    Outcome classify(const class QSqlError &error, const QString &what);
+    Outcome classify(const QSqlError &error, const QString &what);
     bool moveAside();
 
     QString m_path;

@@ -9,8 +9,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <future>
 #include <fcntl.h>
+#include <future>
 #include <sys/stat.h>
 #include <unistd.h>
 

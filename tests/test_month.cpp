@@ -181,9 +181,8 @@ private slots:
             std::map<ProjectTree *, int> modes{{a, a->insertedPlayMode}, {b, b->insertedPlayMode}};
             std::map<ProjectTree *, QList<QDateTime>> restarts;
             for (ProjectTree *tree : {a, b})
-                connect(tree->restartTimer, &QTimer::timeout, this, [&restarts, tree, &clock] {
-                    restarts[tree] << clock.now();
-                });
+                connect(tree->restartTimer, &QTimer::timeout, this,
+                        [&restarts, tree, &clock] { restarts[tree] << clock.now(); });
             const auto watch = [&] {
                 for (ProjectTree *tree : {a, b}) {
                     const int mode = tree->insertedPlayMode;
@@ -207,7 +206,8 @@ private slots:
                 // The segment of the day's weekday plays, as on the first day.
                 const bool weekend = day.dayOfWeek() >= 6;
                 QVERIFY(a->currentGeneralSegment);
-                QCOMPARE(a->currentGeneralSegment->name, weekend ? QStringLiteral("Weekend") : QStringLiteral("Weekdays"));
+                QCOMPARE(a->currentGeneralSegment->name,
+                         weekend ? QStringLiteral("Weekend") : QStringLiteral("Weekdays"));
                 QVERIFY(a->playing && b->playing);
                 PlayLog::flush(60000);
                 if (day == kFirstDay.addDays(1)) {
@@ -249,8 +249,8 @@ private slots:
                 return text.join(' ');
             };
             QVERIFY2(timingStarts.keys() == expectedTiming,
-                     qPrintable("missing: " + missing(expectedTiming, timingStarts.keys()) +
-                                "; unexpected: " + missing(timingStarts.keys(), expectedTiming)));
+                     qPrintable("missing: " + missing(expectedTiming, timingStarts.keys())
+                                + "; unexpected: " + missing(timingStarts.keys(), expectedTiming)));
             for (int count : timingStarts)
                 QCOMPARE(count, 1);
 

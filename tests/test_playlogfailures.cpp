@@ -15,8 +15,12 @@ namespace {
 
 QStringList row(int n)
 {
-    return {QStringLiteral("item-%1").arg(n, 4, 10, QLatin1Char('0')), QStringLiteral("1"), QStringLiteral("2026-12-07"),
-            QStringLiteral("2026-12-07"), QStringLiteral("10:00:00:000"), QStringLiteral("10:00:01:000"),
+    return {QStringLiteral("item-%1").arg(n, 4, 10, QLatin1Char('0')),
+            QStringLiteral("1"),
+            QStringLiteral("2026-12-07"),
+            QStringLiteral("2026-12-07"),
+            QStringLiteral("10:00:00:000"),
+            QStringLiteral("10:00:01:000"),
             QStringLiteral("success")};
 }
 
@@ -150,7 +154,8 @@ private slots:
         closing.start();
         PlayLog::shutdown();
         // The deadline and one attempt that was under way, with room for a busy machine.
-        QVERIFY2(closing.elapsed() < PlayLog::kShutdownDeadlineMs + 4000, qPrintable(QString::number(closing.elapsed())));
+        QVERIFY2(closing.elapsed() < PlayLog::kShutdownDeadlineMs + 4000,
+                 qPrintable(QString::number(closing.elapsed())));
         other.release();
         QCOMPARE(fallbackRows(m_file), rows);
         QVERIFY(other.names().isEmpty());

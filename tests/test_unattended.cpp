@@ -193,10 +193,10 @@ private slots:
         const int maxPos = DisplayGeometry::kMaxPosition, minPos = DisplayGeometry::kMinPosition;
         const int maxSize = DisplayGeometry::kMaxSize;
         QTest::newRow("ordinary") << QVector<int>{10, 20, 640, 480} << QRect(10, 20, 640, 480) << false;
-        QTest::newRow("gigabytes of window") << QVector<int>{0, 0, 32767, 32767} << QRect(0, 0, maxSize, maxSize)
-                                             << true;
-        QTest::newRow("at the end of int") << QVector<int>{INT_MAX - 10, INT_MIN, 640, 480}
-                                           << QRect(maxPos, minPos, 640, 480) << true;
+        QTest::newRow("gigabytes of window")
+            << QVector<int>{0, 0, 32767, 32767} << QRect(0, 0, maxSize, maxSize) << true;
+        QTest::newRow("at the end of int")
+            << QVector<int>{INT_MAX - 10, INT_MIN, 640, 480} << QRect(maxPos, minPos, 640, 480) << true;
         QTest::newRow("no size") << QVector<int>{5, 5, 0, -3} << QRect(5, 5, 1, 1) << true;
     }
 
@@ -284,9 +284,8 @@ private:
         if (!text.open(QIODevice::WriteOnly) || text.write("no sound in here\n") < 0)
             return false;
         text.close();
-        return QProcess::execute(QStringLiteral("ffmpeg"),
-                                 {"-loglevel", "error", "-y", "-f", "lavfi", "-i", "sine=frequency=440:duration=2",
-                                  f.env.path("tone.wav")})
+        return QProcess::execute(QStringLiteral("ffmpeg"), {"-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                                            "sine=frequency=440:duration=2", f.env.path("tone.wav")})
                == 0;
     }
 };

@@ -26,10 +26,7 @@
 class SimulatedEventDispatcher final : public QAbstractEventDispatcher
 {
 public:
-    explicit SimulatedEventDispatcher(ManualClock &clock)
-        : m_clock(clock), m_nowMs(clock.now().toMSecsSinceEpoch())
-    {
-    }
+    explicit SimulatedEventDispatcher(ManualClock &clock) : m_clock(clock), m_nowMs(clock.now().toMSecsSinceEpoch()) { }
 
     // Delivers every timer due up to `until`, earliest first (those due at
     // the same moment in the order they were started), each at its moment.
@@ -75,8 +72,8 @@ public:
         return true;
     }
     bool hasPendingEvents() override { return false; }
-    void registerSocketNotifier(QSocketNotifier *) override {}
-    void unregisterSocketNotifier(QSocketNotifier *) override {}
+    void registerSocketNotifier(QSocketNotifier *) override { }
+    void unregisterSocketNotifier(QSocketNotifier *) override { }
     void registerTimer(int timerId, int interval, Qt::TimerType type, QObject *object) override
     {
         m_timers.push_back({timerId, interval, type, object, nowMs() + interval, m_nextOrder++});
@@ -112,9 +109,9 @@ public:
         const Timer *timer = find(timerId);
         return timer ? int(qMax<qint64>(0, timer->due - nowMs())) : -1;
     }
-    void wakeUp() override {}
-    void interrupt() override {}
-    void flush() override {}
+    void wakeUp() override { }
+    void interrupt() override { }
+    void flush() override { }
 
 private:
     struct Timer
