@@ -12,6 +12,7 @@
 #include "resources/QvResources.h"
 #include "base/AppContext.h"
 #include "shell/Widget.h"
+#include "BenchSupport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,57 +33,21 @@ double cpuSeconds()
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-long residentKilobytes()
-{
-    long pages = 0, resident = 0;
-    if (FILE *statm = fopen("/proc/self/statm", "r")) {
-        if (fscanf(statm, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        fclose(statm);
-    }
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-// One program of the first display window's tree with `areas` windows of three short texts each.
-void buildProgram(Widget &w, int areas)
-{
-    ProjectTree *tree = w.curProjectWidget->tree();
-    const QString d = w.curDisplayName;
-    tree->loadGeneralSegment("Bench", d, false, {}, {}, Weekday::allDays(), true, {}, {}, 0);
-    tree->loadProgram("P", SegmentType::General, d, Qt::black, {}, 1, {}, 2, 1, QTime(0, 6, 0), 0);
-    int id = 0;
-    for (int a = 0; a < areas; ++a) {
-        const QString window = QStringLiteral("Area%1").arg(a + 1);
-        tree->loadCommonWindow(window, SegmentType::General, true, 2, Qt::yellow, (a % 4) * 80, (a / 4) * 60, 80, 60);
-        for (int i = 0; i < 3; ++i) {
-            TextProperty text;
-            text.stayTime = 1;
-            tree->loadTextObject(MediaKind::SimpleText, ++id, d, "Bench", "P", window, text);
-        }
-    }
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    BenchSupport::preferOffscreen();
     QApplication app(argc, argv);
     initQvResources();
     QTextStream out(stdout);
     const int seconds = argc > 1 ? QString::fromLatin1(argv[1]).toInt() : 60;
 
-    QTemporaryDir dir;
-    AppContext::appDirPath = dir.path();
-    PlayLog::setDatabasePath(dir.filePath("log.db"));
-    AppContext::screenWidth = 1920;
-    AppContext::screenHeight = 1080;
-    AppContext::displayWindowParent = new QLabel;
+    BenchSupport::Environment dir;
 
     {
         Widget w;
-        buildProgram(w, 8);
+        BenchSupport::buildProgram(w, 8);
         w.slotOverallPlay();
         const double cpuBefore = cpuSeconds();
         QElapsedTimer wall;
@@ -99,16 +64,16 @@ int main(int argc, char **argv)
 
     {
         Widget author;
-        buildProgram(author, 50);
-        author.document->saveSchedule(dir.filePath("fifty.qvsc"));
+        BenchSupport::buildProgram(author, 50);
+        author.document->saveSchedule(dir.path("fifty.qvsc"));
     }
-    const long before = residentKilobytes();
+    const long before = BenchSupport::residentKilobytes();
     {
         Widget w;
-        const long withWindow = residentKilobytes();
-        w.document->loadSchedule(dir.filePath("fifty.qvsc"));
+        const long withWindow = BenchSupport::residentKilobytes();
+        w.document->loadSchedule(dir.path("fifty.qvsc"));
         app.processEvents();
-        const long loaded = residentKilobytes();
+        const long loaded = BenchSupport::residentKilobytes();
         int areas = 0;
         for (MainPlayBKLabel *display : w.displayWindows)
             areas += display->playWindows.size();
@@ -116,6 +81,5 @@ int main(int argc, char **argv)
             << " areas: +" << (loaded - withWindow) << " KiB resident (" << (loaded - withWindow) / qMax(1, areas)
             << " KiB per area)\n";
     }
-    delete AppContext::displayWindowParent;
     return 0;
 }

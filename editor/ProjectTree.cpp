@@ -7,6 +7,7 @@
 #include "base/Prompts.h"
 #include "editor/NoFocusRectangleStyle.h"
 #include "editor/ProjectTreeItem.h"
+#include "model/Counter.h"
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
 #include "model/RecordDisposal.h"
@@ -266,7 +267,7 @@ Segment *ProjectTree::newSegment(const QString &type, const QString &name, const
     auto *segment = new Segment;
     segment->name = newSegmentItem->text(0);
     segment->displayName = displayName;
-    segment->programCounter = programCounter + 1;
+    segment->programCounter = Counter::next(programCounter);
     current = segment;
     mainWindowCurrent = segment;
     segments.append(segment);
@@ -337,7 +338,7 @@ void ProjectTree::loadProgram(const QString &name, const QString &segmentType, c
     program->playMode = playMode;
     program->playTimes = playTimes;
     program->playLength = playLength;
-    program->windowCounter = windowCounter + 1;
+    program->windowCounter = Counter::next(windowCounter);
     curProgram = program;
     programs->append(program);
 }
@@ -378,6 +379,15 @@ void ProjectTree::loadCommonWindow(const QString &name, const QString &segmentTy
 void ProjectTree::loadSegmentFinished()
 {
     curItem = newProgramItem;
+    // The program just read is the one the item stands for: looking it up
+    // again by name among thousands of programs would make loading quadratic.
+    if (curProgram && newProgramItem && newSegmentItem && curProgram->name == newProgramItem->text(0)
+        && curProgram->segmentName == newSegmentItem->text(0)
+        && curProgram->displayName == mainWindow->curDisplayName) {
+        lastClickedItem = curItem;
+        mainWindow->checkProgram(curProgram->windows, curProgram, asProjectItem(newSegmentItem)->getItemType());
+        return;
+    }
     slotSelectItemChecked();
 }
 

@@ -26,6 +26,7 @@ class QVLedMediaObject;
 class TimePoint;
 class TimingObject;
 class Widget;
+class BackgroundMusic;
 class QAction;
 class QMediaPlayer;
 class QMediaPlaylist;
@@ -313,6 +314,7 @@ private:
     void startProgramMusic(const ProgramObject *program);
     void stopMusic();
     void handOver(CommonWinObject *window, const QString &segmentType);
+    BackgroundMusic *m_music = nullptr; // made when a program first has music
     QDateTime m_lastGeneralTick;
     QDateTime m_lastTimingTick;
     QMenu *menuForType(const QString &type) const;

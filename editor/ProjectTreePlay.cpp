@@ -11,6 +11,7 @@
 #include "model/ScheduleRecords.h"
 #include "base/Clock.h"
 #include "model/SegmentValidity.h"
+#include "playback/BackgroundMusic.h"
 #include "base/Prompts.h"
 #include "shell/Widget.h"
 
@@ -22,6 +23,11 @@
 namespace {
 constexpr int kCheckIntervalMs = 1000;
 constexpr int kRestartDelayMs = 2000;
+// No interval or length of the schedule runs a timer faster than this: an
+// insertion of nothing every nothing would restart every millisecond.
+constexpr int kShortestPlayMs = 1000;
+// Longest span a timing tick looks back over: the midnight restart's gap and a late tick.
+constexpr int kTimingCatchUpSeconds = 10;
 
 int lengthMs(const QTime &length)
 {
@@ -30,7 +36,12 @@ int lengthMs(const QTime &length)
 
 int insertedLengthMs(int minutes, int seconds)
 {
-    return int(qBound<qint64>(0, (qint64(minutes) * 60 + seconds) * 1000, INT_MAX));
+    return int(qBound<qint64>(kShortestPlayMs, (qint64(minutes) * 60 + seconds) * 1000, INT_MAX));
+}
+
+int programLengthMs(const QTime &length)
+{
+    return qMax(kShortestPlayMs, lengthMs(length));
 }
 
 template <typename Segment>
@@ -118,26 +129,22 @@ int ProjectTree::countMedia() const
 
 void ProjectTree::startProgramMusic(const ProgramObject *program)
 {
-    stopMusic();
-    if (program->bgMusic.isEmpty())
+    if (program->bgMusic.isEmpty()) {
+        stopMusic();
         return;
-    if (!musicPlayer) {
-        musicPlayer = new QMediaPlayer(this);
-        musicPlaylist = new QMediaPlaylist(musicPlayer);
     }
-    for (const QString &path : program->bgMusic)
-        musicPlaylist->addMedia(QMediaContent(QUrl::fromLocalFile(path)));
-    musicPlaylist->setPlaybackMode(QMediaPlaylist::Loop);
-    musicPlayer->setPlaylist(musicPlaylist);
-    musicPlayer->play();
+    if (!m_music) {
+        m_music = new BackgroundMusic(this);
+        musicPlayer = m_music->player();
+        musicPlaylist = m_music->playlist();
+    }
+    m_music->start(program, program->bgMusic);
 }
 
 void ProjectTree::stopMusic()
 {
-    if (!musicPlayer)
-        return;
-    musicPlayer->stop();
-    musicPlaylist->clear();
+    if (m_music)
+        m_music->stop();
 }
 
 // ---- start, pause, stop -------------------------------------------------
@@ -194,7 +201,7 @@ void ProjectTree::slotStartCyclePlay(const QString &name)
 {
     if (name != displayName || cycleSegments.isEmpty())
         return;
-    const int interval = int(qBound<qint64>(1, qint64(cycleSegments.last()->intervalMinutes) * 60000, INT_MAX));
+    const int interval = int(qBound<qint64>(kShortestPlayMs, qint64(cycleSegments.last()->intervalMinutes) * 60000, INT_MAX));
     if (!cyclePlaying) {
         cyclePlaying = true;
         cycleTimer->start(interval);
@@ -213,8 +220,7 @@ void ProjectTree::slotStartTimePlay(const QString &name)
     if (name != displayName || timingSegments.isEmpty())
         return;
     if (!timingPlaying) {
-        timingPlaying = true;
-        m_lastTimingTick = QDateTime();
+        timingPlaying = true; // the last tick stays: set by the midnight restart, else forgotten at stop
         timingCheckTimer->start(kCheckIntervalMs);
         mainWindow->slotGetRealBeginWinInfo(displayName);
     } else if (!timingPaused) {
@@ -254,6 +260,7 @@ void ProjectTree::slotStopPlay(const QString &name)
     generalPlayCount = 0;
     insertedPlayMode = -1;
     currentGeneralSegment = nullptr;
+    m_lastTimingTick = QDateTime();
     mainWindow->stopRealPlay(name);
     stopMusic();
     mainWindow->realPlayDisplayNames.removeAll(name);
@@ -273,8 +280,13 @@ void ProjectTree::slotPlayTimeout()
     // late still sees the day change.
     const bool newDay = m_lastGeneralTick.isValid() && m_lastGeneralTick.date() != now.date();
     m_lastGeneralTick = now;
-    if (newDay || now.time().toString(QStringLiteral("HH:mm:ss")) == QLatin1String("00:00:00")) {
+    const QTime time = now.time();
+    if (newDay || (time.hour() == 0 && time.minute() == 0 && time.second() == 0)) {
+        // A time point due in the gap (00:00:00 itself) is caught up by the
+        // first timing tick after the restart.
+        const QDateTime lastTimingTick = m_lastTimingTick;
         slotStopPlay(displayName);
+        m_lastTimingTick = lastTimingTick;
         restartTimer->start(kRestartDelayMs);
         return;
     }
@@ -359,7 +371,7 @@ void ProjectTree::startGeneralSegment(GeneralObject *segment, int index)
             playGeneralWindow(window);
     }
     if (program->playMode == 1)
-        programTimer->start(qMax(1, lengthMs(program->playLength)));
+        programTimer->start(programLengthMs(program->playLength));
 }
 
 // ---- inserted segments ----------------------------------------------------
@@ -387,7 +399,7 @@ void ProjectTree::slotPlayCycleObj()
     }
     insertedPlayMode = 1;
     if (segment->playMode == 0)
-        cyclePlayTimer->start(qMax(1, insertedLengthMs(segment->playMinutes, segment->playSeconds)));
+        cyclePlayTimer->start(insertedLengthMs(segment->playMinutes, segment->playSeconds));
     for (CommonWinObject *window : qAsConst(cycleWindows))
         playCycleWindow(window);
 }
@@ -397,10 +409,15 @@ void ProjectTree::slotPlayTimingObj()
     if (timingSegments.isEmpty())
         return;
     const QDateTime now = Clock::current().now();
+    // The day's first tick belongs to the midnight restart, which the general
+    // check is about to make: what is due now is caught up after it.
+    if (m_lastGeneralTick.isValid() && m_lastGeneralTick.date() != now.date() && generalCheckTimer->isActive())
+        return;
     // Every time point falls into exactly one tick: the one whose span
-    // (previous tick, this tick] holds it, however late or early ticks come.
+    // (previous tick, this tick] holds it, however late or early ticks come,
+    // across midnight too. A span is never longer than the restart's gap.
     QDateTime previous = m_lastTimingTick;
-    if (!previous.isValid() || previous >= now || previous.date() != now.date())
+    if (!previous.isValid() || previous >= now || previous.secsTo(now) > kTimingCatchUpSeconds)
         previous = now.addSecs(-1);
     m_lastTimingTick = now;
     TimingObject *segment = timingSegments.last();
@@ -408,13 +425,18 @@ void ProjectTree::slotPlayTimingObj()
     for (const TimePoint *point : qAsConst(segment->timePoints)) {
         if (!point->time.isValid())
             continue;
-        const QDateTime at(now.date(), QTime(point->time.hour(), point->time.minute(), point->time.second()));
-        if (previous < at && at <= now
-            && SegmentValidity::dateApplies(point->specifiedDate, point->startDate, point->endDate, now.date())
-            && point->weekdays.contains(SegmentValidity::weekdayName(now.date()))) {
-            due = point;
-            break;
+        const QTime pointTime(point->time.hour(), point->time.minute(), point->time.second());
+        for (const QDate &day : {now.date(), previous.date()}) {
+            const QDateTime at(day, pointTime);
+            if (previous < at && at <= now
+                && SegmentValidity::dateApplies(point->specifiedDate, point->startDate, point->endDate, day)
+                && point->weekdays.contains(SegmentValidity::weekdayName(day))) {
+                due = point;
+                break;
+            }
         }
+        if (due)
+            break;
     }
     if (!due)
         return;
@@ -438,7 +460,7 @@ void ProjectTree::slotPlayTimingObj()
     }
     insertedPlayMode = 2;
     if (segment->playMode == 0)
-        timingPlayTimer->start(qMax(1, insertedLengthMs(segment->playMinutes, segment->playSeconds)));
+        timingPlayTimer->start(insertedLengthMs(segment->playMinutes, segment->playSeconds));
     for (CommonWinObject *window : qAsConst(timingWindows))
         playTimingWindow(window);
 }
@@ -481,7 +503,7 @@ void ProjectTree::slotGeneralProTimeout()
     generalWindows.clear();
     if (const ProgramObject *program = generalPrograms.value(generalProgramIndex)) {
         if (program->playMode == 1)
-            programTimer->start(qMax(1, lengthMs(program->playLength)));
+            programTimer->start(programLengthMs(program->playLength));
         generalWindows = windowsOf(program);
     }
     // An insertion that plays keeps the screen; the general windows wait for its end.
@@ -512,7 +534,7 @@ void ProjectTree::slotCurProgramRealPlayEnd(const QString &name, CommonWinObject
             startProgramMusic(next);
             // A length counts from the program's start, not from each pass.
             if (next->playMode == 1 && (generalProgramIndex != before || !programTimer->isActive()))
-                programTimer->start(qMax(1, lengthMs(next->playLength)));
+                programTimer->start(programLengthMs(next->playLength));
             generalWindows = windowsOf(next);
         }
         for (CommonWinObject *window : qAsConst(generalWindows))

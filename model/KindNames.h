@@ -7,21 +7,29 @@
 #include <QLatin1String>
 #include <QStringList>
 
+// QLatin1String's constructor from a pointer measures it with strlen, which
+// only some compilers evaluate at compile time; a literal's length is known.
+template <int N>
+constexpr QLatin1String latin1Literal(const char (&text)[N])
+{
+    return QLatin1String(text, N - 1);
+}
+
 namespace MediaKind {
-constexpr QLatin1String Video("video");
-constexpr QLatin1String Image("image");
-constexpr QLatin1String Office("office");
-constexpr QLatin1String AnalogClock("analogClock");
-constexpr QLatin1String DigitalClock("digitalClock");
-constexpr QLatin1String DigitalTimer("digitalTimer");
-constexpr QLatin1String SingleRowText("singleRowText");
-constexpr QLatin1String ScrollingText("scrollingText");
-constexpr QLatin1String SimpleText("simpleText");
-constexpr QLatin1String Txt("txt");
-constexpr QLatin1String Url("URL");
-constexpr QLatin1String VideoDevice("videoDevice");
-constexpr QLatin1String Streaming("streaming");
-constexpr QLatin1String Weather("weather");
+constexpr QLatin1String Video = latin1Literal("video");
+constexpr QLatin1String Image = latin1Literal("image");
+constexpr QLatin1String Office = latin1Literal("office");
+constexpr QLatin1String AnalogClock = latin1Literal("analogClock");
+constexpr QLatin1String DigitalClock = latin1Literal("digitalClock");
+constexpr QLatin1String DigitalTimer = latin1Literal("digitalTimer");
+constexpr QLatin1String SingleRowText = latin1Literal("singleRowText");
+constexpr QLatin1String ScrollingText = latin1Literal("scrollingText");
+constexpr QLatin1String SimpleText = latin1Literal("simpleText");
+constexpr QLatin1String Txt = latin1Literal("txt");
+constexpr QLatin1String Url = latin1Literal("URL");
+constexpr QLatin1String VideoDevice = latin1Literal("videoDevice");
+constexpr QLatin1String Streaming = latin1Literal("streaming");
+constexpr QLatin1String Weather = latin1Literal("weather");
 
 // All fourteen, in the order the schedule writer tests them.
 QStringList all();
@@ -31,19 +39,19 @@ bool isKnown(const QString &kind);
 } // namespace MediaKind
 
 namespace SegmentType {
-constexpr QLatin1String General("generalSegment");
-constexpr QLatin1String Cycle("cycleSegment");
-constexpr QLatin1String Timing("timingSegment");
+constexpr QLatin1String General = latin1Literal("generalSegment");
+constexpr QLatin1String Cycle = latin1Literal("cycleSegment");
+constexpr QLatin1String Timing = latin1Literal("timingSegment");
 } // namespace SegmentType
 
 // Types of the schedule tree's items; the three segment types double as item types.
 namespace TreeItemType {
-constexpr QLatin1String Root("playprogramme");
+constexpr QLatin1String Root = latin1Literal("playprogramme");
 constexpr QLatin1String GeneralSegment = SegmentType::General;
 constexpr QLatin1String CycleSegment = SegmentType::Cycle;
 constexpr QLatin1String TimingSegment = SegmentType::Timing;
-constexpr QLatin1String Program("program");
-constexpr QLatin1String Window("generalwin");
+constexpr QLatin1String Program = latin1Literal("program");
+constexpr QLatin1String Window = latin1Literal("generalwin");
 } // namespace TreeItemType
 
 namespace Weekday {

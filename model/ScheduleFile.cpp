@@ -6,7 +6,16 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace ScheduleFile {
 
@@ -21,6 +30,43 @@ void setError(QString *error, const QString &text)
     if (error)
         *error = text;
 }
+
+// Opens the path for reading only when it names a regular file. A FIFO would
+// block open() until a writer comes, a device would never end: a path in the
+// settings can name either.
+bool openRegularFile(QFile &file, QString *reason)
+{
+#ifdef Q_OS_UNIX
+    // Opened without waiting, then looked at: nothing can swap the file in between.
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        *reason = qt_error_string(errno);
+        return false;
+    }
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        *reason = tr("it is not a regular file");
+        return false;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+#else
+    if (!QFileInfo(file.fileName()).isFile()) {
+        *reason = QFileInfo::exists(file.fileName()) ? tr("it is not a regular file") : tr("no such file");
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+#endif
+}
 } // namespace
 
 bool save(const QString &path, const Schedule &schedule, QString *error)
@@ -33,13 +79,26 @@ bool save(const QString &path, const Schedule &schedule, QString *error)
         setError(error, tr("cannot write %1: %2").arg(path, file.errorString()));
         return false;
     }
-    const qint64 written = file.write(bytes);
+    // A write that stops short reports no reason; asking again for the rest
+    // makes the system say why (no space left, file too large ...).
+    qint64 written = 0;
+    int reason = 0;
+    while (written < bytes.size()) {
+        errno = 0;
+        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
+        reason = errno;
+        if (chunk <= 0)
+            break;
+        written += chunk;
+    }
     if (written != bytes.size()) {
+        const QString why = file.error() != QFileDevice::NoError || reason == 0 ? file.errorString()
+                                                                                 : qt_error_string(reason);
         setError(error, tr("cannot write %1: only %2 of %3 bytes could be written (%4)")
                             .arg(path)
-                            .arg(qMax<qint64>(written, 0))
+                            .arg(written)
                             .arg(bytes.size())
-                            .arg(file.errorString()));
+                            .arg(why));
         file.cancelWriting();
         return false;
     }
@@ -53,16 +112,27 @@ bool save(const QString &path, const Schedule &schedule, QString *error)
 std::unique_ptr<OwnedSchedule> load(const QString &path, QString *error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, tr("cannot open %1: %2").arg(path, file.errorString()));
+    QString reason;
+    if (!openRegularFile(file, &reason)) {
+        setError(error, tr("cannot open %1: %2").arg(path, reason));
         return nullptr;
     }
     if (file.size() > kMaxFileBytes) {
         setError(error, tr("%1 is not a schedule: the file is too large").arg(path));
         return nullptr;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    // Never more than the cap, even from a file that grows while it is read.
+    QByteArray bytes;
+    char chunk[64 * 1024];
+    qint64 got = 0;
+    while ((got = file.read(chunk, sizeof chunk)) > 0) {
+        if (bytes.size() + got > kMaxFileBytes) {
+            setError(error, tr("%1 is not a schedule: the file is too large").arg(path));
+            return nullptr;
+        }
+        bytes.append(chunk, int(got));
+    }
+    if (got < 0 || file.error() != QFileDevice::NoError) {
         setError(error, tr("cannot read %1: %2").arg(path, file.errorString()));
         return nullptr;
     }

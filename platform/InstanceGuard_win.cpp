@@ -1,6 +1,8 @@
+// The single-instance guard on Windows: named shared memory of the key.
+
 #include "platform/InstanceGuard.h"
 
-InstanceGuard::InstanceGuard(const QString &key)
+InstanceGuard::InstanceGuard(const QString &key) : m_key(key)
 {
     m_memory.setKey(key);
 }
@@ -13,7 +15,9 @@ bool InstanceGuard::acquire()
         return true;
     // Windows closes a dead process's mapping with its handles, so a crash
     // never leaves the key taken.
-    return m_memory.create(1, QSharedMemory::ReadWrite);
+    const bool created = m_memory.create(1, QSharedMemory::ReadWrite);
+    m_heldElsewhere = !created && m_memory.error() == QSharedMemory::AlreadyExists;
+    return created;
 }
 
 bool InstanceGuard::isHeld() const

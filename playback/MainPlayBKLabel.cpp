@@ -1,5 +1,6 @@
 #include "playback/MainPlayBKLabel.h"
 
+#include "model/DisplayGeometry.h"
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
@@ -27,67 +28,73 @@ void MainPlayBKLabel::setBackgroundImage(const QString &path)
 
 void MainPlayBKLabel::addCommonWin(bool exclusive, CommonWinObject *window, const QString &segmentType)
 {
-    bool exists = false;
-    for (CommonPlayWindow *player : playWindows)
-        exists = exists || sameArea(*player->winObject, *window);
-
-    if (exists) {
-        for (CommonPlayWindow *player : playWindows) {
-            const CommonWinObject *shown = player->winObject;
-            if (exclusive)
-                player->setVisible(sameArea(*shown, *window));
-            else if (sameProgram(*shown, *window)) {
-                player->show();
-                player->closeVideo();
+    // Found by key, so that a schedule of thousands of areas loads in linear time.
+    if (m_areaIndex.find(*window)) {
+        if (exclusive) {
+            for (CommonPlayWindow *player : qAsConst(playWindows))
+                m_areaVisibility.setVisible(player, sameArea(*player->winObject, *window));
+        } else {
+            for (CommonPlayWindow *player : m_areaIndex.ofProgram(*window)) {
+                m_areaVisibility.setVisible(player, true);
+                player->closeVideo(); // a program shown again starts no old video
             }
-            player->update();
+        }
+        if (!m_areaVisibility.batching()) {
+            for (CommonPlayWindow *player : qAsConst(playWindows))
+                player->update();
         }
         return;
     }
 
-    for (CommonPlayWindow *player : playWindows)
-        player->setVisible(!exclusive);
+    m_areaVisibility.setAllVisible(playWindows, !exclusive);
     auto *player = new CommonPlayWindow(window, this);
     currentPlayWindow = player;
     player->segmentType = segmentType;
     player->setGeometry(0, 0, width(), height());
     player->relayoutChildren();
     playWindows.append(player);
-    player->show();
-    player->update();
+    m_areaIndex.add(player);
+    m_areaVisibility.setVisible(player, true);
+    m_areaVisibility.repaint(player);
 }
 
 void MainPlayBKLabel::updateWindowGeometry(CommonWinObject *window)
 {
-    for (CommonPlayWindow *player : qAsConst(playWindows)) {
-        if (!sameArea(*player->winObject, *window))
-            continue;
-        player->borderColour = window->borderColour;
-        player->borderWidth = window->borderWidth;
-        player->borderEnabled = window->borderEnabled;
-        player->move(window->x, window->y);
-        player->resize(window->width, window->height);
-        player->relayoutChildren();
-        player->update();
+    CommonPlayWindow *player = m_areaIndex.find(*window);
+    if (!player)
         return;
-    }
+    player->borderColour = window->borderColour;
+    player->borderWidth = window->borderWidth;
+    player->borderEnabled = window->borderEnabled;
+    // Whatever the record holds, the area stays where its size cannot overflow.
+    player->move(qBound(DisplayGeometry::kMinPosition, window->x, DisplayGeometry::kMaxPosition),
+                 qBound(DisplayGeometry::kMinPosition, window->y, DisplayGeometry::kMaxPosition));
+    player->resize(qBound(0, window->width, DisplayGeometry::kMaxSize), qBound(0, window->height, DisplayGeometry::kMaxSize));
+    player->relayoutChildren();
+    m_areaVisibility.repaint(player);
 }
 
 void MainPlayBKLabel::setWindowSelected(CommonWinObject *window, bool selected)
 {
-    for (CommonPlayWindow *player : qAsConst(playWindows)) {
-        if (sameArea(*player->winObject, *window)) {
-            player->selected = selected;
-            player->update();
-            return;
-        }
+    if (CommonPlayWindow *player = m_areaIndex.find(*window)) {
+        player->selected = selected;
+        m_areaVisibility.repaint(player);
     }
 }
 
 void MainPlayBKLabel::hideAllWindows()
 {
-    for (CommonPlayWindow *player : qAsConst(playWindows))
-        player->hide();
+    m_areaVisibility.setAllVisible(playWindows, false);
+}
+
+void MainPlayBKLabel::beginAreaBatch()
+{
+    m_areaVisibility.beginBatch();
+}
+
+void MainPlayBKLabel::endAreaBatch()
+{
+    m_areaVisibility.endBatch(playWindows);
 }
 
 void MainPlayBKLabel::stopAllWindows()
@@ -229,7 +236,7 @@ void MainPlayBKLabel::windowPlayFinished(CommonWinObject *window)
         player->index = 0;
         player->finished = false;
         player->clearPlayList();
-        player->hide();
+        m_areaVisibility.setVisible(player, false);
     }
     emit sigCurProgramRealPlayEnd(name, window);
 }
@@ -243,7 +250,7 @@ void MainPlayBKLabel::hideWindowsNamed(const CommonWinObject *window)
 {
     for (CommonPlayWindow *player : qAsConst(playWindows)) {
         if (player->winObject->name == window->name) {
-            player->hide();
+            m_areaVisibility.setVisible(player, false);
             return;
         }
     }
@@ -252,6 +259,7 @@ void MainPlayBKLabel::hideWindowsNamed(const CommonWinObject *window)
 void MainPlayBKLabel::removePlayWindow(CommonPlayWindow *playWindow)
 {
     playWindows.removeAll(playWindow);
+    m_areaIndex.remove(playWindow);
     if (currentPlayWindow == playWindow)
         currentPlayWindow = nullptr;
     delete playWindow;

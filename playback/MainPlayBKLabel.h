@@ -13,6 +13,9 @@
 #include <QPoint>
 #include <QRect>
 
+#include "playback/AreaIndex.h"
+#include "playback/AreaVisibility.h"
+
 class CommonPlayWindow;
 class CommonWinObject;
 class QVLedMediaObject;
@@ -93,6 +96,12 @@ public:
     void slotSetVideoRange(QVLedMediaObject *item, float seconds);
     void slotSetVideoProgress(QVLedMediaObject *item, float seconds);
 
+    // While a schedule is being built its areas are shown and hidden many
+    // times before anything is painted: between these calls only the last
+    // wish for each area counts, applied once at the end. Calls nest.
+    void beginAreaBatch();
+    void endAreaBatch();
+
     // Region of a point in the border band of a widget of the size (0 when inside).
     static int regionAt(const QPoint &point, const QSize &size, int margin);
     // The cursor shown over a region of the border band.
@@ -118,4 +127,7 @@ protected:
 private:
     // Calls `play` with the item on every area it belongs to.
     void forEachAreaOf(QVLedMediaObject *item, void (CommonPlayWindow::*play)(QVLedMediaObject *));
+
+    AreaIndex m_areaIndex;
+    AreaVisibility m_areaVisibility;
 };

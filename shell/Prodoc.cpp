@@ -2,15 +2,51 @@
 
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
+#include "base/Log.h"
+#include "model/DisplayGeometry.h"
 #include "model/KindNames.h"
 #include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "model/Schedule.h"
 #include "model/ScheduleFile.h"
 #include "model/ScheduleRecords.h"
+#include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
 
+#include <QPointer>
 #include <QSet>
+
+namespace {
+// Building a schedule shows and hides its areas again and again before
+// anything is painted; each display window applies only the outcome, once,
+// when the whole schedule is built.
+class AreaBatches
+{
+public:
+    AreaBatches() = default;
+    AreaBatches(const AreaBatches &) = delete;
+    AreaBatches &operator=(const AreaBatches &) = delete;
+    ~AreaBatches()
+    {
+        for (const QPointer<MainPlayBKLabel> &displayWindow : qAsConst(m_displayWindows)) {
+            if (displayWindow)
+                displayWindow->endAreaBatch();
+        }
+    }
+    void add(const QList<MainPlayBKLabel *> &displayWindows, const QString &name)
+    {
+        for (MainPlayBKLabel *displayWindow : displayWindows) {
+            if (displayWindow->name == name) {
+                displayWindow->beginAreaBatch();
+                m_displayWindows << displayWindow;
+            }
+        }
+    }
+
+private:
+    QList<QPointer<MainPlayBKLabel>> m_displayWindows;
+};
+} // namespace
 
 Prodoc::Prodoc(Widget *mainWindow) : m_mainWindow(mainWindow) {}
 
@@ -56,12 +92,15 @@ bool Prodoc::loadSchedule(const QString &path)
         names.insert(name);
     }
 
+    keepGeometryInBounds(path, schedule);
     m_mainWindow->slotClearCurrentAllScheme();
+    AreaBatches batches;
     m_mainWindow->displayWindowCounter = schedule.displayWindowCounter;
     for (DisplayWindowSchedule &displayWindow : schedule.displayWindows) {
         const PlayWinObject &record = *displayWindow.window;
         m_mainWindow->createDisplayWindowButton(record.name);
         m_mainWindow->createDisplayWindowBackground(record.name, record.x, record.y, record.width, record.height);
+        batches.add(m_mainWindow->displayWindows, record.name);
         m_mainWindow->createDisplayWindowProject(record.name);
         m_mainWindow->setDisplayWindowInfo(record.name, record.x, record.y, record.width, record.height,
                                            record.onTopMode);
@@ -80,6 +119,38 @@ bool Prodoc::loadSchedule(const QString &path)
         tree->setCurrentItem(tree->curItem);
     }
     return true;
+}
+
+namespace {
+template <typename Segment>
+int clampAreas(const QList<Segment *> &segments)
+{
+    int clamped = 0;
+    for (const Segment *segment : segments)
+        for (const ProgramObject *program : segment->programs)
+            for (CommonWinObject *window : program->windows)
+                clamped += DisplayGeometry::clamp(*window) ? 1 : 0;
+    return clamped;
+}
+} // namespace
+
+void Prodoc::keepGeometryInBounds(const QString &path, Schedule &schedule)
+{
+    int clamped = 0;
+    for (DisplayWindowSchedule &displayWindow : schedule.displayWindows) {
+        clamped += DisplayGeometry::clamp(*displayWindow.window) ? 1 : 0;
+        clamped += clampAreas(displayWindow.generalSegments);
+        clamped += clampAreas(displayWindow.cycleSegments);
+        clamped += clampAreas(displayWindow.timingSegments);
+    }
+    if (clamped > 0)
+        qCWarning(lcShell).noquote()
+            << tr("%1: %n display window(s) or area(s) lay outside positions %2 to %3 or sizes up to %4 "
+                  "and were brought inside", nullptr, clamped)
+                   .arg(path)
+                   .arg(DisplayGeometry::kMinPosition)
+                   .arg(DisplayGeometry::kMaxPosition)
+                   .arg(DisplayGeometry::kMaxSize);
 }
 
 void Prodoc::readGeneralSegments(ProjectTree *tree, const QList<GeneralObject *> &segments)

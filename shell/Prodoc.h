@@ -38,6 +38,8 @@ public:
     Schedule currentSchedule() const;
 
 private:
+    // Positions and sizes from a file are held to what the settings accept; reported once.
+    static void keepGeometryInBounds(const QString &path, Schedule &schedule);
     void readGeneralSegments(ProjectTree *tree, const QList<GeneralObject *> &segments);
     void readCycleSegments(ProjectTree *tree, const QList<CycleObject *> &segments);
     void readTimingSegments(ProjectTree *tree, QList<TimingObject *> &segments);

@@ -1,7 +1,10 @@
 #include "shell/StartupSequence.h"
 
+#include "base/Log.h"
 #include "platform/InstanceGuard.h"
 #include "platform/ProcessControl.h"
+#include "platform/StopSignals.h"
+#include "playback/PlayLog.h"
 #include "resources/QvResources.h"
 #include "base/AppContext.h"
 #include "shell/MyGlobalShortCut.h"
@@ -54,8 +57,11 @@ int run(int argc, char *argv[])
     AppContext::enumerateScreens();
 
     InstanceGuard instanceGuard;
-    if (!instanceGuard.acquire())
+    if (!instanceGuard.acquire()) {
+        if (!instanceGuard.heldElsewhere())
+            qCWarning(lcShell).noquote() << "the single-instance guard cannot be taken:" << instanceGuard.errorString();
         return 0; // another instance runs: leave silently
+    }
 
     ProcessControl::endProcessesNamed(ProcessControl::executableName(QStringLiteral("Dozadi")));
     QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/images/app_icon.png"))));
@@ -76,10 +82,21 @@ int run(int argc, char *argv[])
         const std::unique_ptr<MyGlobalShortCut> raiseHotKey(
             new MyGlobalShortCut(QStringLiteral("Ctrl+Q"), &mainWindow));
         QObject::connect(raiseHotKey.get(), &MyGlobalShortCut::activated, &mainWindow, &Widget::slotRaiseWindow);
+        // A stop from the system (kill, a service manager, Ctrl+C) closes the
+        // main window as its close button does: "CloseType" "normal", the log kept.
+        StopSignals stopSignals;
+        QObject::connect(&stopSignals, &StopSignals::stopRequested, &mainWindow, [&mainWindow](int number) {
+            qCInfo(lcShell) << "stop requested by signal" << number;
+            mainWindow.close();
+            QCoreApplication::quit(); // also ends a dialog that has a loop of its own
+        });
         app.exec();
     }
     delete AppContext::displayWindowParent;
     AppContext::displayWindowParent = nullptr;
+    // The play log is written (or kept aside) while this process still holds
+    // the guard: a new start never runs beside an instance that is finishing.
+    PlayLog::shutdown();
     return 0;
 }
 

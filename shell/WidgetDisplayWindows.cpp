@@ -5,6 +5,7 @@
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
 #include "model/QVLedMediaObject.h"
+#include "model/Counter.h"
 #include "model/ScheduleRecords.h"
 #include "panels/ProgramPanel.h"
 #include "panels/SchedulePanel.h"
@@ -178,12 +179,13 @@ void Widget::uncheckAllDisplayWindowButtons()
 void Widget::slotAddDisplayWindow()
 {
     closeMonitor();
-    ++displayWindowCounter;
+    const int previousCounter = displayWindowCounter;
+    displayWindowCounter = Counter::next(displayWindowCounter);
     DisplaySettingsDialog dialog(this, displayWindowNames());
     dialog.nameEdit->setText(displayWindowName(displayWindowCounter));
     Prompts::current().execDialog(&dialog);
     if (dialog.outcome != 1) {
-        --displayWindowCounter;
+        displayWindowCounter = previousCounter;
         return;
     }
 

@@ -67,6 +67,8 @@ private slots:
         QVERIFY(m_dir->isValid());
         QVERIFY(QDir::setCurrent(m_dir->path()));
         qputenv("QVDIDUDODID_HOME", m_dir->path().toUtf8());
+        // A runtime folder of the test's own: two test runs never meet at the guard.
+        qputenv("XDG_RUNTIME_DIR", m_dir->path().toUtf8());
     }
 
     void cleanup()
@@ -90,8 +92,16 @@ private slots:
         QVERIFY2(afterwards.acquire(), qPrintable(afterwards.errorString()));
     }
 
+    void liveInstanceBlocksAndKilledInstanceDoesNot_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGKILL") << int(SIGKILL);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+    }
+
     void liveInstanceBlocksAndKilledInstanceDoesNot()
     {
+        QFETCH(int, signal);
         const QString key = uniqueKey();
         QProcess holder;
         holder.start(Helper, {key});
@@ -106,24 +116,81 @@ private slots:
         QCOMPARE(second.exitCode(), 1);
         InstanceGuard guard(key);
         QVERIFY(!guard.acquire());
+        QVERIFY(guard.heldElsewhere());
 
-        QCOMPARE(::kill(pid_t(holder.processId()), SIGKILL), 0);
+        QCOMPARE(::kill(pid_t(holder.processId()), signal), 0);
         QVERIFY(holder.waitForFinished(5000));
-        QCOMPARE(holder.exitStatus(), QProcess::CrashExit);
 
-        // The dead holder left its segment behind: a plain create is still refused ...
-        {
-            QSharedMemory leftOver(key);
-            QVERIFY(!leftOver.create(1));
-            QCOMPARE(leftOver.error(), QSharedMemory::AlreadyExists);
-        }
-        // ... but the guard clears it and takes the key, and then holds it against others.
+        // However the holder ended, the guard is free again, and then held against others.
         QVERIFY2(guard.acquire(), qPrintable(guard.errorString()));
         QVERIFY(guard.isHeld());
         QProcess third;
         third.start(Helper, {key});
         QVERIFY(third.waitForFinished(10000));
         QCOMPARE(QString::fromUtf8(third.readAllStandardOutput()).trimmed(), QStringLiteral("refused"));
+    }
+
+    void guardDoesNotDependOnTheTempFolder()
+    {
+        const QString key = uniqueKey();
+        QProcess holder;
+        holder.start(Helper, {key});
+        QCOMPARE(firstLine(holder), QStringLiteral("acquired"));
+        QProcess second;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QVERIFY(QDir().mkpath(path(QStringLiteral("othertmp"))));
+        env.insert(QStringLiteral("TMPDIR"), path(QStringLiteral("othertmp")));
+        second.setProcessEnvironment(env);
+        second.start(Helper, {key});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(QString::fromUtf8(second.readAllStandardOutput()).trimmed(), QStringLiteral("refused"));
+        endAndWait(holder);
+    }
+
+    void anotherUserIsNeverBlocked()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to start a process as another user");
+        // Both users without a runtime folder and with one temp folder: each
+        // gets a folder of its own under it.
+        const QString key = uniqueKey();
+        const QString tmp = path(QStringLiteral("shared-tmp"));
+        QVERIFY(QDir().mkpath(tmp));
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7755)));
+        QVERIFY(QFile::setPermissions(tmp, QFileDevice::Permissions(0x7777)));
+        auto start = [&](QProcess &process, bool asNobody) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+            env.insert(QStringLiteral("TMPDIR"), tmp);
+            process.setProcessEnvironment(env);
+            if (asNobody)
+                process.start(QStringLiteral("setpriv"),
+                              {"--reuid=65534", "--regid=65534", "--clear-groups", Helper, key});
+            else
+                process.start(Helper, {key});
+        };
+        QProcess holder;
+        start(holder, false);
+        QCOMPARE(firstLine(holder), QStringLiteral("acquired"));
+        QCOMPARE(::kill(pid_t(holder.processId()), SIGKILL), 0); // and it left nothing behind that blocks
+        QVERIFY(holder.waitForFinished(5000));
+        QProcess again;
+        start(again, false);
+        QCOMPARE(firstLine(again), QStringLiteral("acquired"));
+
+        QProcess other;
+        start(other, true);
+        const QString answer = firstLine(other);
+        if (answer.isEmpty() && other.state() == QProcess::NotRunning)
+            QSKIP(other.readAllStandardError().constData());
+        QCOMPARE(answer, QStringLiteral("acquired"));
+        // ... and that user's own second instance is refused.
+        QProcess otherSecond;
+        start(otherSecond, true);
+        QVERIFY(otherSecond.waitForFinished(10000));
+        QCOMPARE(QString::fromUtf8(otherSecond.readAllStandardOutput()).trimmed(), QStringLiteral("refused"));
+        endAndWait(other);
+        endAndWait(again);
     }
 
     void executableNameHasNoSuffixHere()

@@ -1,7 +1,14 @@
-// Starts the real program the way an operator or the system does.
+// Starts the real program the way an operator or the system does. Each
+// program started gets a runtime folder of its own, so two test runs, or a
+// test beside a running player, never meet at the single-instance guard.
+
+#include "playback/PlayLogFallback.h"
+#include "support/GeneratedSchedules.h"
 
 #include <QProcess>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,6 +20,7 @@ QProcessEnvironment programEnvironment(const QString &home)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QVDIDUDODID_HOME", home);
+    env.insert("XDG_RUNTIME_DIR", home); // a temporary folder: this user's alone
     if (!env.contains("DISPLAY"))
         env.insert("QT_QPA_PLATFORM", "offscreen");
     return env;
@@ -53,6 +61,40 @@ void kill9(QProcess &process)
     process.waitForFinished(5000);
 }
 
+// A schedule of two areas of one-second texts that starts playing by itself.
+bool preparePlayingStart(const QString &home)
+{
+    auto owned = GeneratedSchedules::wide(1, 2);
+    for (CommonWinObject *window : owned->schedule().displayWindows.first().generalSegments.first()->programs.first()->windows) {
+        window->media.first()->text.stayTime = 1;
+        window->media << new QVLedMediaObject(*window->media.first());
+    }
+    const QString path = home + "/playing.qvsc";
+    if (!GeneratedSchedules::save(*owned, path))
+        return false;
+    QSettings settings(home + "/setting.ini", QSettings::IniFormat);
+    settings.setValue("Play", 1);
+    settings.setValue("PlayType", 0);
+    settings.setValue("SchemePath", path);
+    settings.setValue("CloseType", "normal");
+    return true;
+}
+
+QStringList loggedNames(const QString &file)
+{
+    QStringList names;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "probe");
+        db.setDatabaseName(file);
+        QSqlQuery query(db);
+        if (db.open() && query.exec("select name from LOGINFOS"))
+            while (query.next())
+                names << query.value(0).toString();
+    }
+    QSqlDatabase::removeDatabase("probe");
+    return names;
+}
+
 } // namespace
 
 class StartupTest : public QObject
@@ -85,6 +127,60 @@ private slots:
         QVERIFY2(cameUp(home.path()), "a crashed instance blocked the next start");
         QCOMPARE(third.state(), QProcess::Running);
         kill9(third);
+    }
+
+    void stopSignalEndsTheNormalWayAndKeepsTheLog_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("logHeld");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("SIGINT") << int(SIGINT) << false;
+        QTest::newRow("SIGTERM, log held by another program") << int(SIGTERM) << true;
+    }
+
+    void stopSignalEndsTheNormalWayAndKeepsTheLog()
+    {
+        QFETCH(int, signal);
+        QFETCH(bool, logHeld);
+        QTemporaryDir home;
+        QVERIFY(preparePlayingStart(home.path()));
+        const QString log = home.filePath("log.db");
+        QSqlDatabase holder = QSqlDatabase::addDatabase("QSQLITE", "holder");
+        holder.setDatabaseName(log);
+        if (logHeld) {
+            QVERIFY(holder.open());
+            QSqlQuery(holder).exec("create table LOGINFOS (name varchar,length varchar,beginDate date,endDate date,"
+                                   "beginTime varchar,endTime varchar,result varchar)");
+            QSqlQuery read(holder);
+            QVERIFY(QSqlQuery(holder).exec("begin") && read.exec("select count(*) from LOGINFOS") && read.next());
+        }
+
+        QProcess program;
+        start(program, home.path());
+        QVERIFY2(cameUp(home.path()), "the program did not come up");
+        QTest::qWait(2000 + 4500); // the delayed start, then a few items in each area
+        QCOMPARE(::kill(pid_t(program.processId()), signal), 0);
+        QVERIFY2(program.waitForFinished(12000), "the program did not end in time");
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(closeType(home.path()), QStringLiteral("normal"));
+
+        if (logHeld) {
+            QSqlQuery(holder).exec("commit");
+            holder.close();
+        }
+        holder = QSqlDatabase();
+        QSqlDatabase::removeDatabase("holder");
+        QFile fallback(PlayLogFallback::pathFor(log));
+        const int kept = fallback.open(QIODevice::ReadOnly) ? fallback.readAll().count('\n') : 0;
+        const QStringList written = loggedNames(log);
+        if (logHeld) {
+            QVERIFY(written.isEmpty());
+            QVERIFY2(kept >= 4, qPrintable(QString::number(kept)));
+        } else {
+            QCOMPARE(kept, 0);
+            QVERIFY2(written.size() >= 4, qPrintable(written.join(',')));
+        }
     }
 };
 

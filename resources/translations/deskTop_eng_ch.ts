@@ -21,6 +21,21 @@
     </message>
 </context>
 <context>
+    <name>BackgroundMusic</name>
+    <message>
+        <source>not a playable sound</source>
+        <translation>不是可播放的声音</translation>
+    </message>
+    <message>
+        <source>background music %1 cannot be played (%2); it is left out until the next program</source>
+        <translation>背景音乐 %1 无法播放（%2），下一个节目之前不再播放它</translation>
+    </message>
+    <message>
+        <source>no background music of this program can be played; music stops until the next program</source>
+        <translation>本节目的背景音乐都无法播放，下一个节目之前停止背景音乐</translation>
+    </message>
+</context>
+<context>
     <name>BootSetupWin</name>
     <message>
         <source>Startup settings</source>
@@ -302,6 +317,21 @@
     </message>
 </context>
 <context>
+    <name>InstanceGuard</name>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>another instance runs</source>
+        <translation>另一个实例正在运行</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>无法锁定 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>JournalWin</name>
     <message>
         <source>Log plat</source>
@@ -426,6 +456,40 @@
     </message>
 </context>
 <context>
+    <name>PlayLog</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>PlayLogStore</name>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program</source>
+        <translation>%1 正被其他程序占用</translation>
+    </message>
+    <message>
+        <source>cannot %1 %2: %3</source>
+        <translation>无法%1 %2：%3</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>; it could not be moved aside to %1</source>
+        <translation>；也无法将其移到 %1</translation>
+    </message>
+</context>
+<context>
     <name>PlayPlan</name>
     <message>
         <source>-Next Day</source>
@@ -445,6 +509,12 @@
     <message>
         <source>%1 is damaged or not a schedule: the display window &quot;%2&quot; appears twice</source>
         <translation>%1 已损坏或不是节目方案：显示窗口“%2”出现了两次</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n display window(s) or area(s) lay outside positions %2 to %3 or sizes up to %4 and were brought inside</source>
+        <translation>
+            <numerusform>%1：有 %n 个显示窗口或区域超出了位置 %2 至 %3 或尺寸上限 %4，已调整到范围内</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -814,6 +884,14 @@
     <message>
         <source>%1 is damaged or not a schedule: %2</source>
         <translation>%1 已损坏或不是节目方案：%2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>文件不存在</translation>
     </message>
 </context>
 <context>

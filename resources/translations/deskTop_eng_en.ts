@@ -21,6 +21,21 @@
     </message>
 </context>
 <context>
+    <name>BackgroundMusic</name>
+    <message>
+        <source>not a playable sound</source>
+        <translation>not a playable sound</translation>
+    </message>
+    <message>
+        <source>background music %1 cannot be played (%2); it is left out until the next program</source>
+        <translation>background music %1 cannot be played (%2); it is left out until the next program</translation>
+    </message>
+    <message>
+        <source>no background music of this program can be played; music stops until the next program</source>
+        <translation>no background music of this program can be played; music stops until the next program</translation>
+    </message>
+</context>
+<context>
     <name>BootSetupWin</name>
     <message>
         <source>Startup settings</source>
@@ -302,6 +317,21 @@
     </message>
 </context>
 <context>
+    <name>InstanceGuard</name>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>another instance runs</source>
+        <translation>another instance runs</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>cannot lock %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>JournalWin</name>
     <message>
         <source>Log plat</source>
@@ -426,6 +456,40 @@
     </message>
 </context>
 <context>
+    <name>PlayLog</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlayLogStore</name>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is held by another program</source>
+        <translation>%1 is held by another program</translation>
+    </message>
+    <message>
+        <source>cannot %1 %2: %3</source>
+        <translation>cannot %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>write</translation>
+    </message>
+    <message>
+        <source>; it could not be moved aside to %1</source>
+        <translation>; it could not be moved aside to %1</translation>
+    </message>
+</context>
+<context>
     <name>PlayPlan</name>
     <message>
         <source>-Next Day</source>
@@ -445,6 +509,13 @@
     <message>
         <source>%1 is damaged or not a schedule: the display window "%2" appears twice</source>
         <translation>%1 is damaged or not a schedule: the display window "%2" appears twice</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n display window(s) or area(s) lay outside positions %2 to %3 or sizes up to %4 and were brought inside</source>
+        <translation>
+            <numerusform>%1: %n display window(s) or area(s) lay outside positions %2 to %3 or sizes up to %4 and were brought inside</numerusform>
+            <numerusform>%1: %n display window(s) or area(s) lay outside positions %2 to %3 or sizes up to %4 and were brought inside</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -814,6 +885,14 @@
     <message>
         <source>%1 is damaged or not a schedule: %2</source>
         <translation>%1 is damaged or not a schedule: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no such file</translation>
     </message>
 </context>
 <context>

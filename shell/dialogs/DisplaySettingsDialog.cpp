@@ -1,6 +1,7 @@
 #include "shell/dialogs/DisplaySettingsDialog.h"
 
 #include "base/Prompts.h"
+#include "model/DisplayGeometry.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -47,14 +48,15 @@ DisplaySettingsDialog::DisplaySettingsDialog(QWidget *parent, const QStringList 
     nameEdit->setReadOnly(true);
     nameEdit->setStyleSheet(QStringLiteral("font:14px"));
     xLabel = label(tr("X:"), QRect(8, 40, 60, 22), this);
-    xSpin = spin(-5000, 5000, 0, QRect(66, 40, 80, 22), this);
+    // The bounds a schedule file is held to as well.
+    xSpin = spin(DisplayGeometry::kMinPosition, DisplayGeometry::kMaxPosition, 0, QRect(66, 40, 80, 22), this);
     yLabel = label(tr("Y:"), QRect(8, 70, 60, 22), this);
-    ySpin = spin(-5000, 5000, 0, QRect(66, 70, 80, 22), this);
+    ySpin = spin(DisplayGeometry::kMinPosition, DisplayGeometry::kMaxPosition, 0, QRect(66, 70, 80, 22), this);
     widthLabel = label(tr("Width:"), QRect(150, 40, 60, 22), this);
     // A display window of no width or height could not be shown nor scaled.
-    widthSpin = spin(1, 5000, 320, QRect(210, 40, 80, 22), this);
+    widthSpin = spin(DisplayGeometry::kMinSize, DisplayGeometry::kMaxSize, 320, QRect(210, 40, 80, 22), this);
     heightLabel = label(tr("Height:"), QRect(150, 70, 60, 22), this);
-    heightSpin = spin(1, 5000, 240, QRect(210, 70, 80, 22), this);
+    heightSpin = spin(DisplayGeometry::kMinSize, DisplayGeometry::kMaxSize, 240, QRect(210, 70, 80, 22), this);
     onTopLabel = label(tr("On Top:"), QRect(8, 110, 60, 22), this);
     neverRadio = radio(tr("Never"), QPoint(80, 110), this);
     alwaysRadio = radio(tr("Always"), QPoint(150, 110), this);

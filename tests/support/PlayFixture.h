@@ -57,9 +57,9 @@ public:
     }
     // A program of the segment loaded last, of the given kind.
     void addProgram(const QString &name, const QString &segmentType, int playMode = 0, int playTimes = 1,
-                    QTime length = QTime(0, 6, 0))
+                    QTime length = QTime(0, 6, 0), const QStringList &music = {})
     {
-        tree->loadProgram(name, segmentType, display, Qt::black, {}, 1, {}, playMode, playTimes, length, 0);
+        tree->loadProgram(name, segmentType, display, Qt::black, {}, 1, music, playMode, playTimes, length, 0);
         m_segmentType = segmentType;
         m_program = name;
     }
