@@ -84,7 +84,7 @@ void videoCoverLabel::pauseRolling()
 
 void videoCoverLabel::resumeRolling()
 {
-    if (rolling && stripLabel->isVisible())
+    if (rolling && !stripLabel->isHidden())
         m_pace.start(rollTimer);
 }
 

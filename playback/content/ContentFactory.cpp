@@ -3,6 +3,8 @@
 #include "playback/content/ContentFactory.h"
 
 #include "playback/content/BlankContentPlayer.h"
+#include "playback/content/ImageContentPlayer.h"
+#include "playback/content/TextContentPlayer.h"
 
 namespace {
 ContentFactory *installed = nullptr;
@@ -21,15 +23,16 @@ void ContentFactory::install(ContentFactory *factory)
 
 std::unique_ptr<ContentPlayer> ContentFactory::create(MediaFamily family, QWidget *area)
 {
-    Q_UNUSED(area)
     switch (family) {
+    case MediaFamily::Image:
+        return std::make_unique<ImageContentPlayer>(area);
+    case MediaFamily::Text:
+        return std::make_unique<TextContentPlayer>(area);
     // Families whose content is not built yet: the area stays empty for the stay time.
     case MediaFamily::Video:
-    case MediaFamily::Image:
     case MediaFamily::AnalogClock:
     case MediaFamily::DigitalClock:
     case MediaFamily::DigitalTimer:
-    case MediaFamily::Text:
     case MediaFamily::Url:
     case MediaFamily::VideoDevice:
     case MediaFamily::Streaming:
