@@ -8,6 +8,10 @@
 #include "base/Prompts.h"
 #include "editor/CConverter.h"
 #include "editor/MuPdf.h"
+#include "model/MediaKinds.h"
+#include "model/QVLedMediaObject.h"
+#include "model/Schedule.h"
+#include "model/ScheduleRecords.h"
 #include "platform/OfficeConverter.h"
 
 #include <QApplication>
@@ -281,6 +285,33 @@ Result prepare(const QString &path, QList<QPixmap> *pages, QWidget *parent)
         *pages = render(pageFile, [&wait](int rendered, int total) { wait.setPages(rendered, total); });
     preparing = false;
     return result;
+}
+
+namespace {
+template <typename Segment>
+void prepareSegments(const QList<Segment *> &segments, QWidget *parent)
+{
+    for (const Segment *segment : segments) {
+        for (const ProgramObject *program : segment->programs) {
+            for (const CommonWinObject *window : program->windows) {
+                for (QVLedMediaObject *item : window->media) {
+                    const MediaKindRow *row = MediaKinds::find(item->kind);
+                    if (row && row->id == MediaKindId::Office)
+                        prepare(item->image.path, &item->image.pages, parent);
+                }
+            }
+        }
+    }
+}
+} // namespace
+
+void prepareSchedule(Schedule &schedule, QWidget *parent)
+{
+    for (const DisplayWindowSchedule &displayWindow : schedule.displayWindows) {
+        prepareSegments(displayWindow.generalSegments, parent);
+        prepareSegments(displayWindow.cycleSegments, parent);
+        prepareSegments(displayWindow.timingSegments, parent);
+    }
 }
 
 } // namespace OfficePages

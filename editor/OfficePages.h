@@ -22,6 +22,7 @@
 #include <QString>
 
 class QWidget;
+struct Schedule;
 
 namespace OfficePages {
 
@@ -42,6 +43,10 @@ struct Result
 // Fills `pages` (emptied first) with the pages of the document at `path`.
 // `parent` parents the progress box.
 Result prepare(const QString &path, QList<QPixmap> *pages, QWidget *parent = nullptr);
+
+// Prepares the pages of every "office" item of a schedule just read, before
+// it replaces the open one; the loader then takes them from the items.
+void prepareSchedule(Schedule &schedule, QWidget *parent = nullptr);
 
 // Renders every page of the PDF at 2.0 x 2.0, off the calling thread, while
 // that thread keeps running its events. Empty when the file cannot be read.

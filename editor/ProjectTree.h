@@ -190,6 +190,8 @@ public:
 
 public slots:
     CommonWinObject *getCurCommonWin();
+    // "Add Media" -> "File": the chosen files become items of the selected window.
+    void addMediaFileSlot();
     void slotShowSegmentInfo();
     void slotSelectItemChecked();
     void slotProgramSelected();
@@ -244,6 +246,14 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+    // What the media import needs of the main window: the parent of its
+    // dialogs and the name of the display window being edited.
+    struct ImportContext
+    {
+        QWidget *dialogParent = nullptr;
+        QString displayName;
+    };
+    ImportContext importContext() const;
     // The tree's three segment lists, for lookups by owner names.
     SegmentLists segmentLists() const;
     // The record of a window (program) item, found by its names and the current display window's; null when none.

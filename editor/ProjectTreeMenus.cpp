@@ -60,6 +60,7 @@ void ProjectTree::createWindowMenu()
     windowMenu = new QMenu;
     addMediaMenu = windowMenu->addMenu(QString());
     addFileAction = newMenuAction(addMediaMenu, this);
+    connect(addFileAction, &QAction::triggered, this, &ProjectTree::addMediaFileSlot, Qt::UniqueConnection);
     addSimpleTextAction = newMenuAction(addMediaMenu, this);
     addSingleRowTextAction = newMenuAction(addMediaMenu, this);
     addScrollingTextAction = newMenuAction(addMediaMenu, this);

@@ -1,5 +1,6 @@
 #include "shell/Prodoc.h"
 
+#include "editor/OfficePages.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
 #include "model/KindNames.h"
@@ -56,6 +57,8 @@ bool Prodoc::loadSchedule(const QString &path)
         names.insert(name);
     }
 
+    // Office pages are made before anything on screen changes.
+    OfficePages::prepareSchedule(schedule, m_mainWindow);
     m_mainWindow->slotClearCurrentAllScheme();
     m_mainWindow->displayWindowCounter = schedule.displayWindowCounter;
     for (DisplayWindowSchedule &displayWindow : schedule.displayWindows) {
