@@ -176,6 +176,12 @@ public:
     static void clearTableWidget(QTableWidget *table);
     void updateCommonWinGeometry(CommonWinObject *window);
 
+    // ---- fillers of the image and text panels (WidgetImageText.cpp) ----
+    void updateImageProperty(QVLedMediaObject *item);
+    void updateSimpleTextProperty(QVLedMediaObject *item);
+    void updateSingleRowTextProperty(QVLedMediaObject *item);
+    void updateScrollingTextProperty(QVLedMediaObject *item);
+
     // Forgets every pointer into the records of one display window's tree
     // (or of all trees when name is empty), before those records are freed.
     void clearSelectionInto(const QString &displayName = QString());
@@ -333,6 +339,10 @@ private:
     QStringList displayWindowNames() const;
     void openStartupDocument(const QString &path);
     void showFirstTreePanel();
+
+    // A selected picture, Office or text item: its panel filled and its
+    // preview shown; false for items of other kinds (WidgetImageText.cpp).
+    bool selectImageOrTextItem(QVLedMediaObject *item);
 
     std::unique_ptr<PanelHost> m_panelHost;
     // The media panel of each family of kinds, filled by initCommonWinSetupLabel.
