@@ -162,8 +162,8 @@ void MainPlayBKLabel::mouseMoveEvent(QMouseEvent *event)
         const QRect &g = area->geometryAtPress;
         area->setGeometry(int(g.x() * horizontalScale), int(g.y() * verticalScale),
                           int(g.width() * horizontalScale), int(g.height() * verticalScale));
-        area->relayoutChildren();
-        // The area's video cover label and its rescaled picture follow here once areas have them.
+        area->relayoutChildren(); // each area rescales its own current picture
+        // The area's video cover label follows here once areas have one.
     }
 }
 

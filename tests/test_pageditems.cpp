@@ -231,6 +231,27 @@ private slots:
         QCOMPARE(player->shownPicture().size(), QSize(80, 200)); // stretched, then turned
     }
 
+    void aBackgroundPictureShowsWhateverItsPath()
+    {
+        PlayFixture f;
+        f.addGeneral("G");
+        f.addProgram("P", General);
+        CommonWinObject *window = f.addWindow("W", 0);
+        const QString path = f.env.path("wall (2) 'old' \"new\" [x];.png");
+        QVERIFY(filled({10, 10}, Qt::blue).save(path, "PNG"));
+        ImageProperty block;
+        block.bgIsColour = false;
+        block.bgPicture = path;
+        block.scaleType = 1;
+        block.pixmap = filled({10, 50}, Qt::red); // narrower than the area: the background shows beside it
+        addImage(f, block);
+        f.tree->slotStartPlay(f.display);
+        ImageContentPlayer *player = imagePlayer(f.area(window));
+        const QImage shown = player->view()->grab().toImage();
+        QCOMPARE(shown.pixelColor(2, 25), QColor(Qt::blue));
+        QCOMPARE(shown.pixelColor(50, 25), QColor(Qt::red));
+    }
+
     void twoTextItemsEachShowTheirOwnPage()
     {
         PlayFixture f;
