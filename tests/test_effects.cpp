@@ -12,10 +12,10 @@
 #include <QtTest>
 
 using Kind = EffectPlan::Kind;
+using namespace PictureItems;
 Q_DECLARE_METATYPE(EffectPlan)
 
 namespace {
-const QString General = QStringLiteral("generalSegment");
 
 EffectPlan moveOf(QPoint from, QPoint to)
 {
@@ -134,32 +134,30 @@ private slots:
     void instantEffectsTimeThePageAndEndTheItem()
     {
         PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 0);
+        CommonWinObject *window = emptyWindow(f);
         ImageProperty block;
-        block.pixmap = PictureItems::filled({40, 20}, Qt::red);
+        block.pixmap = filled({40, 20}, Qt::red);
         block.comingOn = block.goingOutOn = true;
         block.comingStyle = 9;
         block.outStyle = 3;
         block.comingSpeed = block.outSpeed = 0;
         block.stayTime = 2;
-        PictureItems::addImage(f, block);
+        addImage(f, block);
         f.addWindow("Other", 1); // a second area holds the program while the picture's area goes on
         f.tree->slotStartPlay(f.display);
         CommonPlayWindow *area = f.area(window);
-        ImageContentPlayer *player = PictureItems::imagePlayer(area);
+        ImageContentPlayer *player = imagePlayer(area);
         QVERIFY(player);
         QVERIFY(player->effects()->entering());
         QVERIFY(!player->effects()->isRunning());
-        QVERIFY(player->pageTimer()->isActive()); // the entrance ended at once: the page is timed
-        QCOMPARE(player->pageTimer()->interval(), 2000);
+        QVERIFY(player->stayTimer()->isActive()); // the entrance ended at once: the page is timed
+        QCOMPARE(player->stayTimer()->interval(), 2000);
         QCOMPARE(player->view()->pos(), QPoint(0, 0));
 
         f.clock.advanceMs(2000);
         area->slotPlayImageTimeout();
         QVERIFY(!player->effects()->entering());
-        QVERIFY(!player->pageTimer()->isActive());
+        QVERIFY(!player->stayTimer()->isActive());
         QVERIFY(!player->view()->isVisible()); // left: the item ended
         QTRY_VERIFY(area->finished);
     }
@@ -167,18 +165,16 @@ private slots:
     void pauseHoldsAnEntrance()
     {
         PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 0);
+        CommonWinObject *window = emptyWindow(f);
         ImageProperty block;
-        block.pixmap = PictureItems::filled({40, 20}, Qt::red);
+        block.pixmap = filled({40, 20}, Qt::red);
         block.comingOn = true;
         block.comingStyle = 1;
         block.comingSpeed = 3; // 300 ms
-        PictureItems::addImage(f, block);
+        addImage(f, block);
         f.tree->slotStartPlay(f.display);
         CommonPlayWindow *area = f.area(window);
-        ImageContentPlayer *player = PictureItems::imagePlayer(area);
+        ImageContentPlayer *player = imagePlayer(area);
         QSignalSpy entered(player->effects(), &AreaEffects::sigEntranceFinished);
         QVERIFY(player->effects()->isRunning());
         area->pauseRealPlay();
@@ -186,11 +182,11 @@ private slots:
         QTest::qWait(500);
         QCOMPARE(entered.count(), 0);
         QCOMPARE(player->view()->pos(), held);
-        QVERIFY(!player->pageTimer()->isActive());
+        QVERIFY(!player->stayTimer()->isActive());
         area->resumeRealPlay();
         QTRY_COMPARE(entered.count(), 1);
         QCOMPARE(player->view()->pos(), QPoint(0, 0));
-        QVERIFY(player->pageTimer()->isActive());
+        QVERIFY(player->stayTimer()->isActive());
     }
 };
 

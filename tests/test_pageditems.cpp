@@ -13,7 +13,6 @@
 using namespace PictureItems;
 
 namespace {
-const QString General = QStringLiteral("generalSegment");
 
 QList<QStringList> loggedToday(PlayFixture &f)
 {
@@ -32,9 +31,7 @@ private slots:
     void officePagesEachStayThenTheNextItem()
     {
         PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General, 2);
-        CommonWinObject *window = f.addWindow("W", 0);
+        CommonWinObject *window = emptyWindow(f, 2);
         addImage(f, officeBlock(3, 4), MediaKind::Office);
         addText(f, MediaKind::SimpleText, TextProperty());
         f.tree->slotStartPlay(f.display);
@@ -43,14 +40,14 @@ private slots:
         QVERIFY(player);
         for (int page = 0; page < 3; ++page) {
             QCOMPARE(player->pageIndex(), page);
-            QCOMPARE(player->pageTimer()->interval(), 4000);
+            QCOMPARE(player->stayTimer()->interval(), 4000);
             QCOMPARE(player->shownPicture().toImage().pixelColor(5, 5),
                      window->media.first()->image.pages.at(page).toImage().pixelColor(0, 0));
             QVERIFY(loggedToday(f).isEmpty());
             f.clock.advanceMs(4000);
             area->slotPlayImageTimeout();
         }
-        QVERIFY(!player->pageTimer()->isActive());
+        QVERIFY(!player->stayTimer()->isActive());
         QTRY_COMPARE(area->index, 1);
         QCOMPARE(area->currentKind, QString(MediaKind::SimpleText));
         const QList<QStringList> rows = loggedToday(f);
@@ -62,9 +59,7 @@ private slots:
     void withExitsEveryPageLeavesAndTheNextEnters()
     {
         PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 0);
+        CommonWinObject *window = emptyWindow(f);
         ImageProperty block = officeBlock(3, 1);
         block.goingOutOn = true;
         block.outStyle = 2;
@@ -84,7 +79,7 @@ private slots:
             QCOMPARE(entered.count(), page);
             QCOMPARE(player->effects()->lastNumber(), 11);
             QCOMPARE(player->pageIndex(), page);
-            QVERIFY(player->pageTimer()->isActive());
+            QVERIFY(player->stayTimer()->isActive());
         }
         f.clock.advanceMs(1000);
         area->slotPlayImageTimeout();
@@ -97,9 +92,7 @@ private slots:
     void anImageEndsOnceAndIsLogged()
     {
         PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General, 2);
-        CommonWinObject *window = f.addWindow("W", 0);
+        CommonWinObject *window = emptyWindow(f, 2);
         ImageProperty block;
         block.path = QStringLiteral("/pictures/beach.png");
         block.pixmap = filled({40, 20}, Qt::red);
@@ -110,9 +103,9 @@ private slots:
         CommonPlayWindow *area = f.area(window);
         ImageContentPlayer *player = imagePlayer(area);
         f.clock.advanceMs(3000);
-        emit player->pageTimer()->timeout({});
+        emit player->stayTimer()->timeout({});
         QTRY_COMPARE(area->index, 1);
-        QVERIFY(!player->pageTimer()->isActive());
+        QVERIFY(!player->stayTimer()->isActive());
         QVERIFY(!player->view()->isVisible());
         const QList<QStringList> rows = loggedToday(f);
         QCOMPARE(rows.size(), 1);
@@ -125,9 +118,7 @@ private slots:
     void aPauseOnPageTwoResumesPageTwo()
     {
         PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 0);
+        CommonWinObject *window = emptyWindow(f);
         addImage(f, officeBlock(3, 10), MediaKind::Office);
         f.tree->slotStartPlay(f.display);
         CommonPlayWindow *area = f.area(window);
@@ -137,12 +128,12 @@ private slots:
         QCOMPARE(player->pageIndex(), 1);
         f.clock.advanceMs(3400);
         area->pauseRealPlay();
-        QVERIFY(!player->pageTimer()->isActive());
+        QVERIFY(!player->stayTimer()->isActive());
         f.clock.advanceMs(60000);
         area->resumeRealPlay();
         QCOMPARE(player->pageIndex(), 1);
-        QVERIFY(player->pageTimer()->isActive());
-        QCOMPARE(player->pageTimer()->interval(), 6600);
+        QVERIFY(player->stayTimer()->isActive());
+        QCOMPARE(player->stayTimer()->interval(), 6600);
     }
 
     void transparencyAndRotation_data()
@@ -166,9 +157,7 @@ private slots:
         QFETCH(qreal, opacity);
         QFETCH(QSize, picture);
         PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 0);
+        CommonWinObject *window = emptyWindow(f);
         ImageProperty block;
         block.pixmap = filled({40, 20}, Qt::red);
         block.scaleType = 1;
@@ -184,9 +173,7 @@ private slots:
     void eachItemShowsItsOwnPicture()
     {
         PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 0);
+        CommonWinObject *window = emptyWindow(f);
         ImageProperty stretched;
         stretched.path = QStringLiteral("/pictures/beach.png");
         stretched.pixmap = filled({40, 20}, Qt::red);
@@ -204,7 +191,7 @@ private slots:
         QVERIFY(player->shownPicture().isNull());
         area->playNextElement();
         QVERIFY(player->shownPicture().isNull());
-        QCOMPARE(player->pageTimer()->interval(), 2000); // it still stays its time
+        QCOMPARE(player->stayTimer()->interval(), 2000); // it still stays its time
         f.clock.advanceMs(2000);
         area->slotPlayImageTimeout();
         QTRY_VERIFY(area->finished);
@@ -214,9 +201,7 @@ private slots:
     void resizingRescalesFromThePictureInMemory()
     {
         PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 0);
+        CommonWinObject *window = emptyWindow(f);
         ImageProperty block;
         block.pixmap = filled({40, 20}, Qt::red);
         block.path = f.env.path("gone.png"); // no file: nothing is read again
@@ -234,9 +219,7 @@ private slots:
     void aBackgroundPictureShowsWhateverItsPath()
     {
         PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 0);
+        CommonWinObject *window = emptyWindow(f);
         const QString path = f.env.path("wall (2) 'old' \"new\" [x];.png");
         QVERIFY(filled({10, 10}, Qt::blue).save(path, "PNG"));
         ImageProperty block;
@@ -255,9 +238,7 @@ private slots:
     void twoTextItemsEachShowTheirOwnPage()
     {
         PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 0);
+        CommonWinObject *window = emptyWindow(f);
         TextProperty first;
         first.text = QStringLiteral("Morning");
         TextProperty second;

@@ -15,7 +15,6 @@
 using namespace PictureItems;
 
 namespace {
-const QString General = QStringLiteral("generalSegment");
 
 // Columns of the row that hold red ink, as runs of [first, last].
 QList<QPair<int, int>> inkRuns(const QImage &image, int row)
@@ -177,9 +176,7 @@ private slots:
     void aOnePassTextEndsAtItsWrap()
     {
         PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 0);
+        CommonWinObject *window = emptyWindow(f);
         TextProperty block;
         block.fontFamily = m_mono;
         block.text = QStringLiteral("News");
@@ -205,9 +202,7 @@ private slots:
     void aOnePassTextThatCannotMoveEndsAfterItsDuration()
     {
         PlayFixture f;
-        f.addGeneral("G");
-        f.addProgram("P", General);
-        CommonWinObject *window = f.addWindow("W", 0);
+        CommonWinObject *window = emptyWindow(f);
         TextProperty block;
         block.completePlay = true;
         block.rollingDirection = 2;

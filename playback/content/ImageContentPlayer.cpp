@@ -3,7 +3,6 @@
 
 #include "playback/content/ImageContentPlayer.h"
 
-#include "base/Clock.h"
 #include "base/Log.h"
 #include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
@@ -16,10 +15,6 @@
 #include <QMediaPlaylist>
 #include <QPainter>
 #include <QTransform>
-
-namespace {
-constexpr int kMinimumStayMs = 1000;
-}
 
 // The picture label: the item's background (a colour, or a picture stretched
 // over the whole label) behind the picture, which sits in the middle.
@@ -34,7 +29,6 @@ public:
         m_picture = picture;
         update();
     }
-    const QPixmap &backgroundPicture() const { return m_picture; }
 
 protected:
     void paintEvent(QPaintEvent *event) override
@@ -54,18 +48,13 @@ private:
     QPixmap m_picture;
 };
 
-ImageContentPlayer::ImageContentPlayer(QWidget *area) : m_area(area)
-{
-    m_pageTimer.setSingleShot(true);
-    m_pageTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_pageTimer, &QTimer::timeout, this, &ImageContentPlayer::pageTimeout);
-}
+ImageContentPlayer::ImageContentPlayer(QWidget *area) : PagedContentPlayer(area)
+{ }
 
 ImageContentPlayer::~ImageContentPlayer()
 {
     stopMusic();
     delete m_label; // its opacity effect goes with it
-    delete m_effects;
 }
 
 QWidget *ImageContentPlayer::view() const
@@ -76,28 +65,13 @@ QWidget *ImageContentPlayer::view() const
 PictureLabel *ImageContentPlayer::label()
 {
     if (!m_label) {
-        m_label = new PictureLabel(m_area);
-        m_label->setGeometry(m_contentRect);
+        m_label = new PictureLabel(area());
+        m_label->setGeometry(contentRect());
         m_opacity = new QGraphicsOpacityEffect(m_label);
         m_label->setGraphicsEffect(m_opacity);
         m_label->hide();
     }
     return m_label;
-}
-
-AreaEffects *ImageContentPlayer::effects()
-{
-    if (!m_effects) {
-        m_effects = new AreaEffects(m_area);
-        connect(m_effects, &AreaEffects::sigEntranceFinished, this, &ImageContentPlayer::onEntranceFinished);
-        connect(m_effects, &AreaEffects::sigExitFinished, this, &ImageContentPlayer::onExitFinished);
-    }
-    return m_effects;
-}
-
-int ImageContentPlayer::border() const
-{
-    return qMax(0, (m_area->width() - m_contentRect.width()) / 2);
 }
 
 int ImageContentPlayer::pageCount() const
@@ -129,18 +103,13 @@ bool ImageContentPlayer::musicPlaying() const
 
 void ImageContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
 {
+    beginItem(purpose);
     const MediaKindRow *row = MediaKinds::find(item->kind);
     m_office = row && row->id == MediaKindId::Office;
     m_image = item->image;
-    m_realPlay = purpose == Purpose::RealPlay;
-    m_showing = true;
-    m_paused = false;
     m_pageIndex = 0;
-    m_pageTimer.stop();
-    if (m_effects)
-        m_effects->stop();
 
-    m_area->setStyleSheet(QStringLiteral("background:transparent;"));
+    area()->setStyleSheet(QStringLiteral("background:transparent;"));
     PictureLabel *picture = label();
     m_opacity->setOpacity(qBound(0.0, m_image.transparency / 10.0, 1.0));
     QPixmap background;
@@ -152,16 +121,15 @@ void ImageContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
 
     m_source = sourceOf(0);
     showPicture();
-    if (m_realPlay)
+    if (realPlay())
         startMusic();
-    const int k = restingOffset();
-    picture->move(k, k);
+    picture->move(contentRect().topLeft());
     picture->show();
     if (m_image.comingOn) {
         enter();
     } else {
         effects()->hideCovers();
-        startStay();
+        stay();
     }
 }
 
@@ -210,33 +178,26 @@ void ImageContentPlayer::enter()
     effects()->startEntrance(label(), m_image.comingStyle, m_image.comingSpeed, border());
 }
 
-void ImageContentPlayer::startStay()
+void ImageContentPlayer::stay()
 {
-    // A preview shows the page; nothing is timed and no page follows.
-    if (!m_realPlay)
-        return;
-    m_pageElapsedMs = 0;
-    m_pageRunningSince = Clock::current().now();
-    m_pageTimer.start(int(qBound<qint64>(kMinimumStayMs, qint64(m_image.stayTime) * 1000, INT_MAX)));
+    startStay(qint64(m_image.stayTime) * 1000);
 }
 
 // ---- page turning -----------------------------------------------------
 
-void ImageContentPlayer::onEntranceFinished()
+void ImageContentPlayer::entranceFinished()
 {
-    if (!m_showing)
-        return;
-    m_pageTimer.stop();
+    stopStay();
     effects()->hideCovers();
     label()->show();
-    startStay();
+    stay();
 }
 
 void ImageContentPlayer::pageTimeout()
 {
-    if (!m_showing)
+    if (!showing())
         return;
-    m_pageTimer.stop();
+    stopStay();
     stopMusic(); // the music plays while the first page stays
     if (m_image.goingOutOn) {
         label()->show();
@@ -244,25 +205,19 @@ void ImageContentPlayer::pageTimeout()
         return;
     }
     effects()->hideCovers();
-    if (!m_office) {
-        label()->hide();
-        reportFinished(true);
-        return;
-    }
-    nextPage(false);
+    if (m_office)
+        nextPage(false);
+    else
+        finish();
 }
 
-void ImageContentPlayer::onExitFinished()
+void ImageContentPlayer::exitFinished()
 {
-    if (!m_showing)
-        return;
     effects()->hideCovers();
-    if (!m_office) {
-        label()->hide();
-        reportFinished(true);
-        return;
-    }
-    nextPage(true);
+    if (m_office)
+        nextPage(true);
+    else
+        finish();
 }
 
 void ImageContentPlayer::nextPage(bool afterExit)
@@ -270,65 +225,45 @@ void ImageContentPlayer::nextPage(bool afterExit)
     ++m_pageIndex;
     if (m_pageIndex >= pageCount()) {
         m_pageIndex = 0;
-        label()->hide();
-        reportFinished(true);
+        finish();
         return;
     }
     m_source = sourceOf(m_pageIndex);
     showPicture();
-    const int k = restingOffset();
-    label()->move(k, k);
+    label()->move(contentRect().topLeft());
     label()->show();
     // A page after an exit always comes in with an effect; otherwise only when an entrance is chosen.
     if (afterExit || m_image.comingStyle != 0) {
         enter();
     } else {
         effects()->hideCovers();
-        startStay();
+        stay();
     }
 }
 
-// ---- pause, resume, stop, place ---------------------------------------
-
-void ImageContentPlayer::pause()
+void ImageContentPlayer::finish()
 {
-    if (m_paused || !m_showing)
-        return;
-    m_paused = true;
-    if (m_effects)
-        m_effects->pause();
-    m_stayWasRunning = m_pageTimer.isActive();
-    if (m_stayWasRunning) {
-        m_pageElapsedMs += m_pageRunningSince.msecsTo(Clock::current().now());
-        m_pageTimer.stop();
-    }
+    label()->hide();
+    reportFinished(true);
+}
+
+// ---- pause, stop, place -------------------------------------------------
+
+void ImageContentPlayer::pauseContent()
+{
     if (m_music && m_music->state() == QMediaPlayer::PlayingState)
         m_music->pause();
 }
 
-void ImageContentPlayer::resume()
+void ImageContentPlayer::resumeContent()
 {
-    if (!m_paused)
-        return;
-    m_paused = false;
-    if (m_effects)
-        m_effects->resume();
-    if (m_stayWasRunning) {
-        m_pageRunningSince = Clock::current().now();
-        const qint64 stay = qMax<qint64>(kMinimumStayMs, qint64(m_image.stayTime) * 1000);
-        m_pageTimer.start(int(qBound<qint64>(0, stay - m_pageElapsedMs, INT_MAX)));
-    }
     if (m_music && m_music->state() == QMediaPlayer::PausedState)
         m_music->play();
 }
 
 void ImageContentPlayer::stopItem()
 {
-    m_showing = false;
-    m_paused = false;
-    m_pageTimer.stop();
-    if (m_effects)
-        m_effects->stop();
+    endItem();
     stopMusic();
     if (m_label)
         m_label->hide();
@@ -336,13 +271,13 @@ void ImageContentPlayer::stopItem()
 
 void ImageContentPlayer::placeIn(const QRect &contentRect)
 {
-    m_contentRect = contentRect;
+    setContentRect(contentRect);
     if (!m_label)
         return;
     m_label->resize(contentRect.size());
-    if (!m_effects || !m_effects->isRunning())
+    if (!effectRunning())
         m_label->move(contentRect.topLeft());
     // The picture follows the new size, from the page kept in memory.
-    if (m_showing)
+    if (showing())
         showPicture();
 }

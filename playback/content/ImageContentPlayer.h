@@ -3,28 +3,25 @@
 // Plays "image" and "office" items in an area: one picture, or the pages of
 // an Office document one after another, each for the item's stay time, with
 // the item's entrance and exit effects, transparency, rotation, scale mode,
-// background and background music. Times itself: it reports the item over
-// when its last page has stayed (and left, with an exit effect).
+// background and background music. It reports the item over when its last
+// page has stayed (and left, with an exit effect).
 //
 // The picture label, the effects' covers and the music player are made the
 // first time they are needed. Resizing the area rescales the picture shown
 // from the picture kept in memory; no file is read again.
 
-#include "playback/content/ContentPlayer.h"
+#include "playback/content/PagedContentPlayer.h"
 
 #include "model/MediaProperties.h"
 
-#include <QDateTime>
 #include <QPixmap>
-#include <QTimer>
 
-class AreaEffects;
 class QGraphicsOpacityEffect;
 class QMediaPlayer;
 class QMediaPlaylist;
 class PictureLabel;
 
-class ImageContentPlayer : public ContentPlayer
+class ImageContentPlayer : public PagedContentPlayer
 {
     Q_OBJECT
 
@@ -33,21 +30,14 @@ public:
     ~ImageContentPlayer() override;
 
     QWidget *view() const override;
-    bool timesItself() const override { return true; }
-    void pause() override;
-    void resume() override;
     void placeIn(const QRect &contentRect) override;
-
-    // The stay of the current page is over: it leaves, the next page comes,
-    // or the item ends (the area's slotPlayImageTimeout).
-    void pageTimeout();
+    // The area's slotPlayImageTimeout.
+    void pageTimeout() override;
 
     // ---- what it shows, for the area and for tests ----
     // Index of the page shown (0 for a picture).
     int pageIndex() const { return m_pageIndex; }
     int pageCount() const;
-    QTimer *pageTimer() { return &m_pageTimer; }
-    AreaEffects *effects();
     // The picture as set on the label (scaled and turned); null when none shows.
     QPixmap shownPicture() const;
     // The label's opacity, 0..1.
@@ -57,6 +47,10 @@ public:
 protected:
     void showItem(QVLedMediaObject *item, Purpose purpose) override;
     void stopItem() override;
+    void entranceFinished() override;
+    void exitFinished() override;
+    void pauseContent() override;
+    void resumeContent() override;
 
 private:
     PictureLabel *label();
@@ -67,34 +61,19 @@ private:
     void startMusic();
     void stopMusic();
     void enter();
-    void startStay();
-    void onEntranceFinished();
-    void onExitFinished();
+    void stay();
     // The next Office page, or the end of the item; a page after an exit always enters with an effect.
     void nextPage(bool afterExit);
-    int border() const;
-    int restingOffset() const { return border() / 2; }
+    void finish();
 
-    QWidget *m_area;
     PictureLabel *m_label = nullptr;
     QGraphicsOpacityEffect *m_opacity = nullptr;
-    AreaEffects *m_effects = nullptr;
     QMediaPlayer *m_music = nullptr;
     QMediaPlaylist *m_playlist = nullptr;
-    QRect m_contentRect;
 
     // The item as it was shown: the record may change or go meanwhile.
     ImageProperty m_image;
     bool m_office = false;
-    bool m_realPlay = false;
-    bool m_showing = false;
     int m_pageIndex = 0;
     QPixmap m_source; // the current page's picture as decoded
-
-    // The stay of the current page: a pause holds it, a resume runs the rest.
-    QTimer m_pageTimer;
-    QDateTime m_pageRunningSince;
-    qint64 m_pageElapsedMs = 0;
-    bool m_paused = false;
-    bool m_stayWasRunning = false;
 };

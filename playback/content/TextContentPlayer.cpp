@@ -2,27 +2,17 @@
 
 #include "playback/content/TextContentPlayer.h"
 
-#include "base/Clock.h"
 #include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "playback/AreaEffects.h"
 #include "playback/textWidget.h"
 
-namespace {
-constexpr qint64 kMinimumStayMs = 1000;
-}
-
-TextContentPlayer::TextContentPlayer(QWidget *area) : m_area(area)
-{
-    m_stayTimer.setSingleShot(true);
-    m_stayTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_stayTimer, &QTimer::timeout, this, &TextContentPlayer::pageTimeout);
-}
+TextContentPlayer::TextContentPlayer(QWidget *area) : PagedContentPlayer(area)
+{ }
 
 TextContentPlayer::~TextContentPlayer()
 {
     delete m_widget;
-    delete m_effects;
 }
 
 QWidget *TextContentPlayer::view() const
@@ -33,27 +23,12 @@ QWidget *TextContentPlayer::view() const
 textWidget *TextContentPlayer::widget()
 {
     if (!m_widget) {
-        m_widget = new textWidget(m_area);
-        m_widget->setGeometry(m_contentRect.adjusted(0, 0, -2, -2));
+        m_widget = new textWidget(area());
+        m_widget->setGeometry(textRect());
         m_widget->hide();
         connect(m_widget, &textWidget::sigPassFinished, this, &TextContentPlayer::passFinished);
     }
     return m_widget;
-}
-
-AreaEffects *TextContentPlayer::effects()
-{
-    if (!m_effects) {
-        m_effects = new AreaEffects(m_area);
-        connect(m_effects, &AreaEffects::sigEntranceFinished, this, &TextContentPlayer::onEntranceFinished);
-        connect(m_effects, &AreaEffects::sigExitFinished, this, &TextContentPlayer::onExitFinished);
-    }
-    return m_effects;
-}
-
-int TextContentPlayer::border() const
-{
-    return qMax(0, (m_area->width() - m_contentRect.width()) / 2);
 }
 
 qint64 TextContentPlayer::pageStayMs() const
@@ -101,19 +76,14 @@ void TextContentPlayer::fillWidget(const QVLedMediaObject &item)
 
 void TextContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
 {
+    beginItem(purpose);
     m_text = item->text;
-    m_realPlay = purpose == Purpose::RealPlay;
-    m_showing = true;
-    m_paused = false;
-    m_stayTimer.stop();
-    if (m_effects)
-        m_effects->stop();
     textWidget *text = widget();
     text->stopScrolling();
-    text->move(m_contentRect.topLeft());
+    text->move(textRect().topLeft());
     fillWidget(*item);
     if (m_text.bgTransparent)
-        m_area->setStyleSheet(QStringLiteral("background:transparent;"));
+        area()->setStyleSheet(QStringLiteral("background:transparent;"));
 
     if (text->mode != textWidget::Scrolling) {
         text->stripLabel->hide();
@@ -141,59 +111,43 @@ void TextContentPlayer::enter()
     effects()->startEntrance(widget(), m_text.comingStyle, m_text.comingSpeed, border());
 }
 
-void TextContentPlayer::startStay(qint64 ms)
-{
-    if (!m_realPlay)
-        return;
-    m_stayMs = qBound<qint64>(kMinimumStayMs, ms, INT_MAX);
-    m_stayElapsedMs = 0;
-    m_stayRunningSince = Clock::current().now();
-    m_stayTimer.start(int(m_stayMs));
-}
-
 // ---- pages, exits and ends ----------------------------------------------
 
-void TextContentPlayer::onEntranceFinished()
+void TextContentPlayer::entranceFinished()
 {
-    if (!m_showing)
-        return;
     effects()->hideCovers();
     textWidget *text = widget();
     text->show();
-    text->move(m_contentRect.topLeft());
+    text->move(textRect().topLeft());
     text->showCurrentPage();
     startStay(pageStayMs());
 }
 
 void TextContentPlayer::pageTimeout()
 {
-    if (!m_showing)
+    if (!showing())
         return;
-    m_stayTimer.stop();
+    stopStay();
     if (m_text.goingOutOn) {
         widget()->show();
         effects()->startExit(widget(), m_text.outStyle, m_text.outSpeed, border());
         return;
     }
     effects()->hideCovers();
-    if (widget()->mode == textWidget::Scrolling) {
+    if (widget()->mode == textWidget::Scrolling)
         finish();
-        return;
-    }
-    nextPage(false);
+    else
+        nextPage(false);
 }
 
-void TextContentPlayer::onExitFinished()
+void TextContentPlayer::exitFinished()
 {
-    if (!m_showing)
-        return;
     effects()->hideCovers();
-    widget()->move(m_contentRect.topLeft());
-    if (widget()->mode == textWidget::Scrolling) {
+    widget()->move(textRect().topLeft());
+    if (widget()->mode == textWidget::Scrolling)
         finish(); // a rolling text that leaves has ended
-        return;
-    }
-    nextPage(true);
+    else
+        nextPage(true);
 }
 
 void TextContentPlayer::nextPage(bool afterExit)
@@ -215,57 +169,33 @@ void TextContentPlayer::nextPage(bool afterExit)
 void TextContentPlayer::passFinished()
 {
     // A preview rolls on; only a text played for real ends with its pass.
-    if (!m_showing || !m_realPlay)
-        return;
-    finish();
+    if (showing() && realPlay())
+        finish();
 }
 
 void TextContentPlayer::finish()
 {
-    m_stayTimer.stop();
+    stopStay();
     widget()->stopScrolling();
     widget()->hide();
     reportFinished(true);
 }
 
-// ---- pause, resume, stop, place ---------------------------------------
+// ---- pause, stop, place -------------------------------------------------
 
-void TextContentPlayer::pause()
+void TextContentPlayer::pauseContent()
 {
-    if (m_paused || !m_showing)
-        return;
-    m_paused = true;
-    if (m_effects)
-        m_effects->pause();
-    m_stayWasRunning = m_stayTimer.isActive();
-    if (m_stayWasRunning) {
-        m_stayElapsedMs += m_stayRunningSince.msecsTo(Clock::current().now());
-        m_stayTimer.stop();
-    }
     widget()->pauseScrolling();
 }
 
-void TextContentPlayer::resume()
+void TextContentPlayer::resumeContent()
 {
-    if (!m_paused)
-        return;
-    m_paused = false;
-    if (m_effects)
-        m_effects->resume();
-    if (m_stayWasRunning) {
-        m_stayRunningSince = Clock::current().now();
-        m_stayTimer.start(int(qBound<qint64>(0, m_stayMs - m_stayElapsedMs, INT_MAX)));
-    }
     widget()->resumeScrolling();
 }
 
 void TextContentPlayer::stopItem()
 {
-    m_showing = false;
-    m_paused = false;
-    m_stayTimer.stop();
-    if (m_effects)
-        m_effects->stop();
+    endItem();
     if (m_widget) {
         m_widget->stopScrolling();
         m_widget->stripLabel->hide();
@@ -275,11 +205,10 @@ void TextContentPlayer::stopItem()
 
 void TextContentPlayer::placeIn(const QRect &contentRect)
 {
-    m_contentRect = contentRect;
+    setContentRect(contentRect);
     if (!m_widget)
         return;
-    // The text lies two pixels inside the content on the right and at the bottom.
-    m_widget->resize(contentRect.adjusted(0, 0, -2, -2).size());
-    if (!m_effects || !m_effects->isRunning())
-        m_widget->move(contentRect.topLeft());
+    m_widget->resize(textRect().size());
+    if (!effectRunning())
+        m_widget->move(textRect().topLeft());
 }

@@ -23,6 +23,14 @@ inline QPixmap filled(const QSize &size, const QColor &colour)
     return picture;
 }
 
+// A general segment "G" with a program "P" (played `playMode`) and an empty window "W" for items.
+inline CommonWinObject *emptyWindow(PlayFixture &f, int playMode = 0)
+{
+    f.addGeneral(QStringLiteral("G"));
+    f.addProgram(QStringLiteral("P"), QStringLiteral("generalSegment"), playMode);
+    return f.addWindow(QStringLiteral("W"), 0);
+}
+
 // An "image" item (or "office" with `pages` pages) in the window loaded last.
 inline QVLedMediaObject *addImage(PlayFixture &f, const ImageProperty &block, const QString &kind = MediaKind::Image)
 {
