@@ -134,6 +134,14 @@ void ImagePanel::trUpdate()
     m_backgroundChooser->retranslate();
 }
 
+void ImagePanel::refill()
+{
+    const QVLedMediaObject *item = host().curMedia();
+    MediaFamily itemFamily;
+    if (item && MediaKinds::familyOf(item->kind, &itemFamily) && itemFamily == family())
+        fill(*item);
+}
+
 void ImagePanel::fill(const QVLedMediaObject &item)
 {
     const ImageProperty &image = item.image;

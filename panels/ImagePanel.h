@@ -25,6 +25,8 @@ public:
     ImagePanel(PanelHost &host, QWidget *windowPanel);
 
     void trUpdate() override;
+    // Shows the current item again, when it is a picture or an Office document.
+    void refill() override;
     // Shows the item's image block (Widget::updateImageProperty).
     void fill(const QVLedMediaObject &item);
 

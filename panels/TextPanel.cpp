@@ -252,6 +252,25 @@ void TextPanel::trUpdate()
 
 // ---- fillers -------------------------------------------------------------
 
+void TextPanel::refill()
+{
+    const QVLedMediaObject *item = host().curMedia();
+    const MediaKindRow *row = item ? MediaKinds::find(item->kind) : nullptr;
+    if (!row || row->family != family())
+        return;
+    switch (row->id) {
+    case MediaKindId::SingleRowText:
+        fillSingleRowText(*item);
+        break;
+    case MediaKindId::ScrollingText:
+        fillScrollingText(*item);
+        break;
+    default:
+        fillSimpleText(*item);
+        break;
+    }
+}
+
 void TextPanel::setEditorShown(bool shown)
 {
     m_textEdit->setVisible(shown);

@@ -32,6 +32,8 @@ public:
     TextPanel(PanelHost &host, QWidget *windowPanel);
 
     void trUpdate() override;
+    // Shows the current item again by the filler of its kind, when it is a text.
+    void refill() override;
 
     // The fillers of the kinds ("txt" and "simpleText"; "singleRowText";
     // "scrollingText"): each shows the kind's rows and the item's values.

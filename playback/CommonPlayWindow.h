@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QList>
+#include <QPointer>
 #include <QPoint>
 #include <QRect>
 #include <QTimer>
@@ -21,6 +22,7 @@ class CommonWinObject;
 class ContentPlayer;
 class MainPlayBKLabel;
 class QVLedMediaObject;
+class RecordSet;
 class writeLogThread;
 
 class CommonPlayWindow : public QLabel
@@ -46,6 +48,8 @@ public:
     QString currentKind;
     QVLedMediaObject *currentItem = nullptr;
     QString logName;
+    // Kind of the item the editor previews here; empty when none.
+    QString previewKind;
 
     ~CommonPlayWindow() override;
 
@@ -68,6 +72,9 @@ public:
     // Shows an item in the editor through its family's player: nothing is
     // timed or logged, and the list does not move.
     void previewItem(QVLedMediaObject *item);
+    // Before records are freed: when the area shows or lists an item that
+    // goes, it stops and empties its list.
+    void forgetItems(const RecordSet &doomed);
 
     // ---- mouse editing --------------------------------------------------
     bool pressed = false;
@@ -80,6 +87,12 @@ public:
 
     // Places the content inside the border.
     void relayoutChildren();
+
+    // The area's video cover window: a top-level window over the area, in
+    // desktop coordinates, made by the video content; null until then. The
+    // area does not own it.
+    QWidget *coverWindow() const { return m_coverWindow; }
+    void setCoverWindow(QWidget *cover) { m_coverWindow = cover; }
 
 public slots:
     // Stops the stay timer and every content player (stopAndHideAll).
@@ -121,6 +134,7 @@ private:
     int currentStayMs() const;
 
     AreaContent m_content;
+    QVLedMediaObject *m_previewItem = nullptr; // the editor's preview shown now
     ContentPlayer *m_currentPlayer = nullptr; // in m_content; null when nothing shows the item
     quint64 m_ticket = 0;                     // names the current showing; reports of others are late
     bool m_endReported = false;               // the current item's player said it is over
@@ -130,4 +144,5 @@ private:
     QDateTime m_runningSince; // start of the current run (item start or last resume)
     qint64 m_elapsedBeforePause = 0;
     writeLogThread *m_logWriter = nullptr;
+    QPointer<QWidget> m_coverWindow;
 };

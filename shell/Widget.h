@@ -6,16 +6,25 @@
 // (Widget*.cpp, DisplaySettingsDialog, newDisplayWindowButton).
 
 #include "model/MediaKinds.h"
+#include "model/WindowGeometry.h"
 
 #include <QLabel>
 #include <QList>
 #include <QMap>
+#include <QHash>
 #include <QPoint>
+#include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class AnalogClockPanel;
+class BootSetupWin;
+class CalendarPopup;
+class JournalWin;
+class LanguageSetupWin;
+class MonitorWin;
 class CommonPlayWindow;
 class CommonWinObject;
 class CycleObject;
@@ -38,12 +47,14 @@ class QNetworkAccessManager;
 class QPushButton;
 class QTableWidget;
 class QVLedMediaObject;
+class RecordSet;
 class SchedulePanel;
 class SegmentPanel;
 class StreamingPanel;
 class TextPanel;
 class TimingObject;
 class TimingSegmentPanel;
+class TimingSegmentTimePropertyWin;
 class UrlPanel;
 class VideoDevicePanel;
 class VideoPanel;
@@ -92,6 +103,11 @@ public:
     bool dragging = false;
     QPoint dragOffset;
 
+    // ---- dialogs made once, hidden between uses ------------------------
+    JournalWin *journalWin = nullptr;
+    LanguageSetupWin *languageWin = nullptr;
+    BootSetupWin *bootSetupWin = nullptr;
+
     // ---- property panels (one shown at a time) -----------------------
     SchedulePanel *scheduleSetupLabel = nullptr;
     SegmentPanel *segmentSetupLabel = nullptr; // general and cycle segments
@@ -110,6 +126,8 @@ public:
     StreamingPanel *streamingSetupLabel = nullptr;
     VideoDevicePanel *videoDeviceSetupLabel = nullptr;
     WeatherPanel *weatherSetupLabel = nullptr;
+    // the dialog of the timing-segment panel's time points, made once
+    TimingSegmentTimePropertyWin *timePointDialog = nullptr;
 
     // ---- display windows ----------------------------------------------
     QList<PlayWinObject *> playWinObjects;
@@ -185,9 +203,19 @@ public:
     // Forgets every pointer into the records of one display window's tree
     // (or of all trees when name is empty), before those records are freed.
     void clearSelectionInto(const QString &displayName = QString());
+    // The one step before records are freed: drops every pointer into them
+    // (the copy buffers, the selection here and in every tree) and the area
+    // players that show a window or item that goes.
+    void forgetRecords(const RecordSet &doomed);
 
     // The main window's name for the first display window: "Display window" + number.
     static QString displayWindowName(int number);
+
+    // ---- language, start-up settings, play log, desktop commands ---------
+    // Whether the process runs as 32 bits under 64-bit Windows.
+    static bool isWow64();
+    // The open monitor window, or null.
+    MonitorWin *monitorWin() const;
 
 public slots:
     // frame
@@ -251,6 +279,61 @@ public slots:
     void slotCommonItemTableSelectionChanged();
     void slotCommonItemTableUnSelected();
 
+    // language, start-up settings and the play log (WidgetLanguage.cpp, WidgetSystem.cpp)
+    void slotSetupLanguage();
+    void slotSetBoot();
+    void slotSetPlay();
+    // lock, hide, back-stage and monitor (WidgetDesktop.cpp)
+    void slotOverallLock();
+    void slotWinHide();
+    void slotBackstage();
+    void slotAutoBackState();
+    void slotMonitor();
+    // ---- tree edits, the window panel and play-window editing (WidgetWindowEdit.cpp) ----
+    // play areas that go with the tree's records
+    void slotDeleteMediaObject(int row);
+    void slotDeleteProgramObj(ProgramObject *program);
+    void sloClearCommonWinObjs(ProgramObject *program);
+    void slotdeleteSegmentObj(GeneralObject *segment);
+    void slotdeleteCycleSegmentObj(CycleObject *segment);
+    void slotdeleteTimingSegmentObj(TimingObject *segment);
+    void slotclearSegmentObj();
+    // a window item moved one layer in the tree
+    void slotMoveupCommonWin(int index);
+    void slotMovedownCommonWin(int index);
+    // the window menu's presets
+    void setWinPosCenterSlot();
+    void setWinPosCenterHSlot();
+    void setWinPosCenterVSlot();
+    void setWinPosLeftSlot();
+    void setWinPosRightSlot();
+    void setWinPosTopSlot();
+    void setWinPosBottomSlot();
+    void setWinSizeFullscreenSlot();
+    void setWinSizeHFullscreenSlot();
+    void setWinSizeHHalfSlot();
+    void setWinSizeHThirdSlot();
+    void setWinSizeHQuarterSlot();
+    void setWinSizeVFullscreenSlot();
+    void setWinSizeVHalfSlot();
+    void setWinSizeVThirdSlot();
+    void setWinSizeVQuarterSlot();
+    // the window panel (WindowPanel does the work)
+    void slotCommonWinNameChange(const QString &text);
+    void slotEnabledCommonFrame(bool on);
+    void slotCommonWinColorSet();
+    void slotCommonFrameBorderWindthChanged(int value);
+    void slotCommonWinXChanged(int value);
+    void slotCommonWinYChanged(int value);
+    void slotCommonWinWidthChanged(int value);
+    void slotCommonWinHeightChanged(int value);
+    void slotShowCommonWinColorDialog();
+    void slotCopyCommonItem();
+    void slotPasteCommonItem();
+    void slotDeleteCommonItem();
+    void slotUpCommonItem();
+    void slotDownCommonItem();
+
 signals:
     void sigModifySchedule(QString previousName, PlayWinObject *record);
     void sigSegmentChanged(GeneralObject *segment);
@@ -286,6 +369,8 @@ private:
     void initSegmentSetupLabel();
     void initTimingSegmentSetupLabel();
     void initProgramSetupLabel();
+    // The time-point dialog, handed to the timing-segment panel.
+    void initTimePointDialog();
     // The window panel, then its ten media panels.
     void initCommonWinSetupLabel();
     void initTextSetupLabel();
@@ -340,6 +425,38 @@ private:
     void openStartupDocument(const QString &path);
     void showFirstTreePanel();
 
+    // ---- language, dialogs and desktop commands -----------------------
+    void buildDialogs();
+    // The tool strip's captions from the window's state, in the current language.
+    void updateToolStripCaptions();
+    // Fills the shown panels again from their records after their boxes were refilled.
+    void refillShownPanels();
+    // Every text of every window again, after the catalogues changed.
+    void retranslateAll();
+    // The hide button's caption and the hidden flag, which follow the current display window.
+    void setHideState(bool hidden);
+    // Closes and destroys the monitor window, when one is open.
+    void closeMonitor();
+    // Moves a display window (and its cover windows) to its record's place
+    // shifted by the origin of a screen; a null origin puts it back.
+    void placeDisplayWindow(const QString &name, const QPoint &screenOrigin);
+    // Where a display window's record places it now: its back-stage screen's origin, or 0,0.
+    QPoint backStageOrigin(const QString &name) const;
+    void writeBackStageFlag(int value);
+
+    bool m_displayWindowsLocked = false;
+    bool m_currentHidden = false; // the current display window is hidden
+    QPointer<MonitorWin> m_monitor;
+    // The screen origin each display window in back-stage is shown at.
+    QHash<QString, QPoint> m_backStageOrigins;
+    // ---- tree edits and play-window editing (WidgetWindowEdit.cpp) ----
+    // Deletes every area player, in every display window, whose window record goes.
+    void removeAreasWhere(const std::function<bool(const CommonWinObject &)> &goes);
+    // The current display window's area of the moved window item goes directly
+    // above (up) or under the area of the item at `index`, the one it passed.
+    void restackMovedWindow(int index, bool up);
+    void applyWindowPreset(WindowGeometry::Preset preset);
+
     // A selected picture, Office or text item: its panel filled and its
     // preview shown; false for items of other kinds (WidgetImageText.cpp).
     bool selectImageOrTextItem(QVLedMediaObject *item);
@@ -348,4 +465,6 @@ private:
     // The media panel of each family of kinds, filled by initCommonWinSetupLabel.
     QMap<MediaFamily, MediaPanel *> m_mediaPanels;
     bool m_startArmed = false; // one delayed start, however often start-up opens a schedule
+    // The date buttons' calendar, over every panel; hidden whenever the panel or display window changes.
+    CalendarPopup *m_calendarPopup = nullptr;
 };

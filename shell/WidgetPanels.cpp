@@ -3,6 +3,7 @@
 // and the preview the media panels ask for.
 
 #include "model/QVLedMediaObject.h"
+#include "model/ScheduleRecords.h"
 #include "panels/AnalogClockPanel.h"
 #include "panels/DigitalClockPanel.h"
 #include "panels/DigitalTimerPanel.h"
@@ -16,8 +17,10 @@
 #include "panels/UrlPanel.h"
 #include "panels/VideoDevicePanel.h"
 #include "panels/VideoPanel.h"
+#include "panels/TimingSegmentTimePropertyWin.h"
 #include "panels/WeatherPanel.h"
 #include "panels/WindowPanel.h"
+#include "panels/controls/CalendarPopup.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
 
@@ -27,22 +30,35 @@
 
 void Widget::initScheduleSetupLabel()
 {
-    scheduleSetupLabel = new SchedulePanel(*m_panelHost, workArea);
+    m_calendarPopup = new CalendarPopup(this);
+    scheduleSetupLabel = new SchedulePanel(*m_panelHost, workArea, m_calendarPopup);
+    connect(scheduleSetupLabel, &SchedulePanel::sigShowSegmentInfo, this, &Widget::sigShowSegmentInfo);
 }
 
 void Widget::initSegmentSetupLabel()
 {
-    segmentSetupLabel = new SegmentPanel(*m_panelHost, workArea);
+    segmentSetupLabel = new SegmentPanel(*m_panelHost, workArea, m_calendarPopup);
+    connect(segmentSetupLabel, &SegmentPanel::sigSegmentChanged, this, &Widget::sigSegmentChanged);
+    connect(segmentSetupLabel, &SegmentPanel::sigCycleSegmentChanged, this, &Widget::sigCycleSegmentChanged);
 }
 
 void Widget::initTimingSegmentSetupLabel()
 {
     timingSegmentSetupLabel = new TimingSegmentPanel(*m_panelHost, workArea);
+    connect(timingSegmentSetupLabel, &TimingSegmentPanel::sigTimingSegmentChanged, this,
+            &Widget::sigTimingSegmentChanged);
 }
 
 void Widget::initProgramSetupLabel()
 {
     programSetupLabel = new ProgramPanel(*m_panelHost, workArea);
+    connect(programSetupLabel, &ProgramPanel::sigProgramChanged, this, &Widget::sigProgramChanged);
+}
+
+void Widget::initTimePointDialog()
+{
+    timePointDialog = new TimingSegmentTimePropertyWin(this);
+    timingSegmentSetupLabel->setTimePointDialog(timePointDialog);
 }
 
 void Widget::initCommonWinSetupLabel()
@@ -51,6 +67,12 @@ void Widget::initCommonWinSetupLabel()
     mediaTable = commonWinSetupLabel->mediaTable();
     connect(mediaTable, &QTableWidget::itemClicked, this, &Widget::slotCommonItemTableSelectionChanged);
     connect(mediaTable, &QTableWidget::itemSelectionChanged, this, &Widget::slotCommonItemTableUnSelected);
+    // The window panel's edits and media-table commands go out as the main window's own.
+    connect(commonWinSetupLabel, &WindowPanel::sigCommonWinChanged, this, &Widget::sigCommonWinChanged);
+    connect(commonWinSetupLabel, &WindowPanel::sigCommonWinNameChanged, this, &Widget::sigCommonWinNameChanged);
+    connect(commonWinSetupLabel, &WindowPanel::sigDeleteMedia, this, &Widget::sigDeleteMedia);
+    connect(commonWinSetupLabel, &WindowPanel::sigPasteMedia, this, &Widget::sigPasteMedia);
+    connect(commonWinSetupLabel, &WindowPanel::sigSwapMedia, this, &Widget::sigSwapMedia);
     initTextSetupLabel();
     initImageSetupLabel();
     initVideoSetupLabel();
@@ -147,11 +169,13 @@ void Widget::relayoutPanels()
 
 void Widget::trUpdate()
 {
+    updateToolStripCaptions();
     for (PropertyPanel *panel : std::initializer_list<PropertyPanel *>{
              scheduleSetupLabel, segmentSetupLabel, timingSegmentSetupLabel, programSetupLabel, commonWinSetupLabel,
              textSetupLabel, imageSetupLabel, videoSetupLabel, digitalClockSetupLabel, analogClockSetupLabel,
              digitalTimerSetupLabel, urlSetupLabel, streamingSetupLabel, videoDeviceSetupLabel, weatherSetupLabel})
         panel->trUpdate();
+    refillShownPanels();
 }
 
 void Widget::refreshPreview(MediaFamily family)
