@@ -32,6 +32,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 
 namespace OfficePages {
 
@@ -250,6 +251,8 @@ Result prepare(const QString &path, QList<QPixmap> *pages, QWidget *parent)
         return result;
     }
     preparing = true;
+    // Released however the preparation ends.
+    const std::unique_ptr<bool, void (*)(bool *)> release(&preparing, [](bool *flag) { *flag = false; });
     const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     PreparationWait wait(parent, fileName);
 
@@ -283,7 +286,6 @@ Result prepare(const QString &path, QList<QPixmap> *pages, QWidget *parent)
 
     if (QFileInfo::exists(pageFile))
         *pages = render(pageFile, [&wait](int rendered, int total) { wait.setPages(rendered, total); });
-    preparing = false;
     return result;
 }
 

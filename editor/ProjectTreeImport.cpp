@@ -81,6 +81,12 @@ void ProjectTree::addMediaFileSlot()
                     tr("Application failed to create. Please ensure that word 2000 or above is installed!"));
                 return;
             }
+            // The program went on while the pages were made; the window must still be the one chosen.
+            if (getCurCommonWin() != window) {
+                curMediaObject = nullptr;
+                delete item;
+                return;
+            }
             break;
         default:
             break;

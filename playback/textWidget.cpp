@@ -178,12 +178,14 @@ void textWidget::startScrolling()
 
 void textWidget::stopScrolling()
 {
+    m_heldWhileHidden = false;
     m_pace.stop(scrollTimer);
     m_pace.setSpeed(0);
 }
 
 void textWidget::pauseScrolling()
 {
+    m_heldWhileHidden = false;
     m_pace.stop(scrollTimer);
 }
 
@@ -234,6 +236,24 @@ void textWidget::resizeEvent(QResizeEvent *event)
     QLabel::resizeEvent(event);
     if (mode == Scrolling && !endToEnd)
         stripLabel->move(x, stripY());
+}
+
+void textWidget::hideEvent(QHideEvent *event)
+{
+    QLabel::hideEvent(event);
+    if (scrollTimer->isActive()) {
+        m_pace.stop(scrollTimer);
+        m_heldWhileHidden = true;
+    }
+}
+
+void textWidget::showEvent(QShowEvent *event)
+{
+    QLabel::showEvent(event);
+    if (m_heldWhileHidden) {
+        m_heldWhileHidden = false;
+        m_pace.start(scrollTimer);
+    }
 }
 
 void textWidget::paintEvent(QPaintEvent *)

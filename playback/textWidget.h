@@ -108,6 +108,9 @@ public slots:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // A hidden text (its area hidden) does not roll; shown again, it goes on.
+    void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void applyFont();
@@ -127,4 +130,5 @@ private:
     QPixmap m_copyStrip;
     int m_copyBaseline = 0;
     int m_stripHeight = 0;
+    bool m_heldWhileHidden = false;
 };
