@@ -173,6 +173,29 @@ private slots:
         QCOMPARE(text.stripLabel->x(), left > 0 ? text.x : text.width());
     }
 
+    void aHiddenTextDoesNotRoll()
+    {
+        QWidget area;
+        area.resize(400, 100);
+        textWidget text(&area);
+        text.resize(400, 100);
+        text.mode = textWidget::Scrolling;
+        text.fontFamily = m_mono;
+        text.text = QStringLiteral("News");
+        text.prepareScrolling();
+        text.startScrolling();
+        area.show();
+        QVERIFY(text.scrollTimer->isActive());
+        area.hide(); // another window of the program is being edited
+        QVERIFY(!text.scrollTimer->isActive());
+        area.show();
+        QVERIFY(text.scrollTimer->isActive());
+        text.pauseScrolling();
+        area.hide();
+        area.show();
+        QVERIFY(!text.scrollTimer->isActive()); // a paused text stays paused
+    }
+
     void aOnePassTextEndsAtItsWrap()
     {
         PlayFixture f;
