@@ -21,6 +21,8 @@
 class CommonWinObject;
 class ContentPlayer;
 class MainPlayBKLabel;
+class PlayLabel;
+class VideoContentPlayer;
 class QVLedMediaObject;
 class RecordSet;
 class writeLogThread;
@@ -118,6 +120,27 @@ public slots:
     void slotPlayTextTimeout();
     void textPlayFinished();
 
+    // ---- video (CommonPlayWindowVideo.cpp) ----------------------------------
+    // Applies the item's cover settings again (live edit and preview).
+    void slotSetVideoCoverLabel(QVLedMediaObject *item);
+    // The video time is over: the item ends, or its preview closes.
+    void slotPlayVideoTimeout();
+    // Hides and closes the video and its cover.
+    void slotPlayVideoEnd();
+    // A length or position report of the video player's open file.
+    void slotSetVideoRange(float seconds);
+    void slotSetVideoProgress(float seconds);
+
+public:
+    // The video player, made on the area's first video item; null before.
+    PlayLabel *videoPlayer() const;
+    // Opens the item's file hidden and muted, only to learn its length.
+    void probeVideoLength(QVLedMediaObject *item);
+    // Closes and hides the video player, when the area has one.
+    void closeVideo();
+    // Closes the video player, a length probe too, when its file is an item about to be freed.
+    void forgetVideoItems(const RecordSet &doomed);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -130,6 +153,10 @@ private:
     // The family's player, made and wired on first use; null when it cannot start.
     ContentPlayer *playerFor(MediaFamily family, const QVLedMediaObject &item);
     void onItemFinished(quint64 ticket, bool succeeded);
+    // The video player, or null while the area has none.
+    VideoContentPlayer *videoContent() const;
+    // Hands the video player's reports to the display window.
+    void connectVideo(VideoContentPlayer *video);
     // How long the area's stay timer holds the current item; -1 while its player times it.
     int currentStayMs() const;
 

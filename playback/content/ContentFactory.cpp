@@ -5,6 +5,7 @@
 #include "playback/content/BlankContentPlayer.h"
 #include "playback/content/ImageContentPlayer.h"
 #include "playback/content/TextContentPlayer.h"
+#include "playback/content/VideoContentPlayer.h"
 
 namespace {
 ContentFactory *installed = nullptr;
@@ -24,12 +25,13 @@ void ContentFactory::install(ContentFactory *factory)
 std::unique_ptr<ContentPlayer> ContentFactory::create(MediaFamily family, QWidget *area)
 {
     switch (family) {
+    case MediaFamily::Video:
+        return std::make_unique<VideoContentPlayer>(area);
     case MediaFamily::Image:
         return std::make_unique<ImageContentPlayer>(area);
     case MediaFamily::Text:
         return std::make_unique<TextContentPlayer>(area);
     // Families whose content is not built yet: the area stays empty for the stay time.
-    case MediaFamily::Video:
     case MediaFamily::AnalogClock:
     case MediaFamily::DigitalClock:
     case MediaFamily::DigitalTimer:

@@ -68,6 +68,69 @@
     </message>
 </context>
 <context>
+    <name>CommonFontSetDialog</name>
+    <message>
+        <source>Font:</source>
+        <translation>字体：</translation>
+    </message>
+    <message>
+        <source>Size(px):</source>
+        <translation>字号(像素)：</translation>
+    </message>
+    <message>
+        <source>Colorful characters:</source>
+        <translation>炫彩字：</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Horizontal gradient(six colors)</source>
+        <translation>水平渐变(六色)</translation>
+    </message>
+    <message>
+        <source>Vertical gradient(six colors)</source>
+        <translation>垂直渐变(六色)</translation>
+    </message>
+    <message>
+        <source>Angle gradient(six colors)</source>
+        <translation>斜角渐变(六色)</translation>
+    </message>
+    <message>
+        <source>Three color streamer word</source>
+        <translation>三色流光字</translation>
+    </message>
+    <message>
+        <source>Rainbow streamer word</source>
+        <translation>彩虹流光字</translation>
+    </message>
+    <message>
+        <source>Rolling text</source>
+        <translation>滚动文字</translation>
+    </message>
+    <message>
+        <source>Rolling Direction:</source>
+        <translation>滚动方向：</translation>
+    </message>
+    <message>
+        <source>Right to Left</source>
+        <translation>从右向左</translation>
+    </message>
+    <message>
+        <source>Left toRight</source>
+        <translation>从左向右</translation>
+    </message>
+    <message>
+        <source>Rolling speed:</source>
+        <translation>滚动速度：</translation>
+    </message>
+    <message>
+        <source>Rolling text Y:</source>
+        <translation>滚动文字 Y：</translation>
+    </message>
+</context>
+<context>
     <name>CommonPlayWindow</name>
     <message>
         <source>Analog Clock</source>
@@ -1161,6 +1224,93 @@
     <message>
         <source>cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPanel</name>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>路径：</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>音量：</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>进度：</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>时长：</translation>
+    </message>
+    <message>
+        <source>Overlayed Text</source>
+        <translation>叠加文字</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>编辑文字</translation>
+    </message>
+    <message>
+        <source>Except</source>
+        <translation>截取</translation>
+    </message>
+    <message>
+        <source>Starting time:</source>
+        <translation>开始时间：</translation>
+    </message>
+    <message>
+        <source>End time:</source>
+        <translation>结束时间：</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>缩放：</translation>
+    </message>
+    <message>
+        <source>Rotation angle:</source>
+        <translation>旋转角度：</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>背景：</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>填充</translation>
+    </message>
+    <message>
+        <source>Original Scale</source>
+        <translation>原始比例</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation>90</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation>180</translation>
+    </message>
+    <message>
+        <source>270</source>
+        <translation>270</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>平铺</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>拉伸</translation>
     </message>
 </context>
 <context>
