@@ -56,3 +56,15 @@ QColor Prompts::colour(QWidget *parent, const QColor &initial)
 {
     return QColorDialog::getColor(initial, parent);
 }
+
+QStringList Prompts::openFileNames(QWidget *parent, const QString &caption, const QString &dir,
+                                   const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(parent, caption, dir, filter);
+}
+
+void Prompts::showProgress(QDialog *box)
+{
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}

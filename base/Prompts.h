@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class QAction;
 class QDialog;
@@ -40,4 +41,11 @@ public:
                                  const QString &filter);
     // Invalid when cancelled.
     virtual QColor colour(QWidget *parent, const QColor &initial);
+
+    // Several existing files at once; empty when cancelled.
+    virtual QStringList openFileNames(QWidget *parent, const QString &caption, const QString &dir,
+                                      const QString &filter);
+    // Shows a box that keeps the operator waiting (modal, without buttons) and
+    // returns at once; the caller updates it and closes it when the work is done.
+    virtual void showProgress(QDialog *box);
 };

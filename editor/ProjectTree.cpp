@@ -480,11 +480,10 @@ void ProjectTree::loadOfficeObject(int id, const QString &displayName, const QSt
                                    const QString &programName, const QString &windowName,
                                    const ImageProperty &block)
 {
+    // The pages were prepared from the document before the schedule was taken in; they are never stored.
     if (QVLedMediaObject *item = loadMedia(QString(MediaKind::Office), &QVLedMediaObject::image, id, displayName,
-                                           segmentName, programName, windowName, block)) {
+                                           segmentName, programName, windowName, block))
         item->image.pixmap = QPixmap();
-        item->image.pages.clear(); // page images are made from the document, never stored
-    }
 }
 
 void ProjectTree::loadAnalogClockObject(int id, const QString &displayName, const QString &segmentName,
@@ -579,6 +578,11 @@ ProgramObject *ProjectTree::programRecordOf(const QTreeWidgetItem *item) const
 CommonWinObject *ProjectTree::getCurCommonWin()
 {
     return windowRecordOf(curItem);
+}
+
+ProjectTree::ImportContext ProjectTree::importContext() const
+{
+    return {mainWindow, mainWindow->curDisplayName};
 }
 
 void ProjectTree::slotShowSegmentInfo()

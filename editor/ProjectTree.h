@@ -201,6 +201,8 @@ public:
 
 public slots:
     CommonWinObject *getCurCommonWin();
+    // "Add Media" -> "File": the chosen files become items of the selected window.
+    void addMediaFileSlot();
     void slotShowSegmentInfo();
     void slotSelectItemChecked();
     void slotProgramSelected();
@@ -307,6 +309,14 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+    // What the media import needs of the main window: the parent of its
+    // dialogs and the name of the display window being edited.
+    struct ImportContext
+    {
+        QWidget *dialogParent = nullptr;
+        QString displayName;
+    };
+    ImportContext importContext() const;
     void connectWidgetSignals();
     void createPlayTimers();
     void startGeneralSegment(GeneralObject *segment, int index);

@@ -68,7 +68,7 @@ void ProjectTree::createWindowMenu()
 {
     windowMenu = new QMenu;
     addMediaMenu = windowMenu->addMenu(QString());
-    addFileAction = newMenuAction(addMediaMenu, this);
+    addFileAction = newMenuAction(addMediaMenu, this, &ProjectTree::addMediaFileSlot);
     addSimpleTextAction = newMenuAction(addMediaMenu, this, &ProjectTree::addSimpleTextSlot);
     addSingleRowTextAction = newMenuAction(addMediaMenu, this, &ProjectTree::addSingleRowTextSlot);
     addScrollingTextAction = newMenuAction(addMediaMenu, this, &ProjectTree::addScrollingTextSlot);

@@ -83,9 +83,8 @@ void resizeArea(CommonPlayWindow *area, const QPoint &cursor)
     const int maxHeight = owner->height() - area->y();
     if (area->width() > maxWidth || area->height() > maxHeight)
         area->resize(qMin(area->width(), maxWidth), qMin(area->height(), maxHeight));
-    area->relayoutChildren();
-    // The video cover label and the current picture, rescaled to the new
-    // size, follow here once areas have content.
+    area->relayoutChildren(); // the current picture is rescaled there, from the picture in memory
+    // The video cover label follows here once areas have one.
 }
 
 } // namespace

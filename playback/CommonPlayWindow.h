@@ -106,13 +106,19 @@ public slots:
     void slotPlayAnalogClock(QVLedMediaObject *item) { previewItem(item); }
     void slotPlayDigitalClock(QVLedMediaObject *item) { previewItem(item); }
     void slotPlayDigitalTimer(QVLedMediaObject *item) { previewItem(item); }
-    void slotPlayImage(QVLedMediaObject *item) { previewItem(item); }
-    void slotPlaySimpleText(QVLedMediaObject *item) { previewItem(item); }
+    void slotPlayImage(QVLedMediaObject *item);
+    void slotPlaySimpleText(QVLedMediaObject *item);
     void slotPlayStreaming(QVLedMediaObject *item) { previewItem(item); }
     void slotPlayURL(QVLedMediaObject *item) { previewItem(item); }
     void slotPlayVideo(QVLedMediaObject *item) { previewItem(item); }
     void slotPlayVideoDevice(QVLedMediaObject *item) { previewItem(item); }
     void slotPlayWeather(QVLedMediaObject *item) { previewItem(item); }
+
+    // Pictures, Office pages and texts time their own pages: the stay of the
+    // current page is over, or a one-pass rolling text completed its pass.
+    void slotPlayImageTimeout();
+    void slotPlayTextTimeout();
+    void textPlayFinished();
 
     // ---- video (CommonPlayWindowVideo.cpp) ----------------------------------
     // Applies the item's cover settings again (live edit and preview).

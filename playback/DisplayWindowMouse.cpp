@@ -163,8 +163,7 @@ void MainPlayBKLabel::mouseMoveEvent(QMouseEvent *event)
         const QRect &g = area->geometryAtPress;
         area->setGeometry(int(g.x() * horizontalScale), int(g.y() * verticalScale),
                           int(g.width() * horizontalScale), int(g.height() * verticalScale));
-        area->relayoutChildren();
-        // The area's rescaled picture follows here once areas have one.
+        area->relayoutChildren(); // each area rescales its own current picture
     }
     CoverWindows::place(*this);
 }

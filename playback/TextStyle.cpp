@@ -114,4 +114,26 @@ qreal pixelsPerSecond(int stepPixels, int intervalMs)
     return intervalMs > 0 ? qreal(stepPixels) * 1000 / intervalMs : 0;
 }
 
+namespace {
+// Leftwards a text moves by the step of its table; rightwards always one pixel a tick.
+qreal rollingPixelsPerSecond(int step, int intervalMs, int direction)
+{
+    if (direction == 0)
+        return pixelsPerSecond(step, intervalMs);
+    if (direction == 1)
+        return pixelsPerSecond(1, intervalMs);
+    return 0;
+}
+} // namespace
+
+qreal textPixelsPerSecond(int speed, int pointSize, int direction)
+{
+    return rollingPixelsPerSecond(textStepPixels(speed, pointSize), textScrollIntervalMs(speed), direction);
+}
+
+qreal coverPixelsPerSecond(int speed, int pointSize, int direction)
+{
+    return rollingPixelsPerSecond(coverStepPixels(speed, pointSize), coverRollIntervalMs(speed), direction);
+}
+
 } // namespace TextStyle

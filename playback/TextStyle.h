@@ -39,5 +39,10 @@ int textStepPixels(int speed, int pointSize);
 int coverStepPixels(int speed, int pointSize);
 // The speed a table pair stands for: step pixels every interval, in pixels per second; 0 when it stands.
 qreal pixelsPerSecond(int stepPixels, int intervalMs);
+// How fast a rolling text moves: the table pair of its speed, font size and
+// direction (0 leftwards, 1 rightwards; any other direction stands), in
+// pixels per second; 0 when it stands.
+qreal textPixelsPerSecond(int speed, int pointSize, int direction);
+qreal coverPixelsPerSecond(int speed, int pointSize, int direction);
 
 } // namespace TextStyle

@@ -1,5 +1,6 @@
 #include "shell/Prodoc.h"
 
+#include "editor/OfficePages.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
 #include "base/Log.h"
@@ -93,6 +94,8 @@ bool Prodoc::loadSchedule(const QString &path)
     }
 
     keepGeometryInBounds(path, schedule);
+    // Office pages are made before anything on screen changes.
+    OfficePages::prepareSchedule(schedule, m_mainWindow);
     m_mainWindow->slotClearCurrentAllScheme();
     AreaBatches batches;
     m_mainWindow->displayWindowCounter = schedule.displayWindowCounter;

@@ -208,6 +208,12 @@ public:
     // Applies curMedia's cover settings again, unless the display window plays.
     void refreshVideoCoverPreview();
 
+    // ---- fillers of the image and text panels (WidgetImageText.cpp) ----
+    void updateImageProperty(QVLedMediaObject *item);
+    void updateSimpleTextProperty(QVLedMediaObject *item);
+    void updateSingleRowTextProperty(QVLedMediaObject *item);
+    void updateScrollingTextProperty(QVLedMediaObject *item);
+
     // Forgets every pointer into the records of one display window's tree
     // (or of all trees when name is empty), before those records are freed.
     void clearSelectionInto(const QString &displayName = QString());
@@ -488,6 +494,10 @@ private:
     // above (up) or under the area of the item at `index`, the one it passed.
     void restackMovedWindow(int index, bool up);
     void applyWindowPreset(WindowGeometry::Preset preset);
+
+    // A selected picture, Office or text item: its panel filled and its
+    // preview shown; false for items of other kinds (WidgetImageText.cpp).
+    bool selectImageOrTextItem(QVLedMediaObject *item);
 
     std::unique_ptr<PanelHost> m_panelHost;
     // The media panel of each family of kinds, filled by initCommonWinSetupLabel.

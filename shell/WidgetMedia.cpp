@@ -57,21 +57,28 @@ void Widget::slotaddVideoObject(int row, QVLedMediaObject *item)
 void Widget::slotaddImageObject(int row, QVLedMediaObject *item)
 {
     addMediaRow(row, item, MediaKinds::tableLabel(*item));
+    updateImageProperty(item);
+    refreshImagePreview();
 }
 
 void Widget::slotaddSimpleTextObject(int row, QVLedMediaObject *item)
 {
     addMediaRow(row, item, MediaKinds::tableLabel(*item));
+    updateSimpleTextProperty(item);
+    refreshTextPreview();
 }
 
 void Widget::slotaddSingleLineTextObject(int row, QVLedMediaObject *item)
 {
     addMediaRow(row, item, MediaKinds::tableLabel(*item));
+    updateSingleRowTextProperty(item);
+    refreshTextPreview();
 }
 
 void Widget::slotaddTRollingTextObject(int row, QVLedMediaObject *item)
 {
     addMediaRow(row, item, MediaKinds::tableLabel(*item));
+    updateScrollingTextProperty(item); // a rolling text is not previewed when it is added
 }
 
 void Widget::slotaddDigitalClockObject(int row, QVLedMediaObject *item)
@@ -121,6 +128,7 @@ void Widget::slotSelectMediaObject(QVLedMediaObject *item)
         updateVideoProperty(&item->video);
         refreshPreview(MediaFamily::Video);
     }
+    selectImageOrTextItem(item);
 }
 
 void Widget::slotCommonItemTableSelectionChanged()

@@ -1,4 +1,5 @@
 #include "playback/dataBaseConn.h"
+#include "support/FakeContent.h"
 #include "support/PlayFixture.h"
 
 #include <QSignalSpy>
@@ -47,6 +48,7 @@ private slots:
 
     void pauseKeepsWhatWasShown()
     {
+        RecordingFactory factory; // texts shown by a player the area's stay timer times
         PlayFixture f;
         f.addGeneral("G");
         f.addProgram("P", General);

@@ -3,6 +3,8 @@
 #include "playback/content/ContentFactory.h"
 
 #include "playback/content/BlankContentPlayer.h"
+#include "playback/content/ImageContentPlayer.h"
+#include "playback/content/TextContentPlayer.h"
 #include "playback/content/VideoContentPlayer.h"
 
 namespace {
@@ -25,12 +27,14 @@ std::unique_ptr<ContentPlayer> ContentFactory::create(MediaFamily family, QWidge
     switch (family) {
     case MediaFamily::Video:
         return std::make_unique<VideoContentPlayer>(area);
-    // Families whose content is not built yet: the area stays empty for the stay time.
     case MediaFamily::Image:
+        return std::make_unique<ImageContentPlayer>(area);
+    case MediaFamily::Text:
+        return std::make_unique<TextContentPlayer>(area);
+    // Families whose content is not built yet: the area stays empty for the stay time.
     case MediaFamily::AnalogClock:
     case MediaFamily::DigitalClock:
     case MediaFamily::DigitalTimer:
-    case MediaFamily::Text:
     case MediaFamily::Url:
     case MediaFamily::VideoDevice:
     case MediaFamily::Streaming:

@@ -317,6 +317,61 @@
     </message>
 </context>
 <context>
+    <name>ImagePanel</name>
+    <message>
+        <source>Path:</source>
+        <translation>路径：</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>背景：</translation>
+    </message>
+    <message>
+        <source>Background Music:</source>
+        <translation>背景音乐：</translation>
+    </message>
+    <message>
+        <source>Special Effect for Coming into the site</source>
+        <translation>入场特效</translation>
+    </message>
+    <message>
+        <source>Special Effect for going out from the site</source>
+        <translation>出场特效</translation>
+    </message>
+    <message>
+        <source>0.1s</source>
+        <translation>0.1秒</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>缩放：</translation>
+    </message>
+    <message>
+        <source>Stay Time:</source>
+        <translation>停留时间：</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>透明度：</translation>
+    </message>
+    <message>
+        <source>Rotation angle:</source>
+        <translation>旋转角度：</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>audio(*.mp3 *.wav)</source>
+        <translation>音频(*.mp3 *.wav)</translation>
+    </message>
+</context>
+<context>
     <name>InstanceGuard</name>
     <message>
         <source>cannot open %1: %2</source>
@@ -453,6 +508,21 @@
     <message>
         <source>monitor</source>
         <translation>监视</translation>
+    </message>
+</context>
+<context>
+    <name>OfficePages</name>
+    <message>
+        <source>Preparing the pages of %1 ...</source>
+        <translation>正在准备 %1 的页面……</translation>
+    </message>
+    <message>
+        <source>Preparing the pages of %1: page %2 of %3</source>
+        <translation>正在准备 %1 的页面：第 %2 页，共 %3 页</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>提示</translation>
     </message>
 </context>
 <context>
@@ -858,6 +928,14 @@
         <source>Are you sure to delete the current window?</source>
         <translation>确定要删除当前窗口吗？</translation>
     </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Application failed to create. Please ensure that word 2000 or above is installed!</source>
+        <translation>应用程序创建失败，请确认已安装 Word 2000 或以上版本！</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleFile</name>
@@ -1011,6 +1089,101 @@
     <message>
         <source>To</source>
         <translation>至</translation>
+    </message>
+</context>
+<context>
+    <name>TextPanel</name>
+    <message>
+        <source>Vertical alignment:</source>
+        <translation>垂直对齐：</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>字体：</translation>
+    </message>
+    <message>
+        <source>Size(px):</source>
+        <translation>字号(像素)：</translation>
+    </message>
+    <message>
+        <source>Colorful characters:</source>
+        <translation>炫彩字：</translation>
+    </message>
+    <message>
+        <source>Horizontal alignment:</source>
+        <translation>水平对齐：</translation>
+    </message>
+    <message>
+        <source>Spacing:</source>
+        <translation>行距：</translation>
+    </message>
+    <message>
+        <source>Kerning:</source>
+        <translation>字距：</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>背景：</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>透明</translation>
+    </message>
+    <message>
+        <source>Special Effect for Coming into the site</source>
+        <translation>入场特效</translation>
+    </message>
+    <message>
+        <source>Special Effect for going out from the site</source>
+        <translation>出场特效</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>Rolling Direction:</source>
+        <translation>滚动方向：</translation>
+    </message>
+    <message>
+        <source>End to end</source>
+        <translation>首尾相接</translation>
+    </message>
+    <message>
+        <source>Interval of Cycles:</source>
+        <translation>循环间隔：</translation>
+    </message>
+    <message>
+        <source>Pixel</source>
+        <translation>像素</translation>
+    </message>
+    <message>
+        <source>Rolling speed:</source>
+        <translation>滚动速度：</translation>
+    </message>
+    <message>
+        <source>Stay Time:</source>
+        <translation>停留时间：</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>CompletePlay</source>
+        <translation>完整播放</translation>
+    </message>
+    <message>
+        <source>Play Duration:</source>
+        <translation>播放时长：</translation>
     </message>
 </context>
 <context>
@@ -1459,6 +1632,86 @@
     <message>
         <source>The start-up entry %1 could not be changed: %2</source>
         <translation>无法修改开机启动项 %1：%2</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Horizontal gradient(six colors)</source>
+        <translation>水平渐变(六色)</translation>
+    </message>
+    <message>
+        <source>Vertical gradient(six colors)</source>
+        <translation>垂直渐变(六色)</translation>
+    </message>
+    <message>
+        <source>Angle gradient(six colors)</source>
+        <translation>斜角渐变(六色)</translation>
+    </message>
+    <message>
+        <source>Three color streamer word</source>
+        <translation>三色流光字</translation>
+    </message>
+    <message>
+        <source>Rainbow streamer word</source>
+        <translation>彩虹流光字</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>左对齐</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>右对齐</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>居中</translation>
+    </message>
+    <message>
+        <source>Align Top</source>
+        <translation>顶端对齐</translation>
+    </message>
+    <message>
+        <source>Align Bottom</source>
+        <translation>底端对齐</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>平铺</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>拉伸</translation>
+    </message>
+    <message>
+        <source>Right to Left</source>
+        <translation>从右到左</translation>
+    </message>
+    <message>
+        <source>Left toRight</source>
+        <translation>从左到右</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>填充</translation>
+    </message>
+    <message>
+        <source>Original Scale</source>
+        <translation>原始比例</translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation>90</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation>180</translation>
+    </message>
+    <message>
+        <source>270</source>
+        <translation>270</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,61 @@
     </message>
 </context>
 <context>
+    <name>ImagePanel</name>
+    <message>
+        <source>Path:</source>
+        <translation>Path:</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Background:</translation>
+    </message>
+    <message>
+        <source>Background Music:</source>
+        <translation>Background Music:</translation>
+    </message>
+    <message>
+        <source>Special Effect for Coming into the site</source>
+        <translation>Special Effect for Coming into the site</translation>
+    </message>
+    <message>
+        <source>Special Effect for going out from the site</source>
+        <translation>Special Effect for going out from the site</translation>
+    </message>
+    <message>
+        <source>0.1s</source>
+        <translation>0.1s</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Scale:</translation>
+    </message>
+    <message>
+        <source>Stay Time:</source>
+        <translation>Stay Time:</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Transparency:</source>
+        <translation>Transparency:</translation>
+    </message>
+    <message>
+        <source>Rotation angle:</source>
+        <translation>Rotation angle:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>audio(*.mp3 *.wav)</source>
+        <translation>audio(*.mp3 *.wav)</translation>
+    </message>
+</context>
+<context>
     <name>InstanceGuard</name>
     <message>
         <source>cannot open %1: %2</source>
@@ -453,6 +508,21 @@
     <message>
         <source>monitor</source>
         <translation>monitor</translation>
+    </message>
+</context>
+<context>
+    <name>OfficePages</name>
+    <message>
+        <source>Preparing the pages of %1 ...</source>
+        <translation>Preparing the pages of %1 ...</translation>
+    </message>
+    <message>
+        <source>Preparing the pages of %1: page %2 of %3</source>
+        <translation>Preparing the pages of %1: page %2 of %3</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>info</translation>
     </message>
 </context>
 <context>
@@ -859,6 +929,14 @@
         <source>Are you sure to delete the current window?</source>
         <translation>Are you sure to delete the current window?</translation>
     </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Application failed to create. Please ensure that word 2000 or above is installed!</source>
+        <translation>Application failed to create. Please ensure that word 2000 or above is installed!</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleFile</name>
@@ -1013,6 +1091,101 @@
     <message>
         <source>To</source>
         <translation>To</translation>
+    </message>
+</context>
+<context>
+    <name>TextPanel</name>
+    <message>
+        <source>Vertical alignment:</source>
+        <translation>Vertical alignment:</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>Property</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Font:</translation>
+    </message>
+    <message>
+        <source>Size(px):</source>
+        <translation>Size(px):</translation>
+    </message>
+    <message>
+        <source>Colorful characters:</source>
+        <translation>Colorful characters:</translation>
+    </message>
+    <message>
+        <source>Horizontal alignment:</source>
+        <translation>Horizontal alignment:</translation>
+    </message>
+    <message>
+        <source>Spacing:</source>
+        <translation>Spacing:</translation>
+    </message>
+    <message>
+        <source>Kerning:</source>
+        <translation>Kerning:</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Background:</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>Special Effect for Coming into the site</source>
+        <translation>Special Effect for Coming into the site</translation>
+    </message>
+    <message>
+        <source>Special Effect for going out from the site</source>
+        <translation>Special Effect for going out from the site</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Rolling Direction:</source>
+        <translation>Rolling Direction:</translation>
+    </message>
+    <message>
+        <source>End to end</source>
+        <translation>End to end</translation>
+    </message>
+    <message>
+        <source>Interval of Cycles:</source>
+        <translation>Interval of Cycles:</translation>
+    </message>
+    <message>
+        <source>Pixel</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>Rolling speed:</source>
+        <translation>Rolling speed:</translation>
+    </message>
+    <message>
+        <source>Stay Time:</source>
+        <translation>Stay Time:</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>Sec</translation>
+    </message>
+    <message>
+        <source>CompletePlay</source>
+        <translation>CompletePlay</translation>
+    </message>
+    <message>
+        <source>Play Duration:</source>
+        <translation>Play Duration:</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1635,86 @@
     <message>
         <source>The start-up entry %1 could not be changed: %2</source>
         <translation>The start-up entry %1 could not be changed: %2</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Horizontal gradient(six colors)</source>
+        <translation>Horizontal gradient(six colors)</translation>
+    </message>
+    <message>
+        <source>Vertical gradient(six colors)</source>
+        <translation>Vertical gradient(six colors)</translation>
+    </message>
+    <message>
+        <source>Angle gradient(six colors)</source>
+        <translation>Angle gradient(six colors)</translation>
+    </message>
+    <message>
+        <source>Three color streamer word</source>
+        <translation>Three color streamer word</translation>
+    </message>
+    <message>
+        <source>Rainbow streamer word</source>
+        <translation>Rainbow streamer word</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Align Left</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Align Right</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>Align Top</source>
+        <translation>Align Top</translation>
+    </message>
+    <message>
+        <source>Align Bottom</source>
+        <translation>Align Bottom</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Tile</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Stretch</translation>
+    </message>
+    <message>
+        <source>Right to Left</source>
+        <translation>Right to Left</translation>
+    </message>
+    <message>
+        <source>Left toRight</source>
+        <translation>Left toRight</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Original Scale</source>
+        <translation>Original Scale</translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation>90</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation>180</translation>
+    </message>
+    <message>
+        <source>270</source>
+        <translation>270</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
@@ -63,4 +64,13 @@ public:
         colourDialogs << initial;
         return colourAnswer;
     }
+
+    QStringList fileNames;                 // what the open-files dialog returns
+    QList<QPointer<QDialog>> progressBoxes; // progress boxes shown, while they live
+    QStringList openFileNames(QWidget *, const QString &title, const QString &, const QString &) override
+    {
+        fileDialogs << title;
+        return fileNames;
+    }
+    void showProgress(QDialog *box) override { progressBoxes << box; }
 };

@@ -1,0 +1,283 @@
+// Pictures and Office pages in an area: page by page, with effects, music,
+// transparency, rotation and scale.
+
+#include "playback/content/ImageContentPlayer.h"
+
+#include "base/Log.h"
+#include "model/MediaKinds.h"
+#include "model/QVLedMediaObject.h"
+#include "playback/AreaEffects.h"
+
+#include <QFileInfo>
+#include <QGraphicsOpacityEffect>
+#include <QLabel>
+#include <QMediaPlayer>
+#include <QMediaPlaylist>
+#include <QPainter>
+#include <QTransform>
+
+// The picture label: the item's background (a colour, or a picture stretched
+// over the whole label) behind the picture, which sits in the middle.
+class PictureLabel : public QLabel
+{
+public:
+    explicit PictureLabel(QWidget *parent) : QLabel(parent) { setAlignment(Qt::AlignCenter); }
+
+    void setBackground(const QColor &colour, const QPixmap &picture)
+    {
+        m_colour = colour;
+        m_picture = picture;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        {
+            QPainter painter(this);
+            if (!m_picture.isNull())
+                painter.drawPixmap(rect(), m_picture);
+            else
+                painter.fillRect(rect(), m_colour);
+        }
+        QLabel::paintEvent(event);
+    }
+
+private:
+    QColor m_colour{0, 0, 0, 0};
+    QPixmap m_picture;
+};
+
+ImageContentPlayer::ImageContentPlayer(QWidget *area) : PagedContentPlayer(area)
+{ }
+
+ImageContentPlayer::~ImageContentPlayer()
+{
+    stopMusic();
+    delete m_label; // its opacity effect goes with it
+}
+
+QWidget *ImageContentPlayer::view() const
+{
+    return m_label;
+}
+
+PictureLabel *ImageContentPlayer::label()
+{
+    if (!m_label) {
+        m_label = new PictureLabel(area());
+        m_label->setGeometry(contentRect());
+        m_opacity = new QGraphicsOpacityEffect(m_label);
+        m_label->setGraphicsEffect(m_opacity);
+        m_label->hide();
+    }
+    return m_label;
+}
+
+int ImageContentPlayer::pageCount() const
+{
+    return m_office ? m_image.pages.size() : 1;
+}
+
+QPixmap ImageContentPlayer::sourceOf(int index) const
+{
+    return m_office ? m_image.pages.value(index) : m_image.pixmap;
+}
+
+QPixmap ImageContentPlayer::shownPicture() const
+{
+    return m_label ? m_label->pixmap(Qt::ReturnByValue) : QPixmap();
+}
+
+qreal ImageContentPlayer::opacity() const
+{
+    return m_opacity ? m_opacity->opacity() : 1.0;
+}
+
+bool ImageContentPlayer::musicPlaying() const
+{
+    return m_music && m_music->state() == QMediaPlayer::PlayingState;
+}
+
+// ---- showing an item --------------------------------------------------
+
+void ImageContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
+{
+    beginItem(purpose);
+    const MediaKindRow *row = MediaKinds::find(item->kind);
+    m_office = row && row->id == MediaKindId::Office;
+    m_image = item->image;
+    m_pageIndex = 0;
+
+    area()->setStyleSheet(QStringLiteral("background:transparent;"));
+    PictureLabel *picture = label();
+    m_opacity->setOpacity(qBound(0.0, m_image.transparency / 10.0, 1.0));
+    QPixmap background;
+    if (!m_image.bgIsColour && !m_image.bgPicture.isEmpty() && !background.load(m_image.bgPicture))
+        qCDebug(lcPlayback).noquote() << "background picture" << m_image.bgPicture << "cannot be read";
+    // A colour background is fully transparent: only the picture is seen.
+    const QColor colour(m_image.bgColour.red(), m_image.bgColour.green(), m_image.bgColour.blue(), 0);
+    picture->setBackground(colour, m_image.bgIsColour ? QPixmap() : background);
+
+    m_source = sourceOf(0);
+    showPicture();
+    if (realPlay())
+        startMusic();
+    picture->move(contentRect().topLeft());
+    picture->show();
+    if (m_image.comingOn) {
+        enter();
+    } else {
+        effects()->hideCovers();
+        stay();
+    }
+}
+
+void ImageContentPlayer::showPicture()
+{
+    PictureLabel *picture = label();
+    const int scale = m_image.scaleType;
+    // Another scale mode shows no picture at all, rather than the one shown before.
+    if (m_source.isNull() || (scale != 0 && scale != 1) || picture->size().isEmpty()) {
+        picture->setPixmap(QPixmap());
+        return;
+    }
+    const QPixmap scaled = m_source.scaled(picture->size(), scale == 0 ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio,
+                                           Qt::SmoothTransformation);
+    QTransform turn;
+    if (m_image.rotateAngle >= 0 && m_image.rotateAngle <= 3)
+        turn.rotate(90.0 * m_image.rotateAngle);
+    picture->setPixmap(scaled.transformed(turn, Qt::SmoothTransformation));
+}
+
+void ImageContentPlayer::startMusic()
+{
+    stopMusic();
+    if (m_image.musicPath.isEmpty() || !QFileInfo::exists(m_image.musicPath))
+        return;
+    if (!m_music) {
+        m_music = new QMediaPlayer(this);
+        m_playlist = new QMediaPlaylist(m_music);
+    }
+    m_playlist->addMedia(QUrl::fromLocalFile(m_image.musicPath));
+    m_playlist->setPlaybackMode(QMediaPlaylist::Loop);
+    m_music->setPlaylist(m_playlist);
+    m_music->play();
+}
+
+void ImageContentPlayer::stopMusic()
+{
+    if (!m_music)
+        return;
+    m_music->stop();
+    m_playlist->clear();
+}
+
+void ImageContentPlayer::enter()
+{
+    effects()->startEntrance(label(), m_image.comingStyle, m_image.comingSpeed, border());
+}
+
+void ImageContentPlayer::stay()
+{
+    startStay(qint64(m_image.stayTime) * 1000);
+}
+
+// ---- page turning -----------------------------------------------------
+
+void ImageContentPlayer::entranceFinished()
+{
+    stopStay();
+    effects()->hideCovers();
+    label()->show();
+    stay();
+}
+
+void ImageContentPlayer::pageTimeout()
+{
+    if (!showing())
+        return;
+    stopStay();
+    stopMusic(); // the music plays while the first page stays
+    if (m_image.goingOutOn) {
+        label()->show();
+        effects()->startExit(label(), m_image.outStyle, m_image.outSpeed, border());
+        return;
+    }
+    effects()->hideCovers();
+    if (m_office)
+        nextPage(false);
+    else
+        finish();
+}
+
+void ImageContentPlayer::exitFinished()
+{
+    effects()->hideCovers();
+    if (m_office)
+        nextPage(true);
+    else
+        finish();
+}
+
+void ImageContentPlayer::nextPage(bool afterExit)
+{
+    ++m_pageIndex;
+    if (m_pageIndex >= pageCount()) {
+        m_pageIndex = 0;
+        finish();
+        return;
+    }
+    m_source = sourceOf(m_pageIndex);
+    showPicture();
+    label()->move(contentRect().topLeft());
+    label()->show();
+    // A page after an exit always comes in with an effect; otherwise only when an entrance is chosen.
+    if (afterExit || m_image.comingStyle != 0) {
+        enter();
+    } else {
+        effects()->hideCovers();
+        stay();
+    }
+}
+
+void ImageContentPlayer::finish()
+{
+    label()->hide();
+    reportFinished(true);
+}
+
+// ---- pause, stop, place -------------------------------------------------
+
+void ImageContentPlayer::pauseContent()
+{
+    if (m_music && m_music->state() == QMediaPlayer::PlayingState)
+        m_music->pause();
+}
+
+void ImageContentPlayer::resumeContent()
+{
+    if (m_music && m_music->state() == QMediaPlayer::PausedState)
+        m_music->play();
+}
+
+void ImageContentPlayer::stopItem()
+{
+    endItem();
+    stopMusic();
+    if (m_label)
+        m_label->hide();
+}
+
+void ImageContentPlayer::placeIn(const QRect &contentRect)
+{
+    setContentRect(contentRect);
+    if (!m_label)
+        return;
+    m_label->resize(contentRect.size());
+    if (!effectRunning())
+        m_label->move(contentRect.topLeft());
+    // The picture follows the new size, from the page kept in memory.
+    if (showing())
+        showPicture();
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+// Plays "image" and "office" items in an area: one picture, or the pages of
+// an Office document one after another, each for the item's stay time, with
+// the item's entrance and exit effects, transparency, rotation, scale mode,
+// background and background music. It reports the item over when its last
+// page has stayed (and left, with an exit effect).
+//
+// The picture label, the effects' covers and the music player are made the
+// first time they are needed. Resizing the area rescales the picture shown
+// from the picture kept in memory; no file is read again.
+
+#include "playback/content/PagedContentPlayer.h"
+
+#include "model/MediaProperties.h"
+
+#include <QPixmap>
+
+class QGraphicsOpacityEffect;
+class QMediaPlayer;
+class QMediaPlaylist;
+class PictureLabel;
+
+class ImageContentPlayer : public PagedContentPlayer
+{
+    Q_OBJECT
+
+public:
+    explicit ImageContentPlayer(QWidget *area);
+    ~ImageContentPlayer() override;
+
+    QWidget *view() const override;
+    void placeIn(const QRect &contentRect) override;
+    // The area's slotPlayImageTimeout.
+    void pageTimeout() override;
+
+    // ---- what it shows, for the area and for tests ----
+    // Index of the page shown (0 for a picture).
+    int pageIndex() const { return m_pageIndex; }
+    int pageCount() const;
+    // The picture as set on the label (scaled and turned); null when none shows.
+    QPixmap shownPicture() const;
+    // The label's opacity, 0..1.
+    qreal opacity() const;
+    bool musicPlaying() const;
+
+protected:
+    void showItem(QVLedMediaObject *item, Purpose purpose) override;
+    void stopItem() override;
+    void entranceFinished() override;
+    void exitFinished() override;
+    void pauseContent() override;
+    void resumeContent() override;
+
+private:
+    PictureLabel *label();
+    // The picture of the page at the index: the item's picture, or an Office page.
+    QPixmap sourceOf(int index) const;
+    // Sets the current page's picture on the label, scaled and turned for its size.
+    void showPicture();
+    void startMusic();
+    void stopMusic();
+    void enter();
+    void stay();
+    // The next Office page, or the end of the item; a page after an exit always enters with an effect.
+    void nextPage(bool afterExit);
+    void finish();
+
+    PictureLabel *m_label = nullptr;
+    QGraphicsOpacityEffect *m_opacity = nullptr;
+    QMediaPlayer *m_music = nullptr;
+    QMediaPlaylist *m_playlist = nullptr;
+
+    // The item as it was shown: the record may change or go meanwhile.
+    ImageProperty m_image;
+    bool m_office = false;
+    int m_pageIndex = 0;
+    QPixmap m_source; // the current page's picture as decoded
+};

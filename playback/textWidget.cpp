@@ -1,0 +1,293 @@
+// The text of an area: pages, rows and rolling.
+
+#include "playback/textWidget.h"
+
+#include "playback/TextLayout.h"
+#include "playback/TextStrip.h"
+#include "playback/TextStyle.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTimer>
+
+textWidget::textWidget(QWidget *parent) : QLabel(parent)
+{
+    stripLabel = new QLabel(this);
+    stripLabel->setStyleSheet(QStringLiteral("background:transparent"));
+    stripLabel->hide();
+    scrollTimer = new QTimer(this);
+    connect(scrollTimer, &QTimer::timeout, this, &textWidget::slotTimeout);
+}
+
+void textWidget::setAlignment(int horizontalAlign, int verticalAlign)
+{
+    static const int horizontal[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    static const int vertical[] = {Qt::AlignTop, Qt::AlignBottom, Qt::AlignVCenter};
+    horizontalFlag = horizontal[horizontalAlign >= 0 && horizontalAlign <= 2 ? horizontalAlign : 0];
+    verticalFlag = vertical[verticalAlign >= 0 && verticalAlign <= 2 ? verticalAlign : 0];
+}
+
+void textWidget::applyFont()
+{
+    if (mode == Pages)
+        font = TextStyle::spacedFont(fontFamily, fontSize, bold, italic, underline, kerning);
+    else
+        font = TextStyle::font(fontFamily, fontSize, bold, italic, underline);
+}
+
+QPen textWidget::makePen(qreal verticalX, qreal verticalLength) const
+{
+    QPen pen;
+    TextStyle::applyColourful(pen, colourful, textColour,
+                              {qreal(textWidth), qreal(height()), verticalX, verticalLength});
+    return pen;
+}
+
+// ---- pages and rows ---------------------------------------------------
+
+bool textWidget::layoutIsCurrent() const
+{
+    return m_laidOutMode == mode && m_laidOutSize == size() && m_laidOutFont == font.key()
+        && m_laidOutText == text;
+}
+
+void textWidget::rebuildLayout()
+{
+    const QFontMetrics metrics(font, this);
+    pages.clear();
+    rows.clear();
+    if (mode == Pages)
+        pages = TextLayout::pages(text, metrics, width(), height());
+    else if (mode == SingleRow)
+        rows = TextLayout::rows(text, metrics, width());
+    m_laidOutMode = mode;
+    m_laidOutSize = size();
+    m_laidOutFont = font.key();
+    m_laidOutText = text;
+}
+
+const QStringList &textWidget::currentPages()
+{
+    applyFont();
+    if (!layoutIsCurrent())
+        rebuildLayout();
+    return pages;
+}
+
+const QStringList &textWidget::currentRows()
+{
+    applyFont();
+    if (!layoutIsCurrent())
+        rebuildLayout();
+    return rows;
+}
+
+int textWidget::pageCount()
+{
+    if (mode == Pages)
+        return currentPages().size();
+    if (mode == SingleRow)
+        return currentRows().size();
+    return 0;
+}
+
+void textWidget::showCurrentPage()
+{
+    if (page >= 0 && page < pageCount())
+        update();
+}
+
+// ---- rolling ----------------------------------------------------------
+
+int textWidget::stripY() const
+{
+    return (height() - m_stripHeight) / 2;
+}
+
+void textWidget::prepareScrolling()
+{
+    if (endToEnd) {
+        // Copies are drawn from one strip; the moving label is not used.
+        stripPixmap = QPixmap();
+        stripLabel->hide();
+        applyFont();
+        const QFontMetrics metrics(font, this);
+        textWidth = metrics.horizontalAdvance(text);
+        m_stripHeight = TextStrip::heightFor(metrics);
+        m_copyBaseline = TextStrip::centredBaseline(metrics, m_stripHeight);
+        m_copyStrip = textWidth > 0 ? TextStrip::render(text, font, makePen(textWidth, height()),
+                                                        QSize(textWidth + fontSize, m_stripHeight),
+                                                        QPoint(0, m_copyBaseline))
+                                    : QPixmap();
+        setStartPosition();
+        update();
+        return;
+    }
+    m_copyStrip = QPixmap();
+    renderStrip();
+    stripLabel->show();
+    stripLabel->raise();
+}
+
+void textWidget::renderStrip()
+{
+    applyFont();
+    const QFontMetrics metrics(font, this);
+    textWidth = metrics.horizontalAdvance(text);
+    m_stripHeight = TextStrip::heightFor(metrics);
+    const QSize size(fontSize + textWidth, m_stripHeight);
+    const QPoint baseline(rollingSpeed > 8 ? fontSize : 0, TextStrip::centredBaseline(metrics, m_stripHeight));
+    stripPixmap = TextStrip::render(text, font, makePen(width(), m_stripHeight), size, baseline);
+    stripLabel->setFixedSize(size);
+    stripLabel->setPixmap(stripPixmap);
+    x = rollingDirection == 0 ? width() : -textWidth;
+    stripLabel->move(x, stripY());
+}
+
+void textWidget::setStartPosition()
+{
+    switch (rollingDirection) {
+    case 0:
+        x = width();
+        break;
+    case 1:
+        x = -textWidth;
+        break;
+    case 2:
+        y = -textWidth;
+        break;
+    case 3:
+        y = height();
+        break;
+    default:
+        break;
+    }
+}
+
+bool textWidget::scrolls() const
+{
+    return TextStyle::textPixelsPerSecond(rollingSpeed, fontSize, rollingDirection) > 0;
+}
+
+void textWidget::startScrolling()
+{
+    m_pace.stop(scrollTimer);
+    m_pace.setSpeed(TextStyle::textPixelsPerSecond(rollingSpeed, fontSize, rollingDirection));
+    m_pace.start(scrollTimer);
+}
+
+void textWidget::stopScrolling()
+{
+    m_heldWhileHidden = false;
+    m_pace.stop(scrollTimer);
+    m_pace.setSpeed(0);
+}
+
+void textWidget::pauseScrolling()
+{
+    m_heldWhileHidden = false;
+    m_pace.stop(scrollTimer);
+}
+
+void textWidget::resumeScrolling()
+{
+    if (mode == Scrolling)
+        m_pace.start(scrollTimer);
+}
+
+void textWidget::slotTimeout()
+{
+    scrollFor(m_pace.takeElapsedMs());
+}
+
+void textWidget::scrollFor(qint64 ms)
+{
+    const int pixels = m_pace.advance(ms);
+    if (pixels == 0)
+        return;
+    bool wrapped = false;
+    if (rollingDirection == 0) {
+        x -= pixels;
+        if (x < -(textWidth + fontSize)) {
+            x = width();
+            wrapped = true;
+        }
+    } else if (rollingDirection == 1) {
+        x += pixels;
+        if (x > width() + fontSize) {
+            x = -textWidth;
+            wrapped = true;
+        }
+    } else {
+        return;
+    }
+    if (endToEnd)
+        update();
+    else
+        stripLabel->move(x, stripY());
+    if (wrapped && onePass)
+        emit sigPassFinished();
+}
+
+// ---- drawing ----------------------------------------------------------
+
+void textWidget::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    if (mode == Scrolling && !endToEnd)
+        stripLabel->move(x, stripY());
+}
+
+void textWidget::hideEvent(QHideEvent *event)
+{
+    QLabel::hideEvent(event);
+    if (scrollTimer->isActive()) {
+        m_pace.stop(scrollTimer);
+        m_heldWhileHidden = true;
+    }
+}
+
+void textWidget::showEvent(QShowEvent *event)
+{
+    QLabel::showEvent(event);
+    if (m_heldWhileHidden) {
+        m_heldWhileHidden = false;
+        m_pace.start(scrollTimer);
+    }
+}
+
+void textWidget::paintEvent(QPaintEvent *)
+{
+    if ((mode == Scrolling && !endToEnd) || painting)
+        return;
+    painting = true;
+    QPainter painter(this);
+    if (mode == Pages || mode == SingleRow) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        const QStringList &list = mode == Pages ? currentPages() : currentRows();
+        painter.setFont(font);
+        painter.setPen(makePen(width(), height()));
+        if (page >= 0 && page < list.size()) {
+            const int flags = mode == Pages ? verticalFlag | horizontalFlag | Qt::TextWrapAnywhere
+                                            : Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+            painter.drawText(rect(), flags, list.at(page));
+            drawnPage = page;
+        }
+    } else if (mode == Scrolling) {
+        paintEndToEnd(painter);
+    }
+    painting = false;
+}
+
+void textWidget::paintEndToEnd(QPainter &painter)
+{
+    // Directions 2 and 3 draw nothing; an empty text has nothing to repeat.
+    if ((rollingDirection != 0 && rollingDirection != 1) || textWidth <= 0 || m_copyStrip.isNull())
+        return;
+    const int copies = width() / textWidth + 1;
+    const int top = (fontSize + height()) / 2 - m_copyBaseline;
+    const int pitch = gap + textWidth;
+    for (int i = 0; i < copies; ++i)
+        painter.drawPixmap(rollingDirection == 0 ? x + i * pitch : x - i * pitch, top, m_copyStrip);
+}

@@ -1,0 +1,130 @@
+// The cover text over a video: standing and wrapped, or rolling as a strip.
+
+#include "playback/videoCoverLabel.h"
+
+#include "model/MediaProperties.h"
+#include "playback/TextStrip.h"
+#include "playback/TextStyle.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTimer>
+
+videoCoverLabel::videoCoverLabel(QWidget *parent) : QLabel(parent)
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    stripLabel = new QLabel(this);
+    stripLabel->setStyleSheet(QStringLiteral("background:transparent"));
+    stripLabel->hide();
+    rollTimer = new QTimer(this);
+    connect(rollTimer, &QTimer::timeout, this, &videoCoverLabel::slotTimeout);
+}
+
+void videoCoverLabel::setCover(const VideoProperty &video)
+{
+    bold = video.coverBold;
+    italic = video.coverItalic;
+    underline = video.coverUnderline;
+    fontFamily = video.coverFontFamily;
+    textColour = video.coverColour;
+    fontSize = video.coverFontSize;
+    colourful = video.coverColourful;
+    text = video.coverText;
+    rolling = video.coverRolling;
+    rollingDirection = video.coverDirection;
+    rollingSpeed = video.coverSpeed;
+    y = video.coverY;
+    update();
+}
+
+void videoCoverLabel::applyFont()
+{
+    font = TextStyle::font(fontFamily, fontSize, bold, italic, underline);
+}
+
+QPen videoCoverLabel::makePen() const
+{
+    QPen pen;
+    const qreal width = textWidth != 0 ? textWidth : this->width();
+    TextStyle::applyColourful(pen, colourful, textColour, {width, qreal(height()), width, qreal(height())});
+    return pen;
+}
+
+void videoCoverLabel::renderCoverStrip()
+{
+    applyFont();
+    const QFontMetrics metrics(font);
+    textWidth = metrics.horizontalAdvance(text);
+    const int stripHeight = TextStrip::heightFor(metrics);
+    const QSize size(fontSize + textWidth, stripHeight);
+    // The text sits where it always did from the top of the strip, unless the font is too tall for that.
+    const int baseline = qMax(fontSize + fontSize / 5, metrics.ascent());
+    stripPixmap = TextStrip::render(text, font, makePen(), size, QPoint(rollingSpeed > 8 ? fontSize : 0, baseline));
+    stripLabel->setFixedSize(size);
+    stripLabel->setPixmap(stripPixmap);
+    x = rollingDirection == 0 ? width() : -textWidth;
+    stripLabel->move(x, y);
+    stripLabel->show();
+    m_pace.stop(rollTimer);
+    m_pace.setSpeed(TextStyle::coverPixelsPerSecond(rollingSpeed, fontSize, rollingDirection));
+    m_pace.start(rollTimer);
+}
+
+void videoCoverLabel::stopRolling()
+{
+    m_pace.stop(rollTimer);
+    stripLabel->hide();
+}
+
+void videoCoverLabel::pauseRolling()
+{
+    m_pace.stop(rollTimer);
+}
+
+void videoCoverLabel::resumeRolling()
+{
+    if (rolling && !stripLabel->isHidden())
+        m_pace.start(rollTimer);
+}
+
+void videoCoverLabel::setstartPox()
+{
+    if (rollingDirection == 0)
+        x = width();
+    else if (rollingDirection == 1)
+        x = -textWidth;
+}
+
+void videoCoverLabel::slotTimeout()
+{
+    rollFor(m_pace.takeElapsedMs());
+}
+
+void videoCoverLabel::rollFor(qint64 ms)
+{
+    const int pixels = m_pace.advance(ms);
+    if (pixels == 0)
+        return;
+    if (rollingDirection == 0) {
+        x -= pixels;
+        if (x < -(textWidth + fontSize))
+            x = width();
+    } else if (rollingDirection == 1) {
+        x += pixels;
+        if (x > width() + fontSize)
+            x = -textWidth;
+    }
+    stripLabel->move(x, y);
+}
+
+void videoCoverLabel::paintEvent(QPaintEvent *)
+{
+    if (rolling)
+        return;
+    applyFont();
+    QPainter painter(this);
+    painter.setFont(font);
+    painter.setPen(makePen());
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, text);
+}

@@ -1,0 +1,317 @@
+// The player's texts: pages and rows, end-to-end copies, the pace of a
+// rolling text and its strip, the end of a one-pass text, and the video
+// cover text. Measured with a font the set-up installs, loaded by file.
+
+#include "playback/TextLayout.h"
+#include "playback/TextStrip.h"
+#include "playback/TextStyle.h"
+#include "playback/textWidget.h"
+#include "playback/videoCoverLabel.h"
+#include "support/PictureItems.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace PictureItems;
+
+namespace {
+
+// Columns of the row that hold red ink, as runs of [first, last].
+QList<QPair<int, int>> inkRuns(const QImage &image, int row)
+{
+    QList<QPair<int, int>> runs;
+    int start = -1;
+    for (int x = 0; x <= image.width(); ++x) {
+        const QRgb pixel = x < image.width() ? image.pixel(x, row) : 0;
+        const bool ink = qAlpha(pixel) > 128 && qRed(pixel) > 128 && qGreen(pixel) < 100;
+        if (ink && start < 0)
+            start = x;
+        if (!ink && start >= 0) {
+            runs.append({start, x - 1});
+            start = -1;
+        }
+    }
+    return runs;
+}
+} // namespace
+
+class TextRenderingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_mono = loadFont();
+        QVERIFY2(!m_mono.isEmpty(), "the set-up installs fonts-dejavu-core");
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("columns"); // the width in characters of the monospaced font
+        QTest::addColumn<int>("lines");   // the height in lines
+        QTest::addColumn<QStringList>("pages");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("fits on one page") << "Hello" << 10 << 2 << QStringList{"Hello"} << QStringList{"Hello"};
+        QTest::newRow("line feeds start lines")
+            << "ab\ncd\nef" << 10 << 2 << QStringList{"ab\ncd", "ef"} << QStringList{"ab\ncd\nef"};
+        QTest::newRow("wrapped by width") << "abcdefg" << 3 << 2 << QStringList{"abcdef", "g"}
+                                          << QStringList{"abc", "def", "g"};
+        QTest::newRow("an empty line stays") << "a\n\nb" << 5 << 1 << QStringList{"a", "", "b"}
+                                             << QStringList{"a\n\nb"};
+        QTest::newRow("lower than a line") << "ab\ncd" << 10 << 0 << QStringList{"ab", "cd"}
+                                           << QStringList{"ab\ncd"};
+        QTest::newRow("a glyph wider than the area") << "WWW" << 0 << 5 << QStringList{"WWW"}
+                                                     << QStringList{"W", "W", "W"};
+        QTest::newRow("a closing line feed opens no page") << "ab\n" << 10 << 1 << QStringList{"ab"}
+                                                            << QStringList{"ab\n"};
+        QTest::newRow("empty text") << "" << 10 << 3 << QStringList() << QStringList();
+    }
+
+    void layout()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, columns);
+        QFETCH(int, lines);
+        QFETCH(QStringList, pages);
+        QFETCH(QStringList, rows);
+        QFont font(m_mono);
+        font.setPixelSize(20);
+        const QFontMetrics metrics(font);
+        const int width = columns * metrics.horizontalAdvance(QLatin1Char('a')) + 1;
+        const int height = lines * metrics.lineSpacing() + metrics.lineSpacing() / 2;
+        QCOMPARE(TextLayout::pages(text, metrics, width, height), pages);
+        QCOMPARE(TextLayout::rows(text, metrics, width), rows);
+    }
+
+    void aGlyphWiderThanTheAreaIsALineOfItsOwn()
+    {
+        QFont font(m_mono);
+        font.setPixelSize(20);
+        const QFontMetrics metrics(font);
+        QCOMPARE(TextLayout::pages("WWW", metrics, 3, metrics.lineSpacing() * 2), (QStringList{"WW", "W"}));
+        QCOMPARE(TextLayout::pages("WWW", metrics, 3, metrics.lineSpacing() * 2).join(QString()), QStringLiteral("WWW"));
+    }
+
+    void endToEndDrawsCopiesFromOneStrip()
+    {
+        QWidget area;
+        textWidget text(&area);
+        text.resize(500, 100);
+        text.mode = textWidget::Scrolling;
+        text.endToEnd = true;
+        text.fontFamily = m_mono;
+        text.fontSize = 18;
+        text.textColour = Qt::red;
+        text.text = QString(8, QChar(0x2588)); // a solid bar 120 px long at 18 pt
+        text.gap = 10;
+        text.rollingSpeed = 5;
+        const int rendersBefore = TextStrip::rendersMade();
+        text.prepareScrolling();
+        QCOMPARE(text.textWidth, 120);
+        text.x = 0;
+        const QImage drawn = text.grab().toImage();
+        const QList<QPair<int, int>> runs = inkRuns(drawn, drawn.height() / 2);
+        QCOMPARE(runs.size(), 4); // the fifth copy starts at 520, past the edge
+        QCOMPARE(runs.at(1).first - runs.at(0).first, 130);
+        text.x = -100;
+        const QImage moved = text.grab().toImage();
+        QCOMPARE(inkRuns(moved, moved.height() / 2).size(), 5); // 500 / 120 + 1 copies, all drawn
+        QCOMPARE(TextStrip::rendersMade(), rendersBefore + 1);   // painting copied the one strip
+        text.text.clear();
+        text.prepareScrolling();
+        text.grab(); // an empty text draws nothing, and divides by nothing
+    }
+
+    void pixelsPerSecond_data()
+    {
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<qreal>("left");
+        QTest::addColumn<qreal>("right");
+        QTest::newRow("0 stands") << 0 << 32 << 0.0 << 0.0;
+        QTest::newRow("1") << 1 << 32 << 20.0 << 20.0;
+        QTest::newRow("6") << 6 << 32 << 200.0 << 200.0;
+        QTest::newRow("7") << 7 << 32 << 500.0 << 500.0;
+        QTest::newRow("10 at 32 pt") << 10 << 32 << 500.0 << 500.0;
+        QTest::newRow("11 stands") << 11 << 32 << 0.0 << 0.0;
+        QTest::newRow("1 at 48 pt") << 1 << 48 << 20.0 << 20.0;
+        QTest::newRow("7 at 48 pt") << 7 << 48 << 500.0 << 500.0;
+        QTest::newRow("10 at 48 pt") << 10 << 48 << 2000.0 << 500.0;
+        QTest::newRow("11 at 48 pt") << 11 << 48 << 0.0 << 0.0;
+    }
+
+    void pixelsPerSecond()
+    {
+        QFETCH(int, speed);
+        QFETCH(int, points);
+        QFETCH(qreal, left);
+        QFETCH(qreal, right);
+        QCOMPARE(TextStyle::textPixelsPerSecond(speed, points, 0), left);
+        QCOMPARE(TextStyle::textPixelsPerSecond(speed, points, 1), right);
+        QCOMPARE(TextStyle::textPixelsPerSecond(speed, points, 2), 0.0);
+
+        // The widget moves by the whole pixels due, and keeps the rest for later.
+        QWidget area;
+        textWidget text(&area);
+        text.resize(4000, 100);
+        text.mode = textWidget::Scrolling;
+        text.fontFamily = m_mono;
+        text.fontSize = points;
+        text.text = QStringLiteral("Sale");
+        text.rollingSpeed = speed;
+        text.prepareScrolling();
+        text.x = 3000;
+        text.startScrolling();
+        QCOMPARE(text.scrollTimer->isActive(), left > 0);
+        if (left > 0)
+            QVERIFY(text.scrollTimer->interval() >= 10); // once per frame, never every 2 ms
+        for (int i = 0; i < 40; ++i)
+            text.scrollFor(25); // one second in steps that each move a fraction at slow speeds
+        QCOMPARE(text.x, 3000 - int(left));
+        QCOMPARE(text.stripLabel->x(), left > 0 ? text.x : text.width());
+    }
+
+    void aHiddenTextDoesNotRoll()
+    {
+        QWidget area;
+        area.resize(400, 100);
+        textWidget text(&area);
+        text.resize(400, 100);
+        text.mode = textWidget::Scrolling;
+        text.fontFamily = m_mono;
+        text.text = QStringLiteral("News");
+        text.prepareScrolling();
+        text.startScrolling();
+        area.show();
+        QVERIFY(text.scrollTimer->isActive());
+        area.hide(); // another window of the program is being edited
+        QVERIFY(!text.scrollTimer->isActive());
+        area.show();
+        QVERIFY(text.scrollTimer->isActive());
+        text.pauseScrolling();
+        area.hide();
+        area.show();
+        QVERIFY(!text.scrollTimer->isActive()); // a paused text stays paused
+    }
+
+    void aOnePassTextEndsAtItsWrap()
+    {
+        PlayFixture f;
+        CommonWinObject *window = emptyWindow(f);
+        TextProperty block;
+        block.fontFamily = m_mono;
+        block.text = QStringLiteral("News");
+        block.completePlay = true;
+        block.rollingSpeed = 5; // 100 px a second
+        addText(f, MediaKind::ScrollingText, block);
+        f.addWindow("Other", 1);
+        f.tree->slotStartPlay(f.display);
+        CommonPlayWindow *area = f.area(window);
+        TextContentPlayer *player = textPlayer(area);
+        textWidget *text = player->widget();
+        QVERIFY(!player->stayTimer()->isActive()); // the pass times the item
+        QCOMPARE(text->x, text->width());
+        const int wrapAt = text->width() + text->textWidth + text->fontSize;
+        text->scrollFor(qint64(wrapAt) * 10); // reaches -(textWidth + fontSize), not beyond
+        QVERIFY(!area->finished);
+        f.clock.advanceMs(5000);
+        text->scrollFor(10);
+        QCOMPARE(text->x, text->width());
+        QTRY_VERIFY(area->finished);
+    }
+
+    void aOnePassTextThatCannotMoveEndsAfterItsDuration()
+    {
+        PlayFixture f;
+        CommonWinObject *window = emptyWindow(f);
+        TextProperty block;
+        block.completePlay = true;
+        block.rollingDirection = 2;
+        block.playDuration = QTime(0, 0, 7);
+        addText(f, MediaKind::ScrollingText, block);
+        TextProperty noDuration = block; // 00:00:00 still stays the shortest time, never 0 ms
+        noDuration.rollingDirection = 0;
+        noDuration.rollingSpeed = 0;
+        noDuration.playDuration = QTime(0, 0, 0);
+        addText(f, MediaKind::ScrollingText, noDuration);
+        f.tree->slotStartPlay(f.display);
+        CommonPlayWindow *area = f.area(window);
+        TextContentPlayer *player = textPlayer(area);
+        QVERIFY(!player->widget()->scrollTimer->isActive());
+        QCOMPARE(player->stayTimer()->interval(), 7000);
+        f.clock.advanceMs(7000);
+        area->slotPlayTextTimeout();
+        QTRY_COMPARE(area->index, 1);
+        QCOMPARE(player->stayTimer()->interval(), 1000);
+    }
+
+    void aTallStripIsNotClippedAndKeepsItsHeight()
+    {
+        QWidget area;
+        textWidget text(&area);
+        text.resize(800, 60); // lower than the strip
+        text.mode = textWidget::Scrolling;
+        text.fontFamily = m_mono;
+        text.fontSize = 80;
+        text.textColour = Qt::red;
+        text.text = QStringLiteral("Égy");
+        text.rollingSpeed = 5;
+        text.prepareScrolling();
+        const QFontMetrics metrics(TextStyle::font(m_mono, 80, false, false, false), &text);
+        QVERIFY(text.stripLabel->height() >= metrics.height());
+        const QImage strip = text.stripPixmap.toImage();
+        // No ink on the first or last row: the accent and the descender fit.
+        QCOMPARE(inkRuns(strip, 0).size(), 0);
+        QCOMPARE(inkRuns(strip, strip.height() - 1).size(), 0);
+        const int y = text.stripLabel->y();
+        QCOMPARE(y, (60 - text.stripLabel->height()) / 2);
+        text.startScrolling();
+        text.scrollFor(500);
+        QCOMPARE(text.stripLabel->y(), y);
+        QVERIFY(text.stripLabel->x() < 800);
+    }
+
+    void coverTextStandsOrRolls()
+    {
+        QWidget area;
+        videoCoverLabel cover(&area);
+        cover.resize(300, 120);
+        VideoProperty video;
+        video.coverFontFamily = m_mono;
+        video.coverFontSize = 16;
+        video.coverColour = Qt::red;
+        video.coverText = QStringLiteral("Tonight at eight");
+        video.coverRolling = false;
+        cover.setCover(video);
+        QVERIFY(!inkRuns(cover.grab().toImage(), 12).isEmpty()); // standing: drawn from the top left
+
+        video.coverRolling = true;
+        video.coverSpeed = 6; // 7 ms a pixel: about 143 pixels a second
+        video.coverY = 30;
+        cover.setCover(video);
+        cover.renderCoverStrip();
+        QVERIFY(cover.rollTimer->isActive());
+        QCOMPARE(cover.pixelsPerSecond(), 1000.0 / 7);
+        QCOMPARE(cover.stripLabel->pos(), QPoint(300, 30));
+        cover.rollFor(700);
+        QCOMPARE(cover.stripLabel->pos(), QPoint(200, 30));
+        cover.rollFor(100000); // past the far end: back at the right edge
+        QCOMPARE(cover.x, 300);
+        cover.pauseRolling();
+        QVERIFY(!cover.rollTimer->isActive());
+        cover.resumeRolling();
+        QVERIFY(cover.rollTimer->isActive());
+        cover.stopRolling();
+        QVERIFY(!cover.rollTimer->isActive() && !cover.stripLabel->isVisible());
+        QCOMPARE(TextStyle::coverPixelsPerSecond(7, 48, 0), 400.0);
+        QCOMPARE(TextStyle::coverPixelsPerSecond(10, 32, 1), 500.0);
+    }
+
+private:
+    QString m_mono;
+};
+
+QTEST_MAIN(TextRenderingTest)
+#include "test_textrendering.moc"
