@@ -13,6 +13,7 @@
 #include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"
 #include "playback/content/ContentPlayer.h"
+#include "playback/content/WeatherPlayer.h"
 #include "playback/writeLogThread.h"
 
 #include <QPainter>
@@ -115,6 +116,7 @@ ContentPlayer *CommonPlayWindow::playerFor(MediaFamily family, const QVLedMediaO
         return nullptr;
     }
     connect(player, &ContentPlayer::sigItemFinished, this, &CommonPlayWindow::onItemFinished);
+    handForecastTo(player);
     return player;
 }
 
@@ -147,6 +149,28 @@ void CommonPlayWindow::onItemFinished(quint64 ticket, bool succeeded)
 void CommonPlayWindow::onStayTimeout()
 {
     playNextElement();
+}
+
+void CommonPlayWindow::endStayOf(MediaFamily family)
+{
+    if (ContentPlayer *player = m_content.find(family))
+        player->stop();
+    playNextElement();
+}
+
+void CommonPlayWindow::setWeatherForecast(const WeatherForecast &forecast)
+{
+    m_forecast = forecast;
+    m_hasForecast = true;
+    handForecastTo(m_content.find(MediaFamily::Weather));
+}
+
+void CommonPlayWindow::handForecastTo(ContentPlayer *player)
+{
+    if (auto *weather = qobject_cast<WeatherPlayer *>(player)) {
+        if (m_hasForecast)
+            weather->setForecast(m_forecast);
+    }
 }
 
 void CommonPlayWindow::playNextElement()

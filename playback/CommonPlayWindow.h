@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "playback/content/AreaContent.h"
+#include "playback/content/WeatherForecast.h"
 
 class CommonWinObject;
 class ContentPlayer;
@@ -99,6 +100,23 @@ public slots:
     void slotPlayVideoDevice(QVLedMediaObject *item) { previewItem(item); }
     void slotPlayWeather(QVLedMediaObject *item) { previewItem(item); }
 
+    // Stay times over, one slot per kind of live content: the kind's content
+    // is stopped and hidden and the next item plays (the area's stay timer
+    // does the same for whatever item shows).
+    void slotPlayDigitalClockTimeout() { endStayOf(MediaFamily::DigitalClock); }
+    void slotPlayAnalogClockTimeout() { endStayOf(MediaFamily::AnalogClock); }
+    void slotdigitalTimerStayTimeout() { endStayOf(MediaFamily::DigitalTimer); }
+    void slotURLTimerStayTimeout() { endStayOf(MediaFamily::Url); }
+    void slotStreamingStayTimeout() { endStayOf(MediaFamily::Streaming); }
+    void slotCameraStayTimeout() { endStayOf(MediaFamily::VideoDevice); }
+    void slotWeatherStayTimeout() { endStayOf(MediaFamily::Weather); }
+
+public:
+    // The last forecast written to this area; its weather window shows it,
+    // now or when it is made.
+    void setWeatherForecast(const WeatherForecast &forecast);
+    const WeatherForecast *weatherForecast() const { return m_hasForecast ? &m_forecast : nullptr; }
+
 protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -108,6 +126,9 @@ protected:
 
 private:
     void onStayTimeout();
+    void endStayOf(MediaFamily family);
+    // Gives a weather player just made the area's forecast.
+    void handForecastTo(ContentPlayer *player);
     // The family's player, made and wired on first use; null when it cannot start.
     ContentPlayer *playerFor(MediaFamily family, const QVLedMediaObject &item);
     void onItemFinished(quint64 ticket, bool succeeded);
@@ -124,4 +145,6 @@ private:
     QDateTime m_runningSince; // start of the current run (item start or last resume)
     qint64 m_elapsedBeforePause = 0;
     writeLogThread *m_logWriter = nullptr;
+    WeatherForecast m_forecast;
+    bool m_hasForecast = false;
 };

@@ -3,6 +3,10 @@
 #include "playback/content/ContentFactory.h"
 
 #include "playback/content/BlankContentPlayer.h"
+#include "playback/content/CameraPlayer.h"
+#include "playback/content/ClockPlayers.h"
+#include "playback/content/UrlPlayer.h"
+#include "playback/content/WeatherPlayer.h"
 
 namespace {
 ContentFactory *installed = nullptr;
@@ -21,19 +25,24 @@ void ContentFactory::install(ContentFactory *factory)
 
 std::unique_ptr<ContentPlayer> ContentFactory::create(MediaFamily family, QWidget *area)
 {
-    Q_UNUSED(area)
     switch (family) {
+    case MediaFamily::AnalogClock:
+        return std::make_unique<AnalogClockPlayer>(area);
+    case MediaFamily::DigitalClock:
+        return std::make_unique<DigitalClockPlayer>(area);
+    case MediaFamily::DigitalTimer:
+        return std::make_unique<DigitalTimerPlayer>(area);
+    case MediaFamily::Url:
+        return std::make_unique<UrlPlayer>(area);
+    case MediaFamily::VideoDevice:
+        return std::make_unique<CameraPlayer>(area);
+    case MediaFamily::Weather:
+        return std::make_unique<WeatherPlayer>(area);
     // Families whose content is not built yet: the area stays empty for the stay time.
     case MediaFamily::Video:
     case MediaFamily::Image:
-    case MediaFamily::AnalogClock:
-    case MediaFamily::DigitalClock:
-    case MediaFamily::DigitalTimer:
     case MediaFamily::Text:
-    case MediaFamily::Url:
-    case MediaFamily::VideoDevice:
     case MediaFamily::Streaming:
-    case MediaFamily::Weather:
         return std::make_unique<BlankContentPlayer>();
     }
     return std::make_unique<BlankContentPlayer>(); // a family value outside the enumeration
