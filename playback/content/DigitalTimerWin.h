@@ -24,8 +24,8 @@ public:
     QTime length;
     int countMode = 0; // 0 down, 1 up, other values stand still
 
-    // The text the LCD is given for a time: "HH:mm:ss:z" (the LCD keeps its
-    // first ten characters, so the tenths show).
+    // The text the LCD is given for a time: "HH:mm:ss:z", the milliseconds
+    // without trailing zeros, so 4.9 s reads "00:00:04:9".
     static QString lcdText(const QTime &time);
     // The count after one tick from `value`, held within 0 .. length.
     static QTime nextValue(const QTime &value, const QTime &length, int countMode);
