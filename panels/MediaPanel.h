@@ -32,6 +32,9 @@ public:
     MediaFamily family() const { return m_family; }
     // Placed again after the window panel took its new size.
     void relayout();
+    // Shows the item's block in the controls, storing and reporting nothing;
+    // the main window calls it when an item of the family becomes current.
+    virtual void fill(QVLedMediaObject *item) { Q_UNUSED(item) }
 
 signals:
     // An edit of the current item; row is the media table's current row.

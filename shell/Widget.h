@@ -35,6 +35,7 @@ class ProjectWidget;
 class PropertyPanel;
 class QHBoxLayout;
 class QNetworkAccessManager;
+class QNetworkReply;
 class QPushButton;
 class QTableWidget;
 class QVLedMediaObject;
@@ -48,6 +49,7 @@ class UrlPanel;
 class VideoDevicePanel;
 class VideoPanel;
 class WeatherPanel;
+class WeatherService;
 class WindowPanel;
 class menuButton;
 class newDisplayWindowButton;
@@ -182,6 +184,26 @@ public:
 
     // The main window's name for the first display window: "Display window" + number.
     static QString displayWindowName(int number);
+
+    // ---- live content: clocks, count timer, web page, stream, camera, weather ----
+    // Fillers: each shows the item's block in its panel, storing nothing.
+    void updateDigitalClockProperty(QVLedMediaObject *item);
+    void updateAnalogClockProperty(QVLedMediaObject *item);
+    void updateDigitalTimerProperty(QVLedMediaObject *item);
+    void updateUrlProperty(QVLedMediaObject *item);
+    void updateStreamingProperty(QVLedMediaObject *item);
+    void updateVideoDeviceProperty(QVLedMediaObject *item);
+    void updateWeatherProperty(QVLedMediaObject *item);
+    // Where weather requests go and how often an error reply asks again.
+    WeatherService &weatherService() const { return *m_weatherService; }
+
+public slots:
+    void slotWeatherProvinceChange(int index);
+    // Asks for the forecast of the weather panel's city at `index`.
+    void slotweatherCityChange(int index);
+    // Reads and frees a reply of the weather service.
+    void replyFinished(QNetworkReply *reply);
+    void parseWeatherJsonData(const QByteArray &data);
 
 public slots:
     // frame
@@ -335,6 +357,9 @@ private:
     void showFirstTreePanel();
 
     std::unique_ptr<PanelHost> m_panelHost;
+    WeatherService *m_weatherService = nullptr; // a child of this window
+    // A weather request of the operator's (a city chosen, an edit): error replies may ask again.
+    void requestWeatherFromPanel(int cityIndex);
     // The media panel of each family of kinds, filled by initCommonWinSetupLabel.
     QMap<MediaFamily, MediaPanel *> m_mediaPanels;
     bool m_startArmed = false; // one delayed start, however often start-up opens a schedule

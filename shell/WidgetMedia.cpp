@@ -74,41 +74,6 @@ void Widget::slotaddTRollingTextObject(int row, QVLedMediaObject *item)
     addMediaRow(row, item, MediaKinds::tableLabel(*item));
 }
 
-void Widget::slotaddDigitalClockObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
-void Widget::slotaddAnalogClockObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
-void Widget::slotaddDigitalTimerObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
-void Widget::slotAddUrlObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
-void Widget::slotAddStreamingObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
-void Widget::slotAddSVideoDeviceObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
-void Widget::slotAddWeatherObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
 void Widget::slotSelectMediaObject(QVLedMediaObject *item)
 {
     curMedia = item;
@@ -117,6 +82,8 @@ void Widget::slotSelectMediaObject(QVLedMediaObject *item)
         return;
     hideAllSetupLabel();
     panel->show();
+    panel->fill(item);
+    refreshPreview(panel->family());
 }
 
 void Widget::slotCommonItemTableSelectionChanged()

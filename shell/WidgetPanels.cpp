@@ -19,8 +19,11 @@
 #include "panels/WeatherPanel.h"
 #include "panels/WindowPanel.h"
 #include "playback/MainPlayBKLabel.h"
+#include "shell/WeatherService.h"
 #include "shell/Widget.h"
 
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QTableWidget>
 
 #include <initializer_list>
@@ -120,6 +123,10 @@ void Widget::initVideoDeviceSetupLabel()
 void Widget::initWeatherSetupLabel()
 {
     weatherSetupLabel = makeMediaPanel<WeatherPanel>();
+    // Connected once the panel is built: building it asks the service for nothing.
+    m_weatherService = new WeatherService(this);
+    connect(weatherSetupLabel, &WeatherPanel::sigCityChosen, this, &Widget::requestWeatherFromPanel);
+    connect(networkManager, &QNetworkAccessManager::finished, this, &Widget::replyFinished);
 }
 
 MediaPanel *Widget::mediaPanelOf(const QString &kind) const
@@ -244,7 +251,3 @@ void Widget::refreshVideoDevicePreview()
     previewCurrentMedia(&MainPlayBKLabel::previewVideoDevice);
 }
 
-void Widget::refreshWeatherPreview()
-{
-    previewCurrentMedia(&MainPlayBKLabel::previewWeather);
-}
