@@ -31,14 +31,18 @@ BackgroundRow::BackgroundRow(QWidget *page, int y, const Policy &policy, Fields 
     m_caption = caption;
     m_chooserBox = new QComboBox(page);
     m_chooserBox->setGeometry(100, y, 280, 26);
+    m_chooserBox->setObjectName(QStringLiteral("background"));
     m_chooser = new BackgroundChooser(m_chooserBox, BackgroundChooser::colourFirst, this);
     m_colourButton = new ColourButton(page, QSize(90, 26), QRect(6, 4, 78, 16));
     m_colourButton->move(380, y);
+    m_colourButton->setObjectName(QStringLiteral("bgColour"));
     m_styleBox = new QComboBox(page);
     m_styleBox->setGeometry(480, y, 90, 26);
+    m_styleBox->setObjectName(QStringLiteral("bgImageStyle"));
     if (policy.hasTransparent) {
         m_transparentBox = new QCheckBox(page);
         m_transparentBox->setGeometry(574, y, 110, 26);
+        m_transparentBox->setObjectName(QStringLiteral("bgTransparent"));
     }
     retranslate();
 }
