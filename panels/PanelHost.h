@@ -7,6 +7,7 @@
 
 #include "model/MediaKinds.h"
 
+#include <QColor>
 #include <QSize>
 #include <QString>
 
@@ -51,4 +52,11 @@ public:
 
     // The window that parents the panels' dialogs and message boxes.
     virtual QWidget *dialogParent() const = 0;
+
+    // ---- the program's background on the current display window ----
+    // Every display window named curDisplayName takes the colour and repaints.
+    virtual void setDisplayBackgroundColour(const QColor &colour) = 0;
+    // Every display window named curDisplayName shows the picture (none when
+    // the path is empty or cannot be read) and repaints.
+    virtual void setDisplayBackgroundPicture(const QString &path) = 0;
 };

@@ -70,6 +70,7 @@ Widget::Widget(QWidget *parent) : QLabel(parent)
     treeHolder->setGeometry(3, 45, 294, treeArea->height() - 49);
     document = new Prodoc(this);
     createFirstDisplayWindow();
+    initTimePointDialog();
     trUpdate();
 }
 

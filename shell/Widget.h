@@ -16,6 +16,7 @@
 #include <memory>
 
 class AnalogClockPanel;
+class CalendarPopup;
 class CommonPlayWindow;
 class CommonWinObject;
 class CycleObject;
@@ -45,6 +46,7 @@ class StreamingPanel;
 class TextPanel;
 class TimingObject;
 class TimingSegmentPanel;
+class TimingSegmentTimePropertyWin;
 class UrlPanel;
 class VideoDevicePanel;
 class VideoPanel;
@@ -112,6 +114,8 @@ public:
     StreamingPanel *streamingSetupLabel = nullptr;
     VideoDevicePanel *videoDeviceSetupLabel = nullptr;
     WeatherPanel *weatherSetupLabel = nullptr;
+    // the dialog of the timing-segment panel's time points, made once
+    TimingSegmentTimePropertyWin *timePointDialog = nullptr;
 
     // ---- display windows ----------------------------------------------
     QList<PlayWinObject *> playWinObjects;
@@ -302,6 +306,8 @@ private:
     void initSegmentSetupLabel();
     void initTimingSegmentSetupLabel();
     void initProgramSetupLabel();
+    // The time-point dialog, handed to the timing-segment panel.
+    void initTimePointDialog();
     // The window panel, then its ten media panels.
     void initCommonWinSetupLabel();
     void initTextSetupLabel();
@@ -363,4 +369,6 @@ private:
     // The media panel of each family of kinds, filled by initCommonWinSetupLabel.
     QMap<MediaFamily, MediaPanel *> m_mediaPanels;
     bool m_startArmed = false; // one delayed start, however often start-up opens a schedule
+    // The date buttons' calendar, over every panel; hidden whenever the panel or display window changes.
+    CalendarPopup *m_calendarPopup = nullptr;
 };

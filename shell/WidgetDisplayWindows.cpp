@@ -10,6 +10,7 @@
 #include "panels/SegmentPanel.h"
 #include "panels/TimingSegmentPanel.h"
 #include "panels/WindowPanel.h"
+#include "panels/controls/CalendarPopup.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
 #include "base/AppContext.h"
@@ -246,6 +247,7 @@ void Widget::setEditingEnabled(bool enabled)
 void Widget::slotDisplayWindowChecked(const QString &name)
 {
     curDisplayName = name;
+    m_calendarPopup->hide(); // its target belongs to the display window shown before
     for (newDisplayWindowButton *tab : qAsConst(displayWindowButtons))
         tab->setChecked(tab->name == name);
 

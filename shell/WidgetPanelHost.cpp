@@ -3,6 +3,7 @@
 #include "shell/WidgetPanelHost.h"
 
 #include "model/ScheduleRecords.h"
+#include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
 
 #include <QTableWidget>
@@ -71,4 +72,24 @@ void WidgetPanelHost::refreshPreview(MediaFamily family)
 QWidget *WidgetPanelHost::dialogParent() const
 {
     return &m_widget;
+}
+
+void WidgetPanelHost::setDisplayBackgroundColour(const QColor &colour)
+{
+    for (MainPlayBKLabel *displayWindow : qAsConst(m_widget.displayWindows)) {
+        if (displayWindow->name != m_widget.curDisplayName)
+            continue;
+        displayWindow->backgroundColour = colour;
+        displayWindow->update();
+    }
+}
+
+void WidgetPanelHost::setDisplayBackgroundPicture(const QString &path)
+{
+    for (MainPlayBKLabel *displayWindow : qAsConst(m_widget.displayWindows)) {
+        if (displayWindow->name != m_widget.curDisplayName)
+            continue;
+        displayWindow->setBackgroundImage(path);
+        displayWindow->update();
+    }
 }

@@ -25,6 +25,8 @@ public:
     int currentMediaRow() const override;
     void refreshPreview(MediaFamily family) override;
     QWidget *dialogParent() const override;
+    void setDisplayBackgroundColour(const QColor &colour) override;
+    void setDisplayBackgroundPicture(const QString &path) override;
 
 private:
     Widget &m_widget;

@@ -3,6 +3,7 @@
 // and the preview the media panels ask for.
 
 #include "model/QVLedMediaObject.h"
+#include "model/ScheduleRecords.h"
 #include "panels/AnalogClockPanel.h"
 #include "panels/DigitalClockPanel.h"
 #include "panels/DigitalTimerPanel.h"
@@ -16,8 +17,10 @@
 #include "panels/UrlPanel.h"
 #include "panels/VideoDevicePanel.h"
 #include "panels/VideoPanel.h"
+#include "panels/TimingSegmentTimePropertyWin.h"
 #include "panels/WeatherPanel.h"
 #include "panels/WindowPanel.h"
+#include "panels/controls/CalendarPopup.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/WeatherService.h"
 #include "shell/Widget.h"
@@ -30,22 +33,35 @@
 
 void Widget::initScheduleSetupLabel()
 {
-    scheduleSetupLabel = new SchedulePanel(*m_panelHost, workArea);
+    m_calendarPopup = new CalendarPopup(this);
+    scheduleSetupLabel = new SchedulePanel(*m_panelHost, workArea, m_calendarPopup);
+    connect(scheduleSetupLabel, &SchedulePanel::sigShowSegmentInfo, this, &Widget::sigShowSegmentInfo);
 }
 
 void Widget::initSegmentSetupLabel()
 {
-    segmentSetupLabel = new SegmentPanel(*m_panelHost, workArea);
+    segmentSetupLabel = new SegmentPanel(*m_panelHost, workArea, m_calendarPopup);
+    connect(segmentSetupLabel, &SegmentPanel::sigSegmentChanged, this, &Widget::sigSegmentChanged);
+    connect(segmentSetupLabel, &SegmentPanel::sigCycleSegmentChanged, this, &Widget::sigCycleSegmentChanged);
 }
 
 void Widget::initTimingSegmentSetupLabel()
 {
     timingSegmentSetupLabel = new TimingSegmentPanel(*m_panelHost, workArea);
+    connect(timingSegmentSetupLabel, &TimingSegmentPanel::sigTimingSegmentChanged, this,
+            &Widget::sigTimingSegmentChanged);
 }
 
 void Widget::initProgramSetupLabel()
 {
     programSetupLabel = new ProgramPanel(*m_panelHost, workArea);
+    connect(programSetupLabel, &ProgramPanel::sigProgramChanged, this, &Widget::sigProgramChanged);
+}
+
+void Widget::initTimePointDialog()
+{
+    timePointDialog = new TimingSegmentTimePropertyWin(this);
+    timingSegmentSetupLabel->setTimePointDialog(timePointDialog);
 }
 
 void Widget::initCommonWinSetupLabel()

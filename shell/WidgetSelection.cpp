@@ -12,6 +12,7 @@
 #include "panels/SegmentPanel.h"
 #include "panels/TimingSegmentPanel.h"
 #include "panels/WindowPanel.h"
+#include "panels/controls/CalendarPopup.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
 
@@ -21,6 +22,8 @@
 
 void Widget::showPanel(PropertyPanel *panel)
 {
+    // A calendar left open would write into a record that is no longer shown.
+    m_calendarPopup->hide();
     for (PropertyPanel *page : std::initializer_list<PropertyPanel *>{
              scheduleSetupLabel, segmentSetupLabel, timingSegmentSetupLabel, programSetupLabel, commonWinSetupLabel})
         page->setVisible(page == panel);
@@ -68,6 +71,7 @@ void Widget::checkSegment(const QList<CommonWinObject *> &windows, GeneralObject
     curCycleSegment = nullptr;
     curTimingSegment = nullptr;
     showPanel(segmentSetupLabel);
+    segmentSetupLabel->fillGeneral(segment);
     previewSegment(previewDisplayWindow(), windows);
 }
 
@@ -78,6 +82,7 @@ void Widget::checkCycleSegment(const QList<CommonWinObject *> &windows, CycleObj
     curGeneralSegment = nullptr;
     curTimingSegment = nullptr;
     showPanel(segmentSetupLabel);
+    segmentSetupLabel->fillCycle(segment);
     previewSegment(previewDisplayWindow(), windows);
 }
 
@@ -88,6 +93,7 @@ void Widget::checkTimingSegment(const QList<CommonWinObject *> &windows, TimingO
     curGeneralSegment = nullptr;
     curCycleSegment = nullptr;
     showPanel(timingSegmentSetupLabel);
+    timingSegmentSetupLabel->fill(segment);
     previewSegment(previewDisplayWindow(), windows);
 }
 
@@ -97,12 +103,15 @@ void Widget::checkProgram(const QList<CommonWinObject *> &windows, ProgramObject
     curCommonWin = nullptr;
     curProgram = program;
     showPanel(programSetupLabel);
+    programSetupLabel->fill(program, segmentType);
     for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
         if (displayWindow->playing || displayWindow->name != curDisplayName)
             continue;
         displayWindow->showNameMarks = false;
         displayWindow->update();
         displayWindow->backgroundColour = program->bgColour;
+        // The program's own picture, so that none of the program shown before stays behind it.
+        displayWindow->setBackgroundImage(program->bgPicture);
         displayWindow->hideAllWindows();
         for (CommonWinObject *window : windows) {
             if (window->programName == program->name) {

@@ -13,6 +13,15 @@ FillGuard::FillGuard(std::initializer_list<QObject *> controls)
     }
 }
 
+FillGuard::FillGuard(const QList<QObject *> &controls)
+{
+    m_blockers.reserve(size_t(controls.size()));
+    for (QObject *control : controls) {
+        if (control)
+            m_blockers.emplace_back(control);
+    }
+}
+
 void refillCombo(QComboBox *combo, const QStringList &items, int index)
 {
     if (!combo)

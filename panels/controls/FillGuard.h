@@ -9,6 +9,7 @@
 //     FillGuard guard{m_nameEdit, m_timesSpin};
 //     m_nameEdit->setText(program->name);
 
+#include <QList>
 #include <QObject>
 #include <QSignalBlocker>
 #include <QStringList>
@@ -22,6 +23,8 @@ class FillGuard
 {
 public:
     FillGuard(std::initializer_list<QObject *> controls);
+    // For a panel that keeps the list of its controls.
+    explicit FillGuard(const QList<QObject *> &controls);
 
     FillGuard(const FillGuard &) = delete;
     FillGuard &operator=(const FillGuard &) = delete;

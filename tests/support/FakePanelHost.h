@@ -6,6 +6,7 @@
 #include "panels/PanelHost.h"
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 class FakePanelHost : public PanelHost
@@ -23,6 +24,8 @@ public:
     int rows = 0;
     int currentRow = -1;
     QList<MediaFamily> previews; // every refresh asked for, in order
+    QList<QColor> backgroundColours;    // every colour put on the display window
+    QStringList backgroundPictures;     // every picture put on the display window
     QWidget window;
 
     QVLedMediaObject *curMedia() const override { return media; }
@@ -38,4 +41,6 @@ public:
     int currentMediaRow() const override { return currentRow; }
     void refreshPreview(MediaFamily family) override { previews << family; }
     QWidget *dialogParent() const override { return const_cast<QWidget *>(&window); }
+    void setDisplayBackgroundColour(const QColor &colour) override { backgroundColours << colour; }
+    void setDisplayBackgroundPicture(const QString &path) override { backgroundPictures << path; }
 };
