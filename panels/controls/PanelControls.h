@@ -1,10 +1,11 @@
 #pragma once
 
 // Small makers of the controls the media panels place by pixel: a spin box,
-// a time edit showing "HH:mm:ss", a combo box and the 90 x 26 colour button
-// with its 78 x 16 swatch.
+// a length edit ("HH:mm:ss"), a combo box and the 90 x 26 colour button with
+// its 78 x 16 swatch.
 
 #include "panels/controls/ColourButton.h"
+#include "panels/controls/LengthEdit.h"
 
 #include <QComboBox>
 #include <QSpinBox>
@@ -22,9 +23,8 @@ inline QSpinBox *spinBox(QWidget *parent, const QRect &geometry, int minimum, in
 
 inline QTimeEdit *timeEdit(QWidget *parent, const QRect &geometry)
 {
-    auto *edit = new QTimeEdit(parent);
+    auto *edit = new LengthEdit(parent);
     edit->setGeometry(geometry);
-    edit->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     return edit;
 }
 
