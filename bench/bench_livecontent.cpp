@@ -52,7 +52,8 @@ constexpr int kAreaHeight = 200;
 
 double cpuSeconds()
 {
-    struct rusage usage {};
+    struct rusage usage
+    { };
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }

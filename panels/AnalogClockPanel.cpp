@@ -118,8 +118,7 @@ void AnalogClockPanel::buildDialPage(QWidget *page)
 
     m_texts.label(page, QT_TR_NOOP("M Scale:"), QRect(10, 40, 90, 26));
     m_minuteMarkColour = named(colourButton(page, 100, 40), "minuteScaleColour");
-    connect(m_minuteMarkColour, &ColourButton::sigColourChosen, this,
-            &AnalogClockPanel::slotAnalogClockMScaleColorSet);
+    connect(m_minuteMarkColour, &ColourButton::sigColourChosen, this, &AnalogClockPanel::slotAnalogClockMScaleColorSet);
     m_texts.label(page, QT_TR_NOOP("W:"), QRect(194, 40, 36, 26));
     m_minuteMarkWidth = named(spinBox(page, QRect(234, 40, 60, 26), 1, 10), "minuteScaleWidth");
     connect(m_minuteMarkWidth, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -160,11 +159,12 @@ void AnalogClockPanel::updateAnalogClockProperty(QVLedMediaObject *item)
     AnalogClockProperty &p = item->analogClock;
     m_background->fill(*item);
     {
-        const FillGuard guard{m_textColour, m_textEdit, m_dateBox, m_dateColour, m_monthDayBox, m_weekBox,
-                              m_weekColour, m_signBox, m_offsetEdit, m_playTimeEdit, m_hourMarkColour,
-                              m_hourMarkWidth, m_hourMarkHeight, m_hourMarkShape, m_minuteMarkColour,
-                              m_minuteMarkWidth, m_minuteMarkHeight, m_minuteMarkShape, m_hourHandColour,
-                              m_minuteHandColour, m_secondHandColour};
+        const FillGuard guard{m_textColour,       m_textEdit,        m_dateBox,          m_dateColour,
+                              m_monthDayBox,      m_weekBox,         m_weekColour,       m_signBox,
+                              m_offsetEdit,       m_playTimeEdit,    m_hourMarkColour,   m_hourMarkWidth,
+                              m_hourMarkHeight,   m_hourMarkShape,   m_minuteMarkColour, m_minuteMarkWidth,
+                              m_minuteMarkHeight, m_minuteMarkShape, m_hourHandColour,   m_minuteHandColour,
+                              m_secondHandColour};
         m_textColour->setColour(p.textColour);
         m_textEdit->setText(p.text);
         m_dateBox->setChecked(p.dateOn);

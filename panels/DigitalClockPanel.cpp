@@ -153,14 +153,21 @@ void DigitalClockPanel::buildStylePage(QWidget *page)
     auto *box = new QWidget(page);
     box->setGeometry(0, 0, 680, 60);
     auto *grid = new QGridLayout(box);
-    grid->addWidget(partBox(box, QT_TR_NOOP("Year"), "yearOn", 60, &DigitalClockPanel::slotDigitalClockYearChecked), 0, 0);
-    grid->addWidget(partBox(box, QT_TR_NOOP("Month"), "monthOn", 70, &DigitalClockPanel::slotDigitalClockMonthChecked), 0, 1);
+    grid->addWidget(partBox(box, QT_TR_NOOP("Year"), "yearOn", 60, &DigitalClockPanel::slotDigitalClockYearChecked), 0,
+                    0);
+    grid->addWidget(partBox(box, QT_TR_NOOP("Month"), "monthOn", 70, &DigitalClockPanel::slotDigitalClockMonthChecked),
+                    0, 1);
     grid->addWidget(partBox(box, QT_TR_NOOP("Day"), "dayOn", 60, &DigitalClockPanel::slotDigitalClockDayChecked), 0, 2);
-    grid->addWidget(partBox(box, QT_TR_NOOP("Hour"), "hourOn", 70, &DigitalClockPanel::slotDigitalClockHourChecked), 0, 3);
-    grid->addWidget(partBox(box, QT_TR_NOOP("Minute"), "minuteOn", 80, &DigitalClockPanel::slotDigitalClockMinChecked), 0, 4);
-    grid->addWidget(partBox(box, QT_TR_NOOP("Second"), "secondOn", 80, &DigitalClockPanel::slotDigitalClockSecChecked), 0, 5);
-    grid->addWidget(partBox(box, QT_TR_NOOP("Half Day"), "amPmOn", 100, &DigitalClockPanel::slotDigitalClockHalfChecked), 1, 0);
-    grid->addWidget(partBox(box, QT_TR_NOOP("Week"), "weekOn", 70, &DigitalClockPanel::slotDigitalClockWeekChecked), 1, 1);
+    grid->addWidget(partBox(box, QT_TR_NOOP("Hour"), "hourOn", 70, &DigitalClockPanel::slotDigitalClockHourChecked), 0,
+                    3);
+    grid->addWidget(partBox(box, QT_TR_NOOP("Minute"), "minuteOn", 80, &DigitalClockPanel::slotDigitalClockMinChecked),
+                    0, 4);
+    grid->addWidget(partBox(box, QT_TR_NOOP("Second"), "secondOn", 80, &DigitalClockPanel::slotDigitalClockSecChecked),
+                    0, 5);
+    grid->addWidget(
+        partBox(box, QT_TR_NOOP("Half Day"), "amPmOn", 100, &DigitalClockPanel::slotDigitalClockHalfChecked), 1, 0);
+    grid->addWidget(partBox(box, QT_TR_NOOP("Week"), "weekOn", 70, &DigitalClockPanel::slotDigitalClockWeekChecked), 1,
+                    1);
 
     m_twoDigitButton = radioPair(page, QT_TR_NOOP("2-bit Years"), QT_TR_NOOP("4-bit Years"), QRect(110, 60, 100, 26),
                                  QRect(10, 60, 100, 26), "twoDigit", &DigitalClockPanel::slotdigitalClock2bit);
@@ -192,9 +199,9 @@ void DigitalClockPanel::updateDigitalClockProperty(QVLedMediaObject *item)
         return;
     const DigitalClockProperty &p = item->digitalClock;
     m_background->fill(*item);
-    const FillGuard guard{m_dateStyleBox, m_fixedTextEdit, m_familyBox, m_sizeBox, m_boldButton, m_italicButton,
-                          m_underlineButton, m_textColour, m_colourfulBox, m_playTimeEdit, m_signBox, m_offsetEdit,
-                          m_twoDigitButton, m_hour12Button, m_multiRowButton};
+    const FillGuard guard{m_dateStyleBox, m_fixedTextEdit,   m_familyBox,      m_sizeBox,      m_boldButton,
+                          m_italicButton, m_underlineButton, m_textColour,     m_colourfulBox, m_playTimeEdit,
+                          m_signBox,      m_offsetEdit,      m_twoDigitButton, m_hour12Button, m_multiRowButton};
     m_dateStyleBox->setCurrentIndex(p.dateStyle);
     m_fixedTextEdit->setText(p.fixedText);
     // A family or size the lists do not hold leaves the box where it was.

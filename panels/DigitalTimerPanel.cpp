@@ -46,8 +46,10 @@ DigitalTimerPanel::DigitalTimerPanel(PanelHost &host, QWidget *windowPanel)
     connect(m_transparencySlider, &QSlider::valueChanged, this, &DigitalTimerPanel::slotCountTimerTransparencyChanged);
 
     m_texts.label(this, QT_TR_NOOP("Stopwatch type:"), QRect(10, 70, 120, 26));
-    m_decreaseButton = m_texts.button<QRadioButton>(this, QT_TR_NOOP("Decrease progressively"), QRect(130, 70, 180, 26));
-    m_increaseButton = m_texts.button<QRadioButton>(this, QT_TR_NOOP("Increase progressively"), QRect(310, 70, 180, 26));
+    m_decreaseButton
+        = m_texts.button<QRadioButton>(this, QT_TR_NOOP("Decrease progressively"), QRect(130, 70, 180, 26));
+    m_increaseButton
+        = m_texts.button<QRadioButton>(this, QT_TR_NOOP("Increase progressively"), QRect(310, 70, 180, 26));
     m_decreaseButton->setObjectName(QStringLiteral("countDown"));
     m_increaseButton->setObjectName(QStringLiteral("countUp"));
     auto *direction = new QButtonGroup(this);

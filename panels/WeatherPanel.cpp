@@ -85,8 +85,8 @@ int WeatherPanel::currentCity() const
 void WeatherPanel::slotWeatherProvinceChange(int index)
 {
     m_cityBox->clear(); // reports -1, which asks for nothing
-    const QStringList cities =
-        WeatherCities::citiesOf(WeatherCities::cityFilePath(), WeatherCities::provinceCode(index));
+    const QStringList cities
+        = WeatherCities::citiesOf(WeatherCities::cityFilePath(), WeatherCities::provinceCode(index));
     // The first city added becomes current and is asked for.
     m_cityBox->addItems(cities);
 }

@@ -115,7 +115,8 @@ private slots:
         camera.stopCapture();
         QVERIFY(!camera.capturing());
         camera.readMore(); // devices that are not there are never touched
-        for (QAudio::State state : {QAudio::ActiveState, QAudio::SuspendedState, QAudio::StoppedState, QAudio::IdleState}) {
+        for (QAudio::State state :
+             {QAudio::ActiveState, QAudio::SuspendedState, QAudio::StoppedState, QAudio::IdleState}) {
             QTest::ignoreMessage(QtDebugMsg, "play end!");
             camera.finishedPlaying(state);
         }

@@ -50,18 +50,27 @@ private slots:
         QTest::addColumn<QString>("week");
 
         QTest::newRow("ahead past midnight, Sunday to Monday")
-            << QDateTime(Sunday, QTime(23, 30)) << 0 << QTime(1, 0) << "00:30:00" << "2026/12/07" << "Monday";
+            << QDateTime(Sunday, QTime(23, 30)) << 0 << QTime(1, 0) << "00:30:00"
+            << "2026/12/07"
+            << "Monday";
         QTest::newRow("ahead to exactly midnight is the next day")
-            << QDateTime(Sunday, QTime(23, 0)) << 0 << QTime(1, 0) << "00:00:00" << "2026/12/07" << "Monday";
+            << QDateTime(Sunday, QTime(23, 0)) << 0 << QTime(1, 0) << "00:00:00"
+            << "2026/12/07"
+            << "Monday";
         QTest::newRow("behind past midnight")
-            << QDateTime(Sunday.addDays(1), QTime(0, 5)) << 1 << QTime(0, 10) << "23:55:00" << "2026/12/06" << "Sunday";
+            << QDateTime(Sunday.addDays(1), QTime(0, 5)) << 1 << QTime(0, 10) << "23:55:00"
+            << "2026/12/06"
+            << "Sunday";
         QTest::newRow("behind from New Year's morning into the old year")
-            << QDateTime(QDate(2026, 1, 1), QTime(0, 0, 30)) << 1 << QTime(0, 1) << "23:59:30" << "2025/12/31"
+            << QDateTime(QDate(2026, 1, 1), QTime(0, 0, 30)) << 1 << QTime(0, 1) << "23:59:30"
+            << "2025/12/31"
             << "Wednesday";
-        QTest::newRow("an invalid offset is none")
-            << QDateTime(Sunday, QTime(0, 30)) << 0 << QTime() << "00:30:00" << "2026/12/06" << "Sunday";
-        QTest::newRow("an unknown mode is none")
-            << QDateTime(Sunday, QTime(12, 0)) << 2 << QTime(5, 0) << "12:00:00" << "2026/12/06" << "Sunday";
+        QTest::newRow("an invalid offset is none") << QDateTime(Sunday, QTime(0, 30)) << 0 << QTime() << "00:30:00"
+                                                   << "2026/12/06"
+                                                   << "Sunday";
+        QTest::newRow("an unknown mode is none") << QDateTime(Sunday, QTime(12, 0)) << 2 << QTime(5, 0) << "12:00:00"
+                                                 << "2026/12/06"
+                                                 << "Sunday";
     }
 
     void offsetsMoveDateAndWeekdayAcrossMidnight()

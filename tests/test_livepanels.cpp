@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(b.item.analogClock.timeScaleHeight, 10);
         QCOMPARE(b.item.analogClock.minuteScaleWidth, 4);
         QCOMPARE(b.item.analogClock.textFontSize, 33); // no control writes the font fields
-        QCOMPARE(changed.size(), 2);                  // filling reports nothing
+        QCOMPARE(changed.size(), 2);                   // filling reports nothing
 
         b.control<QSpinBox>("minuteScaleHeight")->setValue(7);
         QCOMPARE(b.item.analogClock.minuteScaleHeight, 7);

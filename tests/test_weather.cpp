@@ -35,7 +35,7 @@ namespace {
 QByteArray day(const char *date, const char *weather, const char *wind, const char *temperature, const char *picture)
 {
     return QByteArray("{\"date\":\"") + date + "\",\"weather\":\"" + weather + "\",\"wind\":\"" + wind
-         + "\",\"temperature\":\"" + temperature + "\",\"dayPictureUrl\":\"" + picture + "\"}";
+           + "\",\"temperature\":\"" + temperature + "\",\"dayPictureUrl\":\"" + picture + "\"}";
 }
 
 QByteArray reply(const QList<QByteArray> &days, const QByteArray &head = "\"error\":0,")
@@ -144,8 +144,8 @@ private slots:
         oneWord.heading = "周一";
         oneWord.currentTemperature.clear();
         const QByteArray shortToday = day("周一", "晴", "北风3级", "26 ~ 18℃", "http://pictures/0.png");
-        QTest::newRow("a day-0 date of one word") << reply({shortToday, Tomorrow, DayAfter, Last}) << O::Forecast
-                                                  << oneWord;
+        QTest::newRow("a day-0 date of one word")
+            << reply({shortToday, Tomorrow, DayAfter, Last}) << O::Forecast << oneWord;
 
         QTest::newRow("no results") << QByteArray("{\"error\":0}") << O::Forecast << WeatherForecast();
         QTest::newRow("no error field") << QByteArray("{\"results\":[]}") << O::Forecast << WeatherForecast();
@@ -155,10 +155,10 @@ private slots:
         typed.dates[1].clear();
         const QByteArray numberTemperature = QByteArray(Today).replace("\"26 ~ 18℃\"", "26");
         const QByteArray arrayDate = QByteArray(Tomorrow).replace("\"周二\"", "[1,2]");
-        QTest::newRow("wrong types read as empty") << reply({numberTemperature, arrayDate, DayAfter}) << O::Forecast
-                                                   << typed;
-        QTest::newRow("days not a list") << QByteArray("{\"results\":[{\"weather_data\":{\"a\":1}}, 7]}")
-                                         << O::Forecast << WeatherForecast();
+        QTest::newRow("wrong types read as empty")
+            << reply({numberTemperature, arrayDate, DayAfter}) << O::Forecast << typed;
+        QTest::newRow("days not a list") << QByteArray("{\"results\":[{\"weather_data\":{\"a\":1}}, 7]}") << O::Forecast
+                                         << WeatherForecast();
         QTest::newRow("an error reply") << QByteArray("{\"error\":-3,\"status\":\"No result available\"}")
                                         << O::ErrorReply << WeatherForecast();
         QTest::newRow("not JSON") << QByteArray("<html>502</html>") << O::Unreadable << WeatherForecast();
@@ -184,11 +184,12 @@ private slots:
         QTest::addColumn<QByteArray>("code");
         QTest::addColumn<QStringList>("cities");
         const QByteArray list = "101190100 南京\n101010100 北京\n101190200 苏州\r\n  101190300 无锡  \n";
-        QTest::newRow("file order, trimmed lines") << list << QByteArray("10119") << QStringList{"南京", "苏州", "无锡"};
-        QTest::newRow("a byte-order mark") << "\xEF\xBB\xBF" + list << QByteArray("10119")
-                                           << QStringList{"南京", "苏州", "无锡"};
-        QTest::newRow("a line with nothing after its code") << QByteArray("1011901000\n101190100 \n101190200 苏州\n")
-                                                           << QByteArray("10119") << QStringList{"苏州"};
+        QTest::newRow("file order, trimmed lines")
+            << list << QByteArray("10119") << QStringList{"南京", "苏州", "无锡"};
+        QTest::newRow("a byte-order mark")
+            << "\xEF\xBB\xBF" + list << QByteArray("10119") << QStringList{"南京", "苏州", "无锡"};
+        QTest::newRow("a line with nothing after its code")
+            << QByteArray("1011901000\n101190100 \n101190200 苏州\n") << QByteArray("10119") << QStringList{"苏州"};
         QTest::newRow("a province without lines") << list << QByteArray("10134") << QStringList{};
         QTest::newRow("an empty file") << QByteArray() << QByteArray("10119") << QStringList{};
     }

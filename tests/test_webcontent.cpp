@@ -88,11 +88,12 @@ private slots:
         QTest::newRow("http") << "http://example.org/a" << QUrl("http://example.org/a");
         QTest::newRow("https in capitals") << "HTTPS://EXAMPLE.ORG/" << QUrl("HTTPS://EXAMPLE.ORG/");
         QTest::newRow("HTTP in capitals is a web address") << "HTTP://host/x" << QUrl("HTTP://host/x");
-        QTest::newRow("a folder named http is a file") << "/srv/http/page.html"
-                                                       << QUrl::fromLocalFile("/srv/http/page.html");
-        QTest::newRow("http further on is a file") << "/pages/see-http://x.html"
-                                                   << QUrl::fromLocalFile("/pages/see-http://x.html");
-        QTest::newRow("another scheme is a file") << "ftp://example.org/a" << QUrl::fromLocalFile("ftp://example.org/a");
+        QTest::newRow("a folder named http is a file")
+            << "/srv/http/page.html" << QUrl::fromLocalFile("/srv/http/page.html");
+        QTest::newRow("http further on is a file")
+            << "/pages/see-http://x.html" << QUrl::fromLocalFile("/pages/see-http://x.html");
+        QTest::newRow("another scheme is a file")
+            << "ftp://example.org/a" << QUrl::fromLocalFile("ftp://example.org/a");
     }
 
     void webAddressOrFile()

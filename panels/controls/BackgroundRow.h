@@ -42,11 +42,11 @@ class BackgroundRow : public QObject
 public:
     struct Policy
     {
-        MediaKindId kind;            // the kind whose block the row edits
-        bool choiceOfKindOnly;       // a choice is stored only in an item of that kind
-        bool colourOfKindOnly;       // a colour likewise
-        bool colourMakesColourMode;  // a chosen colour also turns the background to colour
-        bool hasTransparent;         // the row has a "Transparent" box
+        MediaKindId kind;           // the kind whose block the row edits
+        bool choiceOfKindOnly;      // a choice is stored only in an item of that kind
+        bool colourOfKindOnly;      // a colour likewise
+        bool colourMakesColourMode; // a chosen colour also turns the background to colour
+        bool hasTransparent;        // the row has a "Transparent" box
     };
     using Fields = BackgroundFieldRefs (*)(QVLedMediaObject &item);
     using Write = std::function<void(QVLedMediaObject &item)>;

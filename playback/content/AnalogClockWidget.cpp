@@ -90,7 +90,8 @@ void AnalogClockWidget::paintEvent(QPaintEvent *event)
     drawTexts(painter);
     const ClockTexts::HandAngles angles = ClockTexts::handAngles(shownTime);
     painter.setPen(Qt::NoPen);
-    drawHand(painter, hourHandColour, angles.hour, QPolygon({QPoint(3, 4), QPoint(0, 6), QPoint(-3, 4), QPoint(0, -30)}));
+    drawHand(painter, hourHandColour, angles.hour,
+             QPolygon({QPoint(3, 4), QPoint(0, 6), QPoint(-3, 4), QPoint(0, -30)}));
     drawMarks(painter, 12, 0, timeScaleColour, timeScaleWidth, timeScaleHeight, timeScaleStyle);
 
     painter.setPen(timeScaleColour);

@@ -22,13 +22,11 @@ Moment shifted(const QDateTime &now, int mode, const QTime &offset)
 
 const char *weekdaySource(int dayOfWeek)
 {
-    static const char *const names[] = {QT_TRANSLATE_NOOP("digitalClockWidget", "Monday"),
-                                        QT_TRANSLATE_NOOP("digitalClockWidget", "Tuesday"),
-                                        QT_TRANSLATE_NOOP("digitalClockWidget", "Wednesday"),
-                                        QT_TRANSLATE_NOOP("digitalClockWidget", "Thursday"),
-                                        QT_TRANSLATE_NOOP("digitalClockWidget", "Friday"),
-                                        QT_TRANSLATE_NOOP("digitalClockWidget", "Saturday"),
-                                        QT_TRANSLATE_NOOP("digitalClockWidget", "Sunday")};
+    static const char *const names[]
+        = {QT_TRANSLATE_NOOP("digitalClockWidget", "Monday"),    QT_TRANSLATE_NOOP("digitalClockWidget", "Tuesday"),
+           QT_TRANSLATE_NOOP("digitalClockWidget", "Wednesday"), QT_TRANSLATE_NOOP("digitalClockWidget", "Thursday"),
+           QT_TRANSLATE_NOOP("digitalClockWidget", "Friday"),    QT_TRANSLATE_NOOP("digitalClockWidget", "Saturday"),
+           QT_TRANSLATE_NOOP("digitalClockWidget", "Sunday")};
     return dayOfWeek >= 1 && dayOfWeek <= 7 ? names[dayOfWeek - 1] : "";
 }
 
@@ -105,8 +103,8 @@ DigitalTexts digital(const Moment &moment, const DigitalFormat &format, const QS
 
 QString singleLine(const QString &fixedText, const DigitalTexts &t)
 {
-    return fixedText + QLatin1Char(' ') + t.dateLine + QLatin1String("  ") + t.week + QLatin1String("  ")
-         + t.timeLine + t.amPm + QLatin1Char(' ');
+    return fixedText + QLatin1Char(' ') + t.dateLine + QLatin1String("  ") + t.week + QLatin1String("  ") + t.timeLine
+           + t.amPm + QLatin1Char(' ');
 }
 
 QStringList rows(const QString &itemText, const QString &fixedText, const DigitalTexts &t)

@@ -24,7 +24,10 @@ QString styleSheet(const BackgroundFields &f, const QString &selector)
         rule = QStringLiteral("background:transparent");
     else if (f.isColour)
         // Qt's style sheets refuse rgba() without an alpha and would show no colour at all.
-        rule = QStringLiteral("background:rgb(%1,%2,%3);").arg(f.colour.red()).arg(f.colour.green()).arg(f.colour.blue());
+        rule = QStringLiteral("background:rgb(%1,%2,%3);")
+                   .arg(f.colour.red())
+                   .arg(f.colour.green())
+                   .arg(f.colour.blue());
     else if (f.imageStyle == 0)
         rule = QStringLiteral("background-image: url(%1);").arg(cssUrl(f.picture));
     else if (f.imageStyle == 1)

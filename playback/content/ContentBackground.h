@@ -45,7 +45,6 @@ enum class OtherStyles {
 QString styleSheet(const BackgroundFields &fields, const QString &selector = QString());
 
 // Replaces whatever background the label had with the item's.
-void apply(QLabel *label, const BackgroundFields &fields, OtherStyles otherStyles,
-           const QString &selector = QString());
+void apply(QLabel *label, const BackgroundFields &fields, OtherStyles otherStyles, const QString &selector = QString());
 
 } // namespace ContentBackground

@@ -40,8 +40,10 @@ void DigitalTimerWin::setBackgroundRule(const QString &rule)
 
 void DigitalTimerWin::applyStyle()
 {
-    const QString colour =
-        QStringLiteral("color:rgb(%1,%2,%3);").arg(numberColour.red()).arg(numberColour.green()).arg(numberColour.blue());
+    const QString colour = QStringLiteral("color:rgb(%1,%2,%3);")
+                               .arg(numberColour.red())
+                               .arg(numberColour.green())
+                               .arg(numberColour.blue());
     QString sheet = m_backgroundRule;
     if (!sheet.isEmpty() && !sheet.endsWith(QLatin1Char(';')))
         sheet += QLatin1Char(';');

@@ -26,7 +26,7 @@ UrlWin::UrlWin(QWidget *parent) : QLabel(parent)
 bool UrlWin::isWebAddress(const QString &address)
 {
     return address.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
-        || address.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+           || address.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
 }
 
 QUrl UrlWin::urlFor(const QString &address)

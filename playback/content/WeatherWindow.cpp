@@ -82,7 +82,8 @@ bool WeatherWindow::isLoadablePicture(const QString &address)
 {
     const QUrl url(address, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
-    return url.isValid() && !url.host().isEmpty() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+    return url.isValid() && !url.host().isEmpty()
+           && (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
 QString WeatherWindow::pictureAddress(int day) const

@@ -64,10 +64,10 @@ private:
             answer = answers.value(url.path());
         else if (answerFor)
             answer = answerFor(url);
-        QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + (answer.status == 200 ? " OK" : " Not Found")
-                        + "\r\nContent-Type: " + answer.contentType
-                        + "\r\nContent-Length: " + QByteArray::number(answer.body.size())
-                        + "\r\nConnection: close\r\n\r\n";
+        QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status)
+                          + (answer.status == 200 ? " OK" : " Not Found") + "\r\nContent-Type: " + answer.contentType
+                          + "\r\nContent-Length: " + QByteArray::number(answer.body.size())
+                          + "\r\nConnection: close\r\n\r\n";
         socket->write(head);
         socket->write(answer.body);
         socket->disconnectFromHost();
