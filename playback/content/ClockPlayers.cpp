@@ -9,167 +9,103 @@
 #include "playback/content/digitalClockWidget.h"
 
 #include <QGraphicsOpacityEffect>
-#include <QTimer>
-
-namespace {
-constexpr int kClockTickMs = 500;
-constexpr int kTimerTickMs = 100;
-} // namespace
 
 // ---- digital clock ----------------------------------------------------
 
+void DigitalClockPlayer::startTicking()
+{
+    TickingPlayer::startTicking();
+    m_widget->slotTimeout();
+}
+
 void DigitalClockPlayer::showItem(QVLedMediaObject *item, Purpose)
 {
-    if (!m_clock) {
-        m_clock = new digitalClockWidget(area());
-        adoptView(m_clock);
-    }
+    digitalClockWidget *clock = widget();
     const DigitalClockProperty &p = item->digitalClock;
-    ContentBackground::apply(m_clock, ContentBackground::of(p), ContentBackground::OtherStyles::SetPixmap);
-    m_clock->dateStyle = p.dateStyle;
-    m_clock->setItemText(p.fixedText);
-    m_clock->fontFamily = p.fontFamily;
-    m_clock->fontSize = p.fontSize;
-    m_clock->bold = p.bold;
-    m_clock->italic = p.italic;
-    m_clock->underline = p.underline;
-    m_clock->textColour = p.textColour;
-    m_clock->yearOn = p.yearOn;
-    m_clock->monthOn = p.monthOn;
-    m_clock->dayOn = p.dayOn;
-    m_clock->hourOn = p.hourOn;
-    m_clock->minuteOn = p.minuteOn;
-    m_clock->secondOn = p.secondOn;
-    m_clock->amPmOn = p.amPmOn;
-    m_clock->weekOn = p.weekOn;
-    m_clock->twoDigit = p.twoDigit;
-    m_clock->hour12 = p.hour12;
-    m_clock->multiRow = p.multiRow;
-    m_clock->timeDiffMode = p.timeDiffMode;
-    m_clock->timeDiff = p.timeDiff;
-    m_clock->colourful = p.colourful;
-    m_clock->tickTimer->start(kClockTickMs);
-    m_clock->slotTimeout();
+    ContentBackground::apply(clock, ContentBackground::of(p), ContentBackground::OtherStyles::SetPixmap);
+    clock->dateStyle = p.dateStyle;
+    clock->setItemText(p.fixedText);
+    clock->fontFamily = p.fontFamily;
+    clock->fontSize = p.fontSize;
+    clock->bold = p.bold;
+    clock->italic = p.italic;
+    clock->underline = p.underline;
+    clock->textColour = p.textColour;
+    clock->yearOn = p.yearOn;
+    clock->monthOn = p.monthOn;
+    clock->dayOn = p.dayOn;
+    clock->hourOn = p.hourOn;
+    clock->minuteOn = p.minuteOn;
+    clock->secondOn = p.secondOn;
+    clock->amPmOn = p.amPmOn;
+    clock->weekOn = p.weekOn;
+    clock->twoDigit = p.twoDigit;
+    clock->hour12 = p.hour12;
+    clock->multiRow = p.multiRow;
+    clock->timeDiffMode = p.timeDiffMode;
+    clock->timeDiff = p.timeDiff;
+    clock->colourful = p.colourful;
+    startTicking();
     showView();
-}
-
-void DigitalClockPlayer::pause()
-{
-    halt();
-}
-
-void DigitalClockPlayer::resume()
-{
-    if (!m_clock)
-        return;
-    m_clock->tickTimer->start(kClockTickMs);
-    m_clock->slotTimeout();
-    showView();
-}
-
-void DigitalClockPlayer::halt()
-{
-    if (m_clock)
-        m_clock->tickTimer->stop();
 }
 
 // ---- analog clock -----------------------------------------------------
 
+void AnalogClockPlayer::startTicking()
+{
+    TickingPlayer::startTicking();
+    m_widget->slotTimeout();
+}
+
 void AnalogClockPlayer::showItem(QVLedMediaObject *item, Purpose)
 {
-    if (!m_clock) {
-        m_clock = new AnalogClockWidget(area());
-        adoptView(m_clock);
-    }
+    AnalogClockWidget *clock = widget();
     const AnalogClockProperty &p = item->analogClock;
-    ContentBackground::apply(m_clock, ContentBackground::of(p), ContentBackground::OtherStyles::SetPixmap);
-    m_clock->timeScaleStyle = p.timeScaleStyle;
-    m_clock->timeScaleWidth = p.timeScaleWidth;
-    m_clock->timeScaleHeight = p.timeScaleHeight;
-    m_clock->timeScaleColour = p.timeScaleColour;
-    m_clock->minuteScaleColour = p.minuteScaleColour;
-    m_clock->minuteScaleWidth = p.minuteScaleWidth;
-    m_clock->minuteScaleHeight = p.minuteScaleHeight;
-    m_clock->minuteScaleStyle = p.minuteScaleStyle;
-    m_clock->hourHandColour = p.hourHandColour;
-    m_clock->minuteHandColour = p.minuteHandColour;
-    m_clock->secondHandColour = p.secondHandColour;
-    m_clock->dateOn = p.dateOn;
-    m_clock->weekOn = p.weekOn;
-    m_clock->textColour = p.textColour;
-    m_clock->dateColour = p.dateColour;
-    m_clock->weekColour = p.weekColour;
-    m_clock->monthDayStyle = p.monthDayStyle;
-    m_clock->text = p.text;
-    m_clock->timeDiff = p.timeDiff;
-    m_clock->timeDiffMode = p.timeDiffMode;
-    m_clock->tickTimer->start(kClockTickMs);
-    m_clock->slotTimeout();
+    ContentBackground::apply(clock, ContentBackground::of(p), ContentBackground::OtherStyles::SetPixmap);
+    clock->timeScaleStyle = p.timeScaleStyle;
+    clock->timeScaleWidth = p.timeScaleWidth;
+    clock->timeScaleHeight = p.timeScaleHeight;
+    clock->timeScaleColour = p.timeScaleColour;
+    clock->minuteScaleColour = p.minuteScaleColour;
+    clock->minuteScaleWidth = p.minuteScaleWidth;
+    clock->minuteScaleHeight = p.minuteScaleHeight;
+    clock->minuteScaleStyle = p.minuteScaleStyle;
+    clock->hourHandColour = p.hourHandColour;
+    clock->minuteHandColour = p.minuteHandColour;
+    clock->secondHandColour = p.secondHandColour;
+    clock->dateOn = p.dateOn;
+    clock->weekOn = p.weekOn;
+    clock->textColour = p.textColour;
+    clock->dateColour = p.dateColour;
+    clock->weekColour = p.weekColour;
+    clock->monthDayStyle = p.monthDayStyle;
+    clock->text = p.text;
+    clock->timeDiff = p.timeDiff;
+    clock->timeDiffMode = p.timeDiffMode;
+    startTicking();
     showView();
-}
-
-void AnalogClockPlayer::pause()
-{
-    halt();
-}
-
-void AnalogClockPlayer::resume()
-{
-    if (!m_clock)
-        return;
-    m_clock->tickTimer->start(kClockTickMs);
-    m_clock->slotTimeout();
-    showView();
-}
-
-void AnalogClockPlayer::halt()
-{
-    if (m_clock)
-        m_clock->tickTimer->stop();
 }
 
 // ---- count timer ------------------------------------------------------
 
 void DigitalTimerPlayer::showItem(QVLedMediaObject *item, Purpose)
 {
-    if (!m_timer) {
-        m_timer = new DigitalTimerWin(area());
-        auto *opacity = new QGraphicsOpacityEffect(m_timer);
-        m_timer->setGraphicsEffect(opacity); // the timer widget owns it
-        adoptView(m_timer);
-    }
+    DigitalTimerWin *timer = widget();
+    if (!timer->graphicsEffect())
+        timer->setGraphicsEffect(new QGraphicsOpacityEffect(timer)); // the timer widget owns it
     const DigitalTimerProperty &p = item->digitalTimer;
-    m_timer->setBackgroundRule(ContentBackground::styleSheet(ContentBackground::of(p)));
-    if (auto *opacity = qobject_cast<QGraphicsOpacityEffect *>(m_timer->graphicsEffect())) {
+    timer->setBackgroundRule(ContentBackground::styleSheet(ContentBackground::of(p)));
+    if (auto *opacity = qobject_cast<QGraphicsOpacityEffect *>(timer->graphicsEffect())) {
         const qreal level = qBound(0, p.transparency, 10) / 10.0;
         opacity->setOpacity(level);
         // A fully opaque effect draws like none, but through an extra picture every tick.
         opacity->setEnabled(level < 1.0);
     }
-    m_timer->numberColour = p.numberColour;
-    m_timer->countMode = p.countMode;
-    m_timer->length = p.length;
-    m_timer->value = p.countMode == 1 ? QTime(0, 0) : p.length;
-    m_timer->tickTimer->start(kTimerTickMs);
-    m_timer->showValue();
+    timer->numberColour = p.numberColour;
+    timer->countMode = p.countMode;
+    timer->length = p.length;
+    timer->value = p.countMode == 1 ? QTime(0, 0) : p.length;
+    startTicking();
+    timer->showValue();
     showView();
-}
-
-void DigitalTimerPlayer::pause()
-{
-    halt();
-}
-
-void DigitalTimerPlayer::resume()
-{
-    if (!m_timer)
-        return;
-    m_timer->tickTimer->start(kTimerTickMs);
-    showView();
-}
-
-void DigitalTimerPlayer::halt()
-{
-    if (m_timer)
-        m_timer->tickTimer->stop();
 }

@@ -5,62 +5,77 @@
 // starts the widget's tick; the area's stay timer ends the item. Pausing
 // stops the tick, so a paused count timer holds its count.
 
+#include "playback/content/AnalogClockWidget.h"
+#include "playback/content/DigitalTimerWin.h"
 #include "playback/content/WidgetContentPlayer.h"
+#include "playback/content/digitalClockWidget.h"
 
-class AnalogClockWidget;
-class DigitalTimerWin;
-class digitalClockWidget;
+#include <QTimer>
 
-class DigitalClockPlayer : public WidgetContentPlayer
+// What the three share: a widget made on first use whose tickTimer runs
+// every TickMs while its item shows.
+template <typename TickingWidget, int TickMs>
+class TickingPlayer : public WidgetContentPlayer
 {
-    Q_OBJECT
-
 public:
     using WidgetContentPlayer::WidgetContentPlayer;
-    void pause() override;
-    void resume() override;
-    digitalClockWidget *clock() const { return m_clock; }
+    void pause() override { halt(); }
+    void resume() override
+    {
+        if (!m_widget)
+            return;
+        startTicking();
+        showView();
+    }
 
 protected:
-    void showItem(QVLedMediaObject *item, Purpose purpose) override;
-    void halt() override;
+    TickingWidget *widget()
+    {
+        if (!m_widget) {
+            m_widget = new TickingWidget(area());
+            adoptView(m_widget);
+        }
+        return m_widget;
+    }
+    // Starts the tick; a clock also reads the time at once.
+    virtual void startTicking() { m_widget->tickTimer->start(TickMs); }
+    void halt() override
+    {
+        if (m_widget)
+            m_widget->tickTimer->stop();
+    }
 
-private:
-    digitalClockWidget *m_clock = nullptr; // the view, once made
+    TickingWidget *m_widget = nullptr; // the view, once made
 };
 
-class AnalogClockPlayer : public WidgetContentPlayer
+class DigitalClockPlayer : public TickingPlayer<digitalClockWidget, 500>
 {
-    Q_OBJECT
-
 public:
-    using WidgetContentPlayer::WidgetContentPlayer;
-    void pause() override;
-    void resume() override;
-    AnalogClockWidget *clock() const { return m_clock; }
+    using TickingPlayer::TickingPlayer;
+    digitalClockWidget *clock() const { return m_widget; }
 
 protected:
     void showItem(QVLedMediaObject *item, Purpose purpose) override;
-    void halt() override;
-
-private:
-    AnalogClockWidget *m_clock = nullptr;
+    void startTicking() override;
 };
 
-class DigitalTimerPlayer : public WidgetContentPlayer
+class AnalogClockPlayer : public TickingPlayer<AnalogClockWidget, 500>
 {
-    Q_OBJECT
-
 public:
-    using WidgetContentPlayer::WidgetContentPlayer;
-    void pause() override;
-    void resume() override;
-    DigitalTimerWin *timer() const { return m_timer; }
+    using TickingPlayer::TickingPlayer;
+    AnalogClockWidget *clock() const { return m_widget; }
 
 protected:
     void showItem(QVLedMediaObject *item, Purpose purpose) override;
-    void halt() override;
+    void startTicking() override;
+};
 
-private:
-    DigitalTimerWin *m_timer = nullptr;
+class DigitalTimerPlayer : public TickingPlayer<DigitalTimerWin, 100>
+{
+public:
+    using TickingPlayer::TickingPlayer;
+    DigitalTimerWin *timer() const { return m_widget; }
+
+protected:
+    void showItem(QVLedMediaObject *item, Purpose purpose) override;
 };

@@ -22,28 +22,11 @@ void digitalClockWidget::setItemText(const QString &text)
     fixedText = QLatin1Char(' ') + text;
 }
 
-ClockTexts::DigitalFormat digitalClockWidget::format() const
-{
-    ClockTexts::DigitalFormat f;
-    f.dateStyle = dateStyle;
-    f.yearOn = yearOn;
-    f.monthOn = monthOn;
-    f.dayOn = dayOn;
-    f.hourOn = hourOn;
-    f.minuteOn = minuteOn;
-    f.secondOn = secondOn;
-    f.amPmOn = amPmOn;
-    f.weekOn = weekOn;
-    f.twoDigit = twoDigit;
-    f.hour12 = hour12;
-    return f;
-}
-
 void digitalClockWidget::slotTimeout()
 {
     const ClockTexts::Moment moment = ClockTexts::shifted(Clock::current().now(), timeDiffMode, timeDiff);
     const QString weekName = tr(ClockTexts::weekdaySource(moment.date.dayOfWeek()));
-    const ClockTexts::DigitalTexts t = ClockTexts::digital(moment, format(), tr("AM"), tr("PM"), weekName);
+    const ClockTexts::DigitalTexts t = ClockTexts::digital(moment, *this, tr("AM"), tr("PM"), weekName);
     amPmText = t.amPm;
     yearText = t.year;
     monthText = t.month;

@@ -13,14 +13,15 @@
 
 class QTimer;
 
-class digitalClockWidget : public QLabel
+// The date style and the show and format flags (dateStyle, yearOn ... hour12)
+// are the clock's members through ClockTexts::DigitalFormat.
+class digitalClockWidget : public QLabel, public ClockTexts::DigitalFormat
 {
     Q_OBJECT
 
 public:
     explicit digitalClockWidget(QWidget *parent);
 
-    int dateStyle = 0;
     QString fixedText; // a blank, then the item's text
     QColor textColour{255, 0, 0};
     QString fontFamily;
@@ -29,16 +30,6 @@ public:
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    bool yearOn = true;
-    bool monthOn = true;
-    bool dayOn = true;
-    bool hourOn = true;
-    bool minuteOn = true;
-    bool secondOn = true;
-    bool amPmOn = true;
-    bool weekOn = true;
-    bool twoDigit = false;
-    bool hour12 = false;
     bool multiRow = false;
     int timeDiffMode = 0;
     QTime timeDiff;
@@ -59,7 +50,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    ClockTexts::DigitalFormat format() const;
-
     QString m_itemText;
 };
