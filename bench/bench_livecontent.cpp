@@ -279,6 +279,43 @@ QString mib(long kilobytes)
     return QString::number(kilobytes / 1024.0, 'f', 1) + QStringLiteral(" MiB");
 }
 
+void reportCpu(QTextStream &out, int seconds)
+{
+    const double clocks = clocksCpu(seconds);
+    const double baseline = baselineCpu(seconds);
+    out << "CPU over " << seconds << " s, three 480 x 200 areas:\n"
+        << "  digital clock, analog clock, count timer: " << QString::number(clocks, 'f', 2) << " s ("
+        << percentOf(clocks, seconds) << ")\n"
+        << "  baseline label, lines widget, LCD:        " << QString::number(baseline, 'f', 2) << " s ("
+        << percentOf(baseline, seconds) << ")\n"
+        << "  ratio " << QString::number(clocks / qMax(0.001, baseline), 'f', 2) << " (target <= 1.5)\n";
+    out.flush();
+}
+
+void reportMemory(QTextStream &out, const QTemporaryDir &dir)
+{
+    const long web = measureInChild(QStringLiteral("--fifty-web"));
+    const long clocksSchedule = measureInChild(QStringLiteral("--fifty-clocks"));
+    out << "Memory, 50 loaded areas, items not shown (program and web-engine processes):\n"
+        << "  web page and weather items: " << mib(web) << "\n"
+        << "  baseline, clock items:      " << mib(clocksSchedule) << "\n"
+        << "  difference " << mib(web - clocksSchedule) << " (target within 5 MiB)\n";
+    out.flush();
+
+    const QString page = dir.filePath(QStringLiteral("page.html"));
+    QFile file(page);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("<html><body style='background:#204060;color:white;font:40px sans-serif'>"
+                   "<h1>Hall</h1><p>Opening hours 9 - 17</p></body></html>");
+    file.close();
+    const long areas = measureInChild(QStringLiteral("--pages-areas"), page);
+    const long bare = measureInChild(QStringLiteral("--pages-bare"), page);
+    out << "Memory, 8 views of one local page (program and web-engine processes):\n"
+        << "  8 areas showing it:      " << mib(areas) << "\n"
+        << "  baseline, 8 bare views:  " << mib(bare) << "\n"
+        << "  ratio " << QString::number(double(areas) / qMax(1L, bare), 'f', 2) << " (target <= 1.2)\n";
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -306,7 +343,7 @@ int main(int argc, char **argv)
         if (mode == QLatin1String("--fifty-web") || mode == QLatin1String("--fifty-clocks"))
             kilobytes = fiftyAreas(mode == QLatin1String("--fifty-web"));
         else if (mode == QLatin1String("--pages-areas") || mode == QLatin1String("--pages-bare"))
-            kilobytes = eightPages(mode == QLatin1String("--pages-areas"), QString::fromLocal8Bit(argv[2]));
+            kilobytes = eightPages(mode == QLatin1String("--pages-areas"), QString::fromLocal8Bit(argc > 2 ? argv[2] : ""));
         out << kilobytes << "\n";
         delete AppContext::displayWindowParent;
         return 0;
@@ -314,36 +351,8 @@ int main(int argc, char **argv)
 
     const int seconds = mode.isEmpty() ? 60 : mode.toInt();
     out << "platform: " << QGuiApplication::platformName() << "\n";
-    const double clocks = clocksCpu(seconds);
-    const double baseline = baselineCpu(seconds);
-    out << "CPU over " << seconds << " s, three 480 x 200 areas:\n"
-        << "  digital clock, analog clock, count timer: " << QString::number(clocks, 'f', 2) << " s ("
-        << percentOf(clocks, seconds) << ")\n"
-        << "  baseline label, lines widget, LCD:        " << QString::number(baseline, 'f', 2) << " s ("
-        << percentOf(baseline, seconds) << ")\n"
-        << "  ratio " << QString::number(clocks / qMax(0.001, baseline), 'f', 2) << " (target <= 1.5)\n";
-    out.flush();
-
-    const long web = measureInChild(QStringLiteral("--fifty-web"));
-    const long clocksSchedule = measureInChild(QStringLiteral("--fifty-clocks"));
-    out << "Memory, 50 loaded areas, items not shown (program and web-engine processes):\n"
-        << "  web page and weather items: " << mib(web) << "\n"
-        << "  baseline, clock items:      " << mib(clocksSchedule) << "\n"
-        << "  difference " << mib(web - clocksSchedule) << " (target within 5 MiB)\n";
-    out.flush();
-
-    const QString page = dir.filePath(QStringLiteral("page.html"));
-    QFile file(page);
-    if (file.open(QIODevice::WriteOnly))
-        file.write("<html><body style='background:#204060;color:white;font:40px sans-serif'>"
-                   "<h1>Hall</h1><p>Opening hours 9 - 17</p></body></html>");
-    file.close();
-    const long areas = measureInChild(QStringLiteral("--pages-areas"), page);
-    const long bare = measureInChild(QStringLiteral("--pages-bare"), page);
-    out << "Memory, 8 views of one local page (program and web-engine processes):\n"
-        << "  8 areas showing it:      " << mib(areas) << "\n"
-        << "  baseline, 8 bare views:  " << mib(bare) << "\n"
-        << "  ratio " << QString::number(double(areas) / qMax(1L, bare), 'f', 2) << " (target <= 1.2)\n";
+    reportCpu(out, seconds);
+    reportMemory(out, dir);
     delete AppContext::displayWindowParent;
     return 0;
 }
