@@ -10,8 +10,9 @@
 #include "playback/content/UrlPlayer.h"
 #include "playback/content/UrlWin.h"
 #include "playback/content/WeatherWindow.h"
+#include "playback/dataBaseConn.h"
 #include "support/LocalHttpServer.h"
-#include "support/TestEnvironment.h"
+#include "support/PlayFixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -212,6 +213,42 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(requestsFor(server, "/0.png"), 1);
         QCOMPARE(requestsFor(server, "/1.png"), 1);
+    }
+
+    void aScheduleOfEveryLiveKindPlaysThrough()
+    {
+        PlayFixture f;
+        f.addGeneral("G");
+        f.addProgram("P", SegmentType::General, 2);
+        const QStringList kinds{MediaKind::DigitalClock, MediaKind::AnalogClock, MediaKind::DigitalTimer,
+                                MediaKind::Url,          MediaKind::VideoDevice, MediaKind::Weather};
+        CommonWinObject *window = f.addWindow("W", kinds.size());
+        const QString page = f.env.path("hall.html");
+        QFile out(page);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(Page);
+        out.close();
+        for (int i = 0; i < kinds.size(); ++i) {
+            QVLedMediaObject *item = window->media.value(i);
+            item->kind = kinds.at(i);
+            item->digitalClock.playTime = item->analogClock.playTime = item->url.playTime = QTime(0, 0, 1);
+            item->digitalTimer.length = item->videoDevice.timeLength = item->weather.timeLength = QTime(0, 0, 1);
+            item->url.address = page;
+        }
+        f.tree->slotStartPlay(f.display);
+        CommonPlayWindow *area = f.area(window);
+        QTRY_VERIFY_WITH_TIMEOUT(area->index == kinds.size() - 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(area->index, 0, 5000); // the list ran out and plays again
+        PlayLog::flush();
+        dataBaseConn log;
+        const QString today = f.clock.currentDate().toString("yyyy-MM-dd");
+        const QList<QStringList> rows = log.queryLogs(QString(), today, today);
+        QStringList names;
+        for (int i = 0; i < kinds.size(); ++i) {
+            names << rows.value(i).value(0);
+            QCOMPARE(rows.value(i).value(6), QString("success"));
+        }
+        QCOMPARE(names, (QStringList{"Digital Clock", "Analog Clock", "Digital Timer", "URL", "Device", "Weather"}));
     }
 };
 
