@@ -67,7 +67,16 @@ void installTranslators()
     if (!qtTranslator)
         qtTranslator = new QTranslator;
     uninstallTranslators();
+    loadCatalogues();
+    // Both stay installed, empty or not, so a later choice takes effect at once.
+    QCoreApplication::installTranslator(appTranslator);
+    QCoreApplication::installTranslator(qtTranslator);
+}
 
+void loadCatalogues()
+{
+    if (!appTranslator || !qtTranslator)
+        return;
     QString appCatalogue;
     QString qtCatalogue;
     if (Language == 0) {
@@ -75,16 +84,11 @@ void installTranslators()
         qtCatalogue = QStringLiteral(":/images/qt_zh_CN.qm");
     } else if (Language == 1) {
         appCatalogue = QStringLiteral(":/images/deskTop_eng_en.qm");
-        qtCatalogue = QStringLiteral(":/images/qt_es.qm");
-    } else {
-        return;
     }
-    // A catalogue that does not load leaves its translator empty: the
-    // interface then shows the source texts, which is acceptable.
-    appTranslator->load(appCatalogue);
-    QCoreApplication::installTranslator(appTranslator);
+    // Loading first empties a translator, so a name that does not load (or
+    // none) leaves it empty: the interface then shows the source texts.
     qtTranslator->load(qtCatalogue);
-    QCoreApplication::installTranslator(qtTranslator);
+    appTranslator->load(appCatalogue);
 }
 
 void setApplicationFont()

@@ -54,11 +54,16 @@ extern QTranslator *qtTranslator;
 void initAppDirPath();
 // appDirPath + "/setting.ini".
 QString settingsFilePath();
-// Loads and installs the catalogues that Language selects (0 Chinese,
-// 1 English); any other value installs none. A catalogue that does not load
-// leaves its translator empty. Translators installed by an earlier call are
-// removed first.
+// Makes and installs both translators, whatever Language holds, and loads
+// the catalogues it selects (loadCatalogues). Translators installed by an
+// earlier call are removed first.
 void installTranslators();
+// Loads the catalogues that Language selects into the two translators:
+// 0 the program's Chinese and Qt's own Chinese, 1 the program's English and
+// no Qt catalogue (Qt's own English shows); any other value empties both. A
+// catalogue that does not load leaves its translator empty. Does nothing
+// before installTranslators().
+void loadCatalogues();
 // Family "微软雅黑", 14 pixels; becomes the application font.
 void setApplicationFont();
 // Fills screenList (primary screen number p, entries p .. p+n-1; numbers are

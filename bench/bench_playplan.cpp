@@ -79,6 +79,7 @@ public:
     QWidget *dialogParent() const override { return nullptr; }
     void setDisplayBackgroundColour(const QColor &) override { }
     void setDisplayBackgroundPicture(const QString &) override { }
+    void refreshWindowArea(CommonWinObject *, bool) override { }
 
 private:
     Plan &m_plan;

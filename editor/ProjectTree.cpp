@@ -1,6 +1,10 @@
+// The schedule tree: construction, wiring to the main window, the default
+// schedule, the loaders and the selection.
+
 #include "editor/ProjectTree.h"
 #include "base/Log.h"
 
+#include "base/Prompts.h"
 #include "editor/NoFocusRectangleStyle.h"
 #include "editor/ProjectTreeItem.h"
 #include "model/KindNames.h"
@@ -10,10 +14,12 @@
 #include "model/ScheduleRecords.h"
 #include "shell/Widget.h"
 
+#include <QAction>
 #include <QDebug>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QMenu>
+
+#include <iterator>
 
 namespace {
 const QSize kItemSizeHint(50, 25);
@@ -63,21 +69,37 @@ ProjectTree::~ProjectTree()
 void ProjectTree::connectWidgetSignals()
 {
     // Every tree hears every main-window signal; each slot filters by display-window name.
-    connect(mainWindow, &Widget::sigShowSegmentInfo, this, &ProjectTree::slotShowSegmentInfo);
-    connect(mainWindow, &Widget::sigSelectedMedia, this, &ProjectTree::slotSelectMedia);
+    connect(mainWindow, &Widget::sigModifySchedule, this, &ProjectTree::modifyScheduleSlot);
+    connect(mainWindow, &Widget::sigSegmentChanged, this, &ProjectTree::slotSegmentChanged);
+    connect(mainWindow, &Widget::sigCycleSegmentChanged, this, &ProjectTree::slotCycleSegmentChanged);
+    connect(mainWindow, &Widget::sigTimingSegmentChanged, this, &ProjectTree::slotTimingSegmentChanged);
+    connect(mainWindow, &Widget::sigProgramChanged, this, &ProjectTree::slotProgramChanged);
+    connect(mainWindow, &Widget::sigUpdateCommon, this, &ProjectTree::sloUpdateCommonObject);
     connect(mainWindow, &Widget::sigStartPlay, this, &ProjectTree::slotStartPlay);
     connect(mainWindow, &Widget::sigStopPlay, this, &ProjectTree::slotStopPlay);
+    connect(mainWindow, &Widget::sigShowSegmentInfo, this, &ProjectTree::slotShowSegmentInfo);
+    connect(mainWindow, &Widget::sigSwapMedia, this, &ProjectTree::slotSwapMedia);
+    connect(mainWindow, &Widget::sigDeleteMedia, this, &ProjectTree::slotDeleteMedia);
+    connect(mainWindow, &Widget::sigPasteMedia, this, &ProjectTree::slotPasteMedia);
+    connect(mainWindow, &Widget::sigSelectedMedia, this, &ProjectTree::slotSelectMedia);
     connect(mainWindow, &Widget::sigCurProgramRealPlayEnd, this, &ProjectTree::slotCurProgramRealPlayEnd);
 
     connect(this, &ProjectTree::deleteCommonWinObj, mainWindow, &Widget::slotDeleteCommonWinObj);
-    connect(this, &ProjectTree::sigAddCommonWin, mainWindow, &Widget::slotAddCommonWin);
+    connect(this, &ProjectTree::deleteProgramObj, mainWindow, &Widget::slotDeleteProgramObj);
+    connect(this, &ProjectTree::clearCommonWinObjs, mainWindow, &Widget::sloClearCommonWinObjs);
+    connect(this, &ProjectTree::deleteSegmentObj, mainWindow, &Widget::slotdeleteSegmentObj);
+    connect(this, &ProjectTree::deleteTimingSegmentObj, mainWindow, &Widget::slotdeleteTimingSegmentObj);
+    connect(this, &ProjectTree::deleteCycleSegmentObj, mainWindow, &Widget::slotdeleteCycleSegmentObj);
+    connect(this, &ProjectTree::clearSegmentObj, mainWindow, &Widget::slotclearSegmentObj);
     connect(this, &ProjectTree::sigSelectMediaObject, mainWindow, &Widget::slotSelectMediaObject);
-    connect(this, &ProjectTree::sigBeginPlayFailed, mainWindow, &Widget::slotBeginPlayFailed);
+    connect(this, &ProjectTree::sigDeleteMediaObject, mainWindow, &Widget::slotDeleteMediaObject);
     connect(this, &ProjectTree::sigAddVideoObject, mainWindow, &Widget::slotaddVideoObject);
     connect(this, &ProjectTree::sigAddImageObject, mainWindow, &Widget::slotaddImageObject);
     connect(this, &ProjectTree::sigAddSimpleTextObject, mainWindow, &Widget::slotaddSimpleTextObject);
     connect(this, &ProjectTree::sigAddSingleLineTextObject, mainWindow, &Widget::slotaddSingleLineTextObject);
     connect(this, &ProjectTree::sigAddRollingTextObject, mainWindow, &Widget::slotaddTRollingTextObject);
+    connect(this, &ProjectTree::sigMoveupCommonWin, mainWindow, &Widget::slotMoveupCommonWin);
+    connect(this, &ProjectTree::sigMovedownCommonWin, mainWindow, &Widget::slotMovedownCommonWin);
     connect(this, &ProjectTree::sigAddDigitalClockObject, mainWindow, &Widget::slotaddDigitalClockObject);
     connect(this, &ProjectTree::sigAddAnalogClockObject, mainWindow, &Widget::slotaddAnalogClockObject);
     connect(this, &ProjectTree::sigAddDigitalTimerObject, mainWindow, &Widget::slotaddDigitalTimerObject);
@@ -85,6 +107,24 @@ void ProjectTree::connectWidgetSignals()
     connect(this, &ProjectTree::sigAddStreamingObject, mainWindow, &Widget::slotAddStreamingObject);
     connect(this, &ProjectTree::sigAddVideoDeviceObject, mainWindow, &Widget::slotAddSVideoDeviceObject);
     connect(this, &ProjectTree::sigAddWeatherObject, mainWindow, &Widget::slotAddWeatherObject);
+    connect(this, &ProjectTree::sigBeginPlayFailed, mainWindow, &Widget::slotBeginPlayFailed);
+    connect(this, &ProjectTree::sigAddCommonWin, mainWindow, &Widget::slotAddCommonWin);
+
+    // The window menu's position and size entries act in the main window.
+    using Preset = void (Widget::*)();
+    const Preset positions[] = {&Widget::setWinPosCenterSlot, &Widget::setWinPosCenterHSlot,
+                                &Widget::setWinPosCenterVSlot, &Widget::setWinPosLeftSlot,
+                                &Widget::setWinPosRightSlot,  &Widget::setWinPosTopSlot,
+                                &Widget::setWinPosBottomSlot};
+    for (int i = 0; i < windowPositionActions.size() && i < int(std::size(positions)); ++i)
+        connect(windowPositionActions.at(i), &QAction::triggered, mainWindow, positions[i]);
+    const Preset sizes[] = {&Widget::setWinSizeFullscreenSlot, &Widget::setWinSizeHFullscreenSlot,
+                            &Widget::setWinSizeHHalfSlot,      &Widget::setWinSizeHThirdSlot,
+                            &Widget::setWinSizeHQuarterSlot,   &Widget::setWinSizeVFullscreenSlot,
+                            &Widget::setWinSizeVHalfSlot,      &Widget::setWinSizeVThirdSlot,
+                            &Widget::setWinSizeVQuarterSlot};
+    for (int i = 0; i < windowSizeActions.size() && i < int(std::size(sizes)); ++i)
+        connect(windowSizeActions.at(i), &QAction::triggered, mainWindow, sizes[i]);
 }
 
 void ProjectTree::forgetSelection()
@@ -99,34 +139,58 @@ void ProjectTree::forgetSelection()
     curMediaObject = nullptr;
 }
 
-bool ProjectTree::holdsRecord(const void *record) const
+RecordSet ProjectTree::wholeSchedule() const
 {
-    if (!record)
-        return false;
-    auto listHolds = [record](const auto &list) {
-        return std::any_of(list.begin(), list.end(), [record](const void *element) { return element == record; });
-    };
-    auto programsHold = [&](const QList<ProgramObject *> &programs) {
-        for (const ProgramObject *program : programs) {
-            if (program == record || listHolds(program->windows))
-                return true;
-            for (const CommonWinObject *window : program->windows) {
-                if (listHolds(window->media))
-                    return true;
-            }
-        }
-        return false;
-    };
+    RecordSet all;
     for (const GeneralObject *segment : generalSegments)
-        if (segment == record || programsHold(segment->programs))
-            return true;
+        all.add(segment);
     for (const CycleObject *segment : cycleSegments)
-        if (segment == record || programsHold(segment->programs))
-            return true;
+        all.add(segment);
     for (const TimingObject *segment : timingSegments)
-        if (segment == record || listHolds(segment->timePoints) || programsHold(segment->programs))
-            return true;
-    return false;
+        all.add(segment);
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        addItems(all, topLevelItem(i));
+    return all;
+}
+
+void ProjectTree::forgetRecords(const RecordSet &doomed)
+{
+    doomed.forget(curItem);
+    doomed.forget(lastClickedItem);
+    doomed.forget(rootItem);
+    doomed.forget(newSegmentItem);
+    doomed.forget(newProgramItem);
+    doomed.forget(newWindowItem);
+    doomed.forget(curGeneralSegment);
+    doomed.forget(curCycleSegment);
+    doomed.forget(curTimingSegment);
+    doomed.forget(curProgram);
+    doomed.forget(curCommonWin);
+    doomed.forget(curMediaObject);
+}
+
+// ---- what the editing files ask of the main window ----------------------
+
+QString ProjectTree::currentDisplayName() const
+{
+    return mainWindow->curDisplayName;
+}
+
+bool ProjectTree::confirm(const QString &question)
+{
+    return Prompts::current().question(mainWindow, tr("info"), question, QMessageBox::Yes | QMessageBox::No,
+                                       QMessageBox::NoButton)
+           == QMessageBox::Yes;
+}
+
+void ProjectTree::forgetBeforeFreeing(const RecordSet &doomed)
+{
+    mainWindow->forgetRecords(doomed);
+}
+
+void ProjectTree::clearMediaTable()
+{
+    Widget::clearTableWidget(mainWindow->mediaTable);
 }
 
 ProjectTreeItem *ProjectTree::makeItem(const QString &type, const QString &text)

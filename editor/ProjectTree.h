@@ -14,6 +14,7 @@
 
 #include "model/MediaProperties.h"
 #include "model/RecordLookup.h"
+#include "model/RecordSet.h"
 
 class CommonWinObject;
 class CycleObject;
@@ -134,8 +135,17 @@ public:
     void updateMenuTexts();
     // Forgets every pointer into records (before they are freed elsewhere).
     void forgetSelection();
-    // True when the record (segment, time point, program, window or media item) belongs to this tree.
-    bool holdsRecord(const void *record) const;
+    // Every record of the tree's three lists, with every item of the tree.
+    RecordSet wholeSchedule() const;
+    // Drops every pointer of the tree (current records, current, clicked and
+    // new items) into what is about to be freed.
+    void forgetRecords(const RecordSet &doomed);
+
+    // The tree's three segment lists, for lookups by owner names.
+    SegmentLists segmentLists() const;
+    // The record of a window (program) item, found by its names and the current display window's; null when none.
+    CommonWinObject *windowRecordOf(const QTreeWidgetItem *item) const;
+    ProgramObject *programRecordOf(const QTreeWidgetItem *item) const;
 
     // ---- loaders: build items and records in reading order -------------
     void loadGeneralSegment(const QString &name, const QString &displayName, bool specifiedDate,
@@ -210,6 +220,56 @@ public slots:
     void slotGeneralProTimeout();
     void slotCurProgramRealPlayEnd(const QString &name, CommonWinObject *window);
 
+    // ---- editing (ProjectTreeAdd, ProjectTreeDelete, ProjectTreePaste, ProjectTreeEdit) ----
+    void addSegmentSlot();
+    void addCycleSegmentSlot();
+    void addTimingSegmentSlot();
+    void addProgramSlot();
+    void addCommonWindowSlot();
+    void addSimpleTextSlot();
+    void addSingleRowTextSlot();
+    void addScrollingTextSlot();
+    void addAnalogClockSlot();
+    void addDigitalClockSlot();
+    void addDigitalTimerSlot();
+    void addWeatherSlot();
+    void addUrlSlot();
+    void addStreamingSlot();
+    void addVideoDeviceSlot();
+
+    void clearAllTimesSlot();
+    void clearProgramSlot();
+    void clearWindowSlot();
+    void clearMediaFileSlot();
+    void deleteSegmentSlot();
+    void deleteProgramSlot();
+    void deleteWindowSlot();
+
+    void copySegmentSlot();
+    void pasteSegmentSlot();
+    void addCopyedTimesSlot();
+    void copyProgramSlot();
+    void pasteProgramSlot();
+    void copyWindowSlot();
+    void pasteWindowSlot();
+    void addCopiedWindowSlot();
+    void slotPasteMedia(QVLedMediaObject *source, CommonWinObject *window, int row);
+
+    void moveupSegmentSlot();
+    void movedownSegmentSlot();
+    void moveupProgramSlot();
+    void movedownProgramSlot();
+    void moveupLayerSlot();
+    void movedownLayerSlot();
+    void modifyScheduleSlot(const QString &previousName, PlayWinObject *record);
+    void slotSegmentChanged(GeneralObject *segment);
+    void slotCycleSegmentChanged(CycleObject *segment);
+    void slotTimingSegmentChanged(TimingObject *segment);
+    void slotProgramChanged(ProgramObject *program);
+    void sloUpdateCommonObject(CommonWinObject *window);
+    void slotDeleteMedia(QVLedMediaObject *item, int row);
+    void slotSwapMedia(int first, int second);
+
 signals:
     void deleteCommonWinObj(CommonWinObject *window);
     void deleteProgramObj(ProgramObject *program);
@@ -237,6 +297,8 @@ signals:
     void sigBeginPlayFailed();
     void sigAddCommonWin(CommonWinObject *window, QString displayName, QString segmentType);
     void sigPreviewVideo(QVLedMediaObject *item);
+    // A program was added; nothing in the main window listens.
+    void sigAddProgram(ProgramObject *program);
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -244,11 +306,6 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
-    // The tree's three segment lists, for lookups by owner names.
-    SegmentLists segmentLists() const;
-    // The record of a window (program) item, found by its names and the current display window's; null when none.
-    CommonWinObject *windowRecordOf(const QTreeWidgetItem *item) const;
-    ProgramObject *programRecordOf(const QTreeWidgetItem *item) const;
     void connectWidgetSignals();
     void createPlayTimers();
     void startGeneralSegment(GeneralObject *segment, int index);
@@ -274,4 +331,61 @@ private:
     QVLedMediaObject *beginMediaItem(const QString &kind, int id, const QString &displayName,
                                      const QString &segmentName, const QString &programName,
                                      const QString &windowName);
+
+    // ---- editing helpers (ProjectTreeItems.cpp) ---------------------------
+    // The segment record a segment item stands for, of whichever kind: the
+    // first of its kind's list with the item's text and this tree's display
+    // name, with that record's programs and program counter. Invalid when none.
+    struct SegmentRef {
+        GeneralObject *general = nullptr;
+        CycleObject *cycle = nullptr;
+        TimingObject *timing = nullptr;
+        QList<ProgramObject *> *programs = nullptr;
+        int *programCounter = nullptr;
+        bool isValid() const { return programs != nullptr; }
+        void addTo(RecordSet &doomed) const;
+    };
+    SegmentRef segmentRecordOf(const QTreeWidgetItem *segmentItem);
+    // The main window drops the segment's play areas (the signal of its kind).
+    void emitSegmentGoing(const SegmentRef &segment);
+    // Takes the item out of the tree, frees it with its children and selects what follows it.
+    void deleteItemAndSelectNext(QTreeWidgetItem *item);
+    // Frees every record of the list, and the owner item's children, which stays current.
+    template <typename Record>
+    void freeAllOf(QList<Record *> &records, QTreeWidgetItem *ownerItem);
+    // base + number, the number raised until no child of parent bears that text.
+    static QString freeChildName(const QTreeWidgetItem *parent, const QString &base, int &number);
+    // The item's whole subtree of tree items, into the set.
+    static void addItems(RecordSet &doomed, QTreeWidgetItem *item);
+    // Items for a copied program's windows (reverse record order, as loaded) and, for a
+    // segment, for its programs; none gets an icon, the children stay collapsed.
+    void addCopiedWindowItems(QTreeWidgetItem *programItem, const ProgramObject *program);
+    void addCopiedProgramItems(QTreeWidgetItem *segmentItem, const QList<ProgramObject *> &programs);
+    // The item made current, selected and expanded, and its page shown.
+    void selectNewItem(QTreeWidgetItem *item, bool expand);
+    // The new current item after `item` leaves its parent: the parent's first
+    // other child, else the parent.
+    static QTreeWidgetItem *currentAfterRemoving(QTreeWidgetItem *item);
+    // A media item of the kind for the window of the current item, appended,
+    // numbered and announced by the signal; nothing when the item shows no window.
+    void addMediaItem(const QString &kind, void (ProjectTree::*announce)(int, QVLedMediaObject *));
+    // One place up (-1) or down (+1) among the siblings; -1 when it cannot move, else its old index.
+    int moveCurrentItem(int step, bool expand);
+    void moveSegment(int step);
+    void moveProgram(int step);
+    void moveLayer(int step);
+    // A copy of the copied segment; its item at insertAt among the root's children (-1: last).
+    void pasteSegment(int insertAt);
+    template <typename Segment>
+    void pasteSegmentOf(const Segment *source, QList<Segment *> &segments, int insertAt);
+    // A copy of the copied window into the program: its item at itemIndex, its record at recordIndex.
+    void pasteWindow(QTreeWidgetItem *programItem, ProgramObject *program, int itemIndex, int recordIndex);
+
+    // ---- what the editing files ask of the main window (ProjectTree.cpp) ----
+    QString currentDisplayName() const;
+    // The Yes/No question titled "info" with the main window as parent; true on Yes.
+    bool confirm(const QString &question);
+    // Clears every pointer into what goes (main window, every tree, copy buffers, area players).
+    void forgetBeforeFreeing(const RecordSet &doomed);
+    void clearMediaTable();
 };

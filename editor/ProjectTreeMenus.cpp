@@ -15,44 +15,53 @@ QAction *newMenuAction(QMenu *menu, QObject *owner)
     menu->addAction(action);
     return action;
 }
+
+// An entry whose triggered() runs the tree's slot.
+QAction *newMenuAction(QMenu *menu, ProjectTree *tree, void (ProjectTree::*slot)())
+{
+    QAction *action = newMenuAction(menu, tree);
+    QObject::connect(action, &QAction::triggered, tree, slot);
+    return action;
+}
 } // namespace
 
-// Entries whose commands are not built yet stand in the menus and do nothing.
+// "Add Media > File" imports files, which is not built yet: it stands in the menu and does nothing.
+// The position and size entries reach the main window (connectWidgetSignals).
 
 void ProjectTree::createRootMenu()
 {
     rootMenu = new QMenu;
-    addSegmentAction = newMenuAction(rootMenu, this);
+    addSegmentAction = newMenuAction(rootMenu, this, &ProjectTree::addSegmentSlot);
     insertedSegmentMenu = rootMenu->addMenu(QString());
-    addTimingSegmentAction = newMenuAction(insertedSegmentMenu, this);
-    addCycleSegmentAction = newMenuAction(insertedSegmentMenu, this);
-    addCopiedSegmentAction = newMenuAction(rootMenu, this);
-    clearAllAction = newMenuAction(rootMenu, this);
+    addTimingSegmentAction = newMenuAction(insertedSegmentMenu, this, &ProjectTree::addTimingSegmentSlot);
+    addCycleSegmentAction = newMenuAction(insertedSegmentMenu, this, &ProjectTree::addCycleSegmentSlot);
+    addCopiedSegmentAction = newMenuAction(rootMenu, this, &ProjectTree::addCopyedTimesSlot);
+    clearAllAction = newMenuAction(rootMenu, this, &ProjectTree::clearAllTimesSlot);
 }
 
 void ProjectTree::createSegmentMenu()
 {
     segmentMenu = new QMenu;
-    addProgramAction = newMenuAction(segmentMenu, this);
-    copySegmentAction = newMenuAction(segmentMenu, this);
-    pasteSegmentAction = newMenuAction(segmentMenu, this);
-    moveupSegmentAction = newMenuAction(segmentMenu, this);
-    movedownSegmentAction = newMenuAction(segmentMenu, this);
-    deleteSegmentAction = newMenuAction(segmentMenu, this);
-    clearProgramAction = newMenuAction(segmentMenu, this);
+    addProgramAction = newMenuAction(segmentMenu, this, &ProjectTree::addProgramSlot);
+    copySegmentAction = newMenuAction(segmentMenu, this, &ProjectTree::copySegmentSlot);
+    pasteSegmentAction = newMenuAction(segmentMenu, this, &ProjectTree::pasteSegmentSlot);
+    moveupSegmentAction = newMenuAction(segmentMenu, this, &ProjectTree::moveupSegmentSlot);
+    movedownSegmentAction = newMenuAction(segmentMenu, this, &ProjectTree::movedownSegmentSlot);
+    deleteSegmentAction = newMenuAction(segmentMenu, this, &ProjectTree::deleteSegmentSlot);
+    clearProgramAction = newMenuAction(segmentMenu, this, &ProjectTree::clearProgramSlot);
 }
 
 void ProjectTree::createProgramMenu()
 {
     programMenu = new QMenu;
-    addWindowAction = newMenuAction(programMenu, this);
-    moveupProgramAction = newMenuAction(programMenu, this);
-    movedownProgramAction = newMenuAction(programMenu, this);
-    copyProgramAction = newMenuAction(programMenu, this);
-    pasteProgramAction = newMenuAction(programMenu, this);
-    deleteProgramAction = newMenuAction(programMenu, this);
-    addCopiedWindowAction = newMenuAction(programMenu, this);
-    clearWindowAction = newMenuAction(programMenu, this);
+    addWindowAction = newMenuAction(programMenu, this, &ProjectTree::addCommonWindowSlot);
+    moveupProgramAction = newMenuAction(programMenu, this, &ProjectTree::moveupProgramSlot);
+    movedownProgramAction = newMenuAction(programMenu, this, &ProjectTree::movedownProgramSlot);
+    copyProgramAction = newMenuAction(programMenu, this, &ProjectTree::copyProgramSlot);
+    pasteProgramAction = newMenuAction(programMenu, this, &ProjectTree::pasteProgramSlot);
+    deleteProgramAction = newMenuAction(programMenu, this, &ProjectTree::deleteProgramSlot);
+    addCopiedWindowAction = newMenuAction(programMenu, this, &ProjectTree::addCopiedWindowSlot);
+    clearWindowAction = newMenuAction(programMenu, this, &ProjectTree::clearWindowSlot);
 }
 
 void ProjectTree::createWindowMenu()
@@ -60,33 +69,33 @@ void ProjectTree::createWindowMenu()
     windowMenu = new QMenu;
     addMediaMenu = windowMenu->addMenu(QString());
     addFileAction = newMenuAction(addMediaMenu, this);
-    addSimpleTextAction = newMenuAction(addMediaMenu, this);
-    addSingleRowTextAction = newMenuAction(addMediaMenu, this);
-    addScrollingTextAction = newMenuAction(addMediaMenu, this);
+    addSimpleTextAction = newMenuAction(addMediaMenu, this, &ProjectTree::addSimpleTextSlot);
+    addSingleRowTextAction = newMenuAction(addMediaMenu, this, &ProjectTree::addSingleRowTextSlot);
+    addScrollingTextAction = newMenuAction(addMediaMenu, this, &ProjectTree::addScrollingTextSlot);
     addMediaMenu->addSeparator();
-    addAnalogClockAction = newMenuAction(addMediaMenu, this);
-    addDigitalClockAction = newMenuAction(addMediaMenu, this);
+    addAnalogClockAction = newMenuAction(addMediaMenu, this, &ProjectTree::addAnalogClockSlot);
+    addDigitalClockAction = newMenuAction(addMediaMenu, this, &ProjectTree::addDigitalClockSlot);
     addMediaMenu->addSeparator();
-    addDigitalTimerAction = newMenuAction(addMediaMenu, this);
+    addDigitalTimerAction = newMenuAction(addMediaMenu, this, &ProjectTree::addDigitalTimerSlot);
     addMediaMenu->addSeparator();
-    addWeatherAction = newMenuAction(addMediaMenu, this);
-    addUrlAction = newMenuAction(addMediaMenu, this);
+    addWeatherAction = newMenuAction(addMediaMenu, this, &ProjectTree::addWeatherSlot);
+    addUrlAction = newMenuAction(addMediaMenu, this, &ProjectTree::addUrlSlot);
     addMediaMenu->addSeparator();
-    addStreamingAction = newMenuAction(addMediaMenu, this);
-    addVideoDeviceAction = newMenuAction(addMediaMenu, this);
+    addStreamingAction = newMenuAction(addMediaMenu, this, &ProjectTree::addStreamingSlot);
+    addVideoDeviceAction = newMenuAction(addMediaMenu, this, &ProjectTree::addVideoDeviceSlot);
 
-    clearMediaAction = newMenuAction(windowMenu, this);
+    clearMediaAction = newMenuAction(windowMenu, this, &ProjectTree::clearMediaFileSlot);
     windowPositionMenu = windowMenu->addMenu(QString());
     for (int i = 0; i < 7; ++i)
         windowPositionActions << newMenuAction(windowPositionMenu, this);
     windowSizeMenu = windowMenu->addMenu(QString());
     for (int i = 0; i < 9; ++i)
         windowSizeActions << newMenuAction(windowSizeMenu, this);
-    moveupLayerAction = newMenuAction(windowMenu, this);
-    movedownLayerAction = newMenuAction(windowMenu, this);
-    copyWindowAction = newMenuAction(windowMenu, this);
-    pasteWindowAction = newMenuAction(windowMenu, this);
-    deleteWindowAction = newMenuAction(windowMenu, this);
+    moveupLayerAction = newMenuAction(windowMenu, this, &ProjectTree::moveupLayerSlot);
+    movedownLayerAction = newMenuAction(windowMenu, this, &ProjectTree::movedownLayerSlot);
+    copyWindowAction = newMenuAction(windowMenu, this, &ProjectTree::copyWindowSlot);
+    pasteWindowAction = newMenuAction(windowMenu, this, &ProjectTree::pasteWindowSlot);
+    deleteWindowAction = newMenuAction(windowMenu, this, &ProjectTree::deleteWindowSlot);
 }
 
 void ProjectTree::updateMenuTexts()

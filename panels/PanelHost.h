@@ -59,4 +59,10 @@ public:
     // Every display window named curDisplayName shows the picture (none when
     // the path is empty or cannot be read) and repaints.
     virtual void setDisplayBackgroundPicture(const QString &path) = 0;
+
+    // ---- the window panel ----
+    // The current display window's area of the window takes the record's
+    // border, position and size at once; with dropNameMarks the display window
+    // stops drawing its name. A display window in real play is left alone.
+    virtual void refreshWindowArea(CommonWinObject *window, bool dropNameMarks) = 0;
 };

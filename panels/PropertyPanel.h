@@ -18,6 +18,11 @@ public:
     // Sets every visible text of the panel again in the current language. A
     // retranslation never writes a record.
     virtual void trUpdate() = 0;
+    // Fills the controls again from the record the panel shows, with their
+    // signals held. The main window calls it on the shown panel after
+    // trUpdate() refilled the translated boxes, so a box never shows a value
+    // its record lacks. A panel without such boxes has nothing to do.
+    virtual void refill() {}
 
 protected:
     PanelHost &host() const { return m_host; }

@@ -6,6 +6,7 @@
 #include "model/KindNames.h"
 #include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
+#include "model/RecordSet.h"
 #include "model/ScheduleRecords.h"
 #include "base/AppContext.h"
 #include "base/Clock.h"
@@ -254,7 +255,18 @@ void CommonPlayWindow::slotStopAllTimer()
 void CommonPlayWindow::stopAndHideAll()
 {
     m_content.stopAll();
+    previewKind.clear();
+    m_previewItem = nullptr;
     ++m_ticket; // what the players were showing can no longer report its end
+}
+
+void CommonPlayWindow::forgetItems(const RecordSet &doomed)
+{
+    bool holds = doomed.contains(currentItem) || doomed.contains(m_previewItem);
+    for (const QVLedMediaObject *item : qAsConst(mediaList))
+        holds = holds || doomed.contains(item);
+    if (holds)
+        clearPlayList();
 }
 
 void CommonPlayWindow::clearPlayList()
@@ -277,8 +289,11 @@ void CommonPlayWindow::previewItem(QVLedMediaObject *item)
     if (!item || !MediaKinds::familyOf(item->kind, &family))
         return;
     stopAndHideAll();
-    if (ContentPlayer *player = playerFor(family, *item))
+    previewKind = item->kind;
+    if (ContentPlayer *player = playerFor(family, *item)) {
+        m_previewItem = item;
         player->show(item, ContentPlayer::Purpose::Preview, 0);
+    }
 }
 
 // ---- look -------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QList>
+#include <QPointer>
 #include <QPoint>
 #include <QRect>
 #include <QTimer>
@@ -22,6 +23,7 @@ class CommonWinObject;
 class ContentPlayer;
 class MainPlayBKLabel;
 class QVLedMediaObject;
+class RecordSet;
 class writeLogThread;
 
 class CommonPlayWindow : public QLabel
@@ -47,6 +49,8 @@ public:
     QString currentKind;
     QVLedMediaObject *currentItem = nullptr;
     QString logName;
+    // Kind of the item the editor previews here; empty when none.
+    QString previewKind;
 
     ~CommonPlayWindow() override;
 
@@ -69,6 +73,9 @@ public:
     // Shows an item in the editor through its family's player: nothing is
     // timed or logged, and the list does not move.
     void previewItem(QVLedMediaObject *item);
+    // Before records are freed: when the area shows or lists an item that
+    // goes, it stops and empties its list.
+    void forgetItems(const RecordSet &doomed);
 
     // ---- mouse editing --------------------------------------------------
     bool pressed = false;
@@ -81,6 +88,12 @@ public:
 
     // Places the content inside the border.
     void relayoutChildren();
+
+    // The area's video cover window: a top-level window over the area, in
+    // desktop coordinates, made by the video content; null until then. The
+    // area does not own it.
+    QWidget *coverWindow() const { return m_coverWindow; }
+    void setCoverWindow(QWidget *cover) { m_coverWindow = cover; }
 
 public slots:
     // Stops the stay timer and every content player (stopAndHideAll).
@@ -136,6 +149,7 @@ private:
     int currentStayMs() const;
 
     AreaContent m_content;
+    QVLedMediaObject *m_previewItem = nullptr; // the editor's preview shown now
     ContentPlayer *m_currentPlayer = nullptr; // in m_content; null when nothing shows the item
     quint64 m_ticket = 0;                     // names the current showing; reports of others are late
     bool m_endReported = false;               // the current item's player said it is over
@@ -147,4 +161,5 @@ private:
     writeLogThread *m_logWriter = nullptr;
     WeatherForecast m_forecast;
     bool m_hasForecast = false;
+    QPointer<QWidget> m_coverWindow;
 };

@@ -1,6 +1,7 @@
 // Moving and resizing a display window with the mouse in the editor.
 
 #include "playback/CommonPlayWindow.h"
+#include "playback/CoverWindows.h"
 #include "playback/MainPlayBKLabel.h"
 
 #include "model/ScheduleRecords.h"
@@ -88,7 +89,7 @@ void MainPlayBKLabel::mouseMoveEvent(QMouseEvent *event)
 
     if (moving) {
         move(event->globalPos() - pressPoint);
-        // The areas' video cover labels follow the window here once areas have them.
+        CoverWindows::place(*this);
         return;
     }
 
@@ -163,8 +164,9 @@ void MainPlayBKLabel::mouseMoveEvent(QMouseEvent *event)
         area->setGeometry(int(g.x() * horizontalScale), int(g.y() * verticalScale),
                           int(g.width() * horizontalScale), int(g.height() * verticalScale));
         area->relayoutChildren();
-        // The area's video cover label and its rescaled picture follow here once areas have them.
+        // The area's rescaled picture follows here once areas have one.
     }
+    CoverWindows::place(*this);
 }
 
 void MainPlayBKLabel::mouseReleaseEvent(QMouseEvent *)

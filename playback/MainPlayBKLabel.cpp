@@ -3,6 +3,7 @@
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
+#include "model/RecordSet.h"
 #include "playback/CommonPlayWindow.h"
 #include "base/AppContext.h"
 
@@ -230,6 +231,39 @@ void MainPlayBKLabel::removePlayWindow(CommonPlayWindow *playWindow)
     if (currentPlayWindow == playWindow)
         currentPlayWindow = nullptr;
     delete playWindow;
+}
+
+void MainPlayBKLabel::forgetRecords(const RecordSet &doomed)
+{
+    for (CommonPlayWindow *player : QList<CommonPlayWindow *>(playWindows)) {
+        if (doomed.contains(player->winObject))
+            removePlayWindow(player);
+        else
+            player->forgetItems(doomed);
+    }
+}
+
+void MainPlayBKLabel::stackWindowNextTo(const CommonWinObject &moved, const CommonWinObject &passed, bool above)
+{
+    auto areaOf = [this](const CommonWinObject &window) -> CommonPlayWindow * {
+        for (CommonPlayWindow *player : qAsConst(playWindows)) {
+            if (sameArea(*player->winObject, window))
+                return player;
+        }
+        return nullptr;
+    };
+    CommonPlayWindow *movedArea = areaOf(moved);
+    CommonPlayWindow *passedArea = areaOf(passed);
+    if (!movedArea || !passedArea || movedArea == passedArea)
+        return;
+    playWindows.removeOne(movedArea);
+    const int at = playWindows.indexOf(passedArea) + (above ? 1 : 0);
+    playWindows.insert(at, movedArea);
+    // The list is the stacking order, lowest first: the moved area lies right under its successor.
+    if (CommonPlayWindow *next = playWindows.value(at + 1))
+        movedArea->stackUnder(next);
+    else
+        movedArea->raise();
 }
 
 void MainPlayBKLabel::paintEvent(QPaintEvent *)

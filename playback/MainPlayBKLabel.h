@@ -16,6 +16,7 @@
 class CommonPlayWindow;
 class CommonWinObject;
 class QVLedMediaObject;
+class RecordSet;
 
 class MainPlayBKLabel : public QLabel
 {
@@ -76,6 +77,12 @@ public:
     void reportAreaGeometry(CommonWinObject *window);
     // Takes the area player out of the list and deletes it.
     void removePlayWindow(CommonPlayWindow *playWindow);
+    // Before records are freed: the areas of windows that go are deleted, and
+    // an area that shows or lists an item that goes lets go of it.
+    void forgetRecords(const RecordSet &doomed);
+    // The area of `moved` goes directly above (or under) the area of `passed`,
+    // in the stacking and in playWindows; nothing when either has no area.
+    void stackWindowNextTo(const CommonWinObject &moved, const CommonWinObject &passed, bool above);
 
     // Region of a point in the border band of a widget of the size (0 when inside).
     static int regionAt(const QPoint &point, const QSize &size, int margin);

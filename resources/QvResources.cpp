@@ -7,4 +7,5 @@
 void initQvResources()
 {
     Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(translations);
 }

@@ -66,18 +66,19 @@ MainMenuBKLabel::MainMenuBKLabel(Widget *widget, QWidget *parent) : QLabel(paren
     connect(pauseButton, &menuButton::sigBtnPressed, widget, &Widget::slotMenuPause);
     connect(stopButton, &menuButton::sigBtnPressed, widget, &Widget::slotMenuStop);
 
-    // The system and language commands are connected here once the main
-    // window has their slots.
     row = makeSection(this, 2, tr("set system"));
     setBootButton = commandButton("sys_setting", tr("SetBoot"), row);
     setPlayButton = commandButton("notepad", tr("SetPlay"), row);
     layOut(row, {setBootButton, setPlayButton});
+    connect(setBootButton, &menuButton::sigBtnPressed, widget, &Widget::slotSetBoot);
+    connect(setPlayButton, &menuButton::sigBtnPressed, widget, &Widget::slotSetPlay);
 
     // "help" has no command.
     row = makeSection(this, 3, tr("set system"));
     languageButton = commandButton("language", tr("language"), row);
     helpButton = commandButton("help", tr("help"), row);
     layOut(row, {languageButton, helpButton});
+    connect(languageButton, &menuButton::sigBtnPressed, widget, &Widget::slotSetupLanguage);
 }
 
 void MainMenuBKLabel::trUpdate()

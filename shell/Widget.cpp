@@ -13,6 +13,7 @@
 #include "shell/Settings.h"
 #include "shell/WidgetPanelHost.h"
 #include "panels/PropertyPanel.h"
+#include "shell/WindowDrag.h"
 #include "shell/menuButton.h"
 
 #include <QCloseEvent>
@@ -70,7 +71,7 @@ Widget::Widget(QWidget *parent) : QLabel(parent)
     treeHolder->setGeometry(3, 45, 294, treeArea->height() - 49);
     document = new Prodoc(this);
     createFirstDisplayWindow();
-    initTimePointDialog();
+    buildDialogs();
     trUpdate();
 }
 
@@ -150,8 +151,12 @@ void Widget::buildToolBar()
 
     connect(menuToolButton, &menuButton::sigBtnPressed, this, &Widget::slotShowMainMenu);
     connect(winUpButton, &menuButton::sigBtnPressed, this, &Widget::slotWinup);
+    connect(hideButton, &menuButton::sigBtnPressed, this, &Widget::slotWinHide);
     connect(playButton, &menuButton::sigBtnPressed, this, &Widget::slotOverallPlay);
     connect(stopButton, &menuButton::sigBtnPressed, this, &Widget::slotOverallStop);
+    connect(lockButton, &menuButton::sigBtnPressed, this, &Widget::slotOverallLock);
+    connect(monitorButton, &menuButton::sigBtnPressed, this, &Widget::slotMonitor);
+    connect(backstageButton, &menuButton::sigBtnPressed, this, &Widget::slotBackstage);
 }
 
 void Widget::buildWorkArea()
@@ -262,23 +267,19 @@ void Widget::slotRaiseWindow()
 
 void Widget::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        dragOffset = event->pos();
-        dragging = true;
-    }
+    WindowDrag::press(event, dragging, dragOffset);
 }
 
 void Widget::mouseMoveEvent(QMouseEvent *event)
 {
-    if (event->buttons() == Qt::LeftButton && dragging && !maximized) {
-        move(event->globalPos() - dragOffset);
+    // The maximised window stays where it is.
+    if (!maximized && WindowDrag::move(this, event, dragging, dragOffset))
         moveMainMenuUnderToolBar();
-    }
 }
 
 void Widget::mouseReleaseEvent(QMouseEvent *event)
 {
-    dragging = false;
+    WindowDrag::release(dragging);
     event->accept();
 }
 

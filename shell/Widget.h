@@ -6,17 +6,25 @@
 // (Widget*.cpp, DisplaySettingsDialog, newDisplayWindowButton).
 
 #include "model/MediaKinds.h"
+#include "model/WindowGeometry.h"
 
 #include <QLabel>
 #include <QList>
 #include <QMap>
+#include <QHash>
 #include <QPoint>
+#include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class AnalogClockPanel;
+class BootSetupWin;
 class CalendarPopup;
+class JournalWin;
+class LanguageSetupWin;
+class MonitorWin;
 class CommonPlayWindow;
 class CommonWinObject;
 class CycleObject;
@@ -40,6 +48,7 @@ class QNetworkReply;
 class QPushButton;
 class QTableWidget;
 class QVLedMediaObject;
+class RecordSet;
 class SchedulePanel;
 class SegmentPanel;
 class StreamingPanel;
@@ -95,6 +104,11 @@ public:
     bool maximized = false;
     bool dragging = false;
     QPoint dragOffset;
+
+    // ---- dialogs made once, hidden between uses ------------------------
+    JournalWin *journalWin = nullptr;
+    LanguageSetupWin *languageWin = nullptr;
+    BootSetupWin *bootSetupWin = nullptr;
 
     // ---- property panels (one shown at a time) -----------------------
     SchedulePanel *scheduleSetupLabel = nullptr;
@@ -185,9 +199,19 @@ public:
     // Forgets every pointer into the records of one display window's tree
     // (or of all trees when name is empty), before those records are freed.
     void clearSelectionInto(const QString &displayName = QString());
+    // The one step before records are freed: drops every pointer into them
+    // (the copy buffers, the selection here and in every tree) and the area
+    // players that show a window or item that goes.
+    void forgetRecords(const RecordSet &doomed);
 
     // The main window's name for the first display window: "Display window" + number.
     static QString displayWindowName(int number);
+
+    // ---- language, start-up settings, play log, desktop commands ---------
+    // Whether the process runs as 32 bits under 64-bit Windows.
+    static bool isWow64();
+    // The open monitor window, or null.
+    MonitorWin *monitorWin() const;
 
     // ---- live content: clocks, count timer, web page, stream, camera, weather ----
     // Fillers: each shows the item's block in its panel, storing nothing.
@@ -270,6 +294,61 @@ public slots:
     void slotSelectMediaObject(QVLedMediaObject *item);
     void slotCommonItemTableSelectionChanged();
     void slotCommonItemTableUnSelected();
+
+    // language, start-up settings and the play log (WidgetLanguage.cpp, WidgetSystem.cpp)
+    void slotSetupLanguage();
+    void slotSetBoot();
+    void slotSetPlay();
+    // lock, hide, back-stage and monitor (WidgetDesktop.cpp)
+    void slotOverallLock();
+    void slotWinHide();
+    void slotBackstage();
+    void slotAutoBackState();
+    void slotMonitor();
+    // ---- tree edits, the window panel and play-window editing (WidgetWindowEdit.cpp) ----
+    // play areas that go with the tree's records
+    void slotDeleteMediaObject(int row);
+    void slotDeleteProgramObj(ProgramObject *program);
+    void sloClearCommonWinObjs(ProgramObject *program);
+    void slotdeleteSegmentObj(GeneralObject *segment);
+    void slotdeleteCycleSegmentObj(CycleObject *segment);
+    void slotdeleteTimingSegmentObj(TimingObject *segment);
+    void slotclearSegmentObj();
+    // a window item moved one layer in the tree
+    void slotMoveupCommonWin(int index);
+    void slotMovedownCommonWin(int index);
+    // the window menu's presets
+    void setWinPosCenterSlot();
+    void setWinPosCenterHSlot();
+    void setWinPosCenterVSlot();
+    void setWinPosLeftSlot();
+    void setWinPosRightSlot();
+    void setWinPosTopSlot();
+    void setWinPosBottomSlot();
+    void setWinSizeFullscreenSlot();
+    void setWinSizeHFullscreenSlot();
+    void setWinSizeHHalfSlot();
+    void setWinSizeHThirdSlot();
+    void setWinSizeHQuarterSlot();
+    void setWinSizeVFullscreenSlot();
+    void setWinSizeVHalfSlot();
+    void setWinSizeVThirdSlot();
+    void setWinSizeVQuarterSlot();
+    // the window panel (WindowPanel does the work)
+    void slotCommonWinNameChange(const QString &text);
+    void slotEnabledCommonFrame(bool on);
+    void slotCommonWinColorSet();
+    void slotCommonFrameBorderWindthChanged(int value);
+    void slotCommonWinXChanged(int value);
+    void slotCommonWinYChanged(int value);
+    void slotCommonWinWidthChanged(int value);
+    void slotCommonWinHeightChanged(int value);
+    void slotShowCommonWinColorDialog();
+    void slotCopyCommonItem();
+    void slotPasteCommonItem();
+    void slotDeleteCommonItem();
+    void slotUpCommonItem();
+    void slotDownCommonItem();
 
 signals:
     void sigModifySchedule(QString previousName, PlayWinObject *record);
@@ -361,6 +440,38 @@ private:
     QStringList displayWindowNames() const;
     void openStartupDocument(const QString &path);
     void showFirstTreePanel();
+
+    // ---- language, dialogs and desktop commands -----------------------
+    void buildDialogs();
+    // The tool strip's captions from the window's state, in the current language.
+    void updateToolStripCaptions();
+    // Fills the shown panels again from their records after their boxes were refilled.
+    void refillShownPanels();
+    // Every text of every window again, after the catalogues changed.
+    void retranslateAll();
+    // The hide button's caption and the hidden flag, which follow the current display window.
+    void setHideState(bool hidden);
+    // Closes and destroys the monitor window, when one is open.
+    void closeMonitor();
+    // Moves a display window (and its cover windows) to its record's place
+    // shifted by the origin of a screen; a null origin puts it back.
+    void placeDisplayWindow(const QString &name, const QPoint &screenOrigin);
+    // Where a display window's record places it now: its back-stage screen's origin, or 0,0.
+    QPoint backStageOrigin(const QString &name) const;
+    void writeBackStageFlag(int value);
+
+    bool m_displayWindowsLocked = false;
+    bool m_currentHidden = false; // the current display window is hidden
+    QPointer<MonitorWin> m_monitor;
+    // The screen origin each display window in back-stage is shown at.
+    QHash<QString, QPoint> m_backStageOrigins;
+    // ---- tree edits and play-window editing (WidgetWindowEdit.cpp) ----
+    // Deletes every area player, in every display window, whose window record goes.
+    void removeAreasWhere(const std::function<bool(const CommonWinObject &)> &goes);
+    // The current display window's area of the moved window item goes directly
+    // above (up) or under the area of the item at `index`, the one it passed.
+    void restackMovedWindow(int index, bool up);
+    void applyWindowPreset(WindowGeometry::Preset preset);
 
     std::unique_ptr<PanelHost> m_panelHost;
     WeatherService *m_weatherService = nullptr; // a child of this window

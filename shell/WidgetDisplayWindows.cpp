@@ -104,6 +104,8 @@ void Widget::createDisplayWindowButton(const QString &name)
 MainPlayBKLabel *Widget::newDisplayWindow(const QString &name)
 {
     auto *displayWindow = new MainPlayBKLabel(name, AppContext::displayWindowParent);
+    // Made while locked, by any command or by loading: locked like the others.
+    displayWindow->locked = m_displayWindowsLocked;
     connect(displayWindow, &MainPlayBKLabel::sigCurProgramRealPlayEnd, this, &Widget::slotCurProgramRealPlayEnd);
     connect(displayWindow, &MainPlayBKLabel::sigCommonWinGeometryChanged, this, &Widget::updateCommonWinGeometry);
     connect(displayWindow, &MainPlayBKLabel::sigDisplayWindowGeometryChanged, this,
@@ -112,8 +114,10 @@ MainPlayBKLabel *Widget::newDisplayWindow(const QString &name)
                 PlayWinObject *record = recordNamed(displayName);
                 if (!record)
                     return;
-                record->x = geometry.x();
-                record->y = geometry.y();
+                // A display window on its back-stage screen keeps its record's place on the first.
+                const QPoint origin = backStageOrigin(displayName);
+                record->x = geometry.x() - origin.x();
+                record->y = geometry.y() - origin.y();
                 record->width = geometry.width();
                 record->height = geometry.height();
                 currentPlayWinObject = record;
@@ -170,6 +174,7 @@ void Widget::uncheckAllDisplayWindowButtons()
 
 void Widget::slotAddDisplayWindow()
 {
+    closeMonitor();
     ++displayWindowCounter;
     DisplaySettingsDialog dialog(this, displayWindowNames());
     dialog.nameEdit->setText(displayWindowName(displayWindowCounter));
@@ -223,7 +228,6 @@ void Widget::slotAddDisplayWindow()
     MainPlayBKLabel *displayWindow = newDisplayWindow(record->name);
     displayWindow->setWindowTitle(record->name);
     displayWindow->setGeometry(record->x, record->y, record->width, record->height);
-    displayWindow->locked = lockButton->caption == tr("winunlock");
     displayWindow->show();
     displayWindows.append(displayWindow);
     applyOnTopMode(displayWindow, record->onTopMode);
@@ -233,8 +237,7 @@ void Widget::slotAddDisplayWindow()
     panel->tree()->createDefaultSchedule();
     panel->tree()->updateMenuTexts();
 
-    hideButton->caption = tr("winhide");
-    hideButton->update();
+    setHideState(false);
 }
 
 void Widget::setEditingEnabled(bool enabled)
@@ -278,10 +281,8 @@ void Widget::slotDisplayWindowChecked(const QString &name)
     }
 
     for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
-        if (displayWindow->name == name) {
-            hideButton->caption = displayWindow->isHidden() ? tr("winshow") : tr("winhide");
-            hideButton->update();
-        }
+        if (displayWindow->name == name)
+            setHideState(displayWindow->isHidden());
     }
 }
 
@@ -325,8 +326,8 @@ void Widget::slotDisplayWindowSetting()
             continue;
         displayWindow->name = record->name;
         QPoint origin(record->x, record->y);
-        if (record->backStage && AppContext::screenList.size() > 1)
-            origin += AppContext::screenList.at(1).geometry.topLeft();
+        if (record->backStage)
+            origin += backStageOrigin(curDisplayName);
         displayWindow->setGeometry(QRect(origin, QSize(record->width, record->height)));
         for (CommonPlayWindow *area : qAsConst(displayWindow->playWindows)) {
             area->move(int(area->x() * fx), int(area->y() * fy));
@@ -382,7 +383,9 @@ void Widget::slotDeleteDisplayWindow()
         delete record;
     }
     delete projectWidgets.take(deleted);
+    m_backStageOrigins.remove(deleted);
     slotDisplayWindowChecked(next);
+    closeMonitor();
 }
 
 void Widget::slotAddCommonWin(CommonWinObject *window, const QString &displayName, const QString &segmentType)

@@ -169,6 +169,9 @@ void Widget::slotClearCurrentAllScheme()
     for (ProjectWidget *panel : qAsConst(projectWidgets))
         panel->tree()->slotStopPlay(panel->tree()->displayName);
     realPlayDisplayNames.clear();
+    // The monitor's labels name display windows that are about to go.
+    closeMonitor();
+    m_backStageOrigins.clear();
     setEditingEnabled(true);
     showPlayButton(true);
     playPaused = true;
@@ -236,4 +239,6 @@ void Widget::slotStartLast()
     showPlayButton(false);
     playButton->update();
     showMinimized();
+    if (AppContext::BackStageFlag != 0)
+        slotAutoBackState();
 }

@@ -5,12 +5,11 @@
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "panels/MediaPanel.h"
+#include "panels/WindowPanel.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
 
 #include <QTableWidget>
-
-QVLedMediaObject *copiedMedia = nullptr;
 
 void Widget::clearTableWidget(QTableWidget *table)
 {
@@ -107,6 +106,10 @@ void Widget::slotCommonItemTableUnSelected()
 
 void Widget::updateCommonWinGeometry(CommonWinObject *window)
 {
-    // The window panel's position and size fields follow once that panel is built.
+    // The fields follow when the panel shows that window (known by its names).
+    const CommonWinObject *shown = curCommonWin;
+    if (window && shown && shown->name == window->name && shown->displayName == window->displayName
+        && shown->programName == window->programName && shown->segmentName == window->segmentName)
+        commonWinSetupLabel->showGeometry(*window);
     emit sigUpdateCommon(window);
 }

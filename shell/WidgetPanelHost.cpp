@@ -93,3 +93,20 @@ void WidgetPanelHost::setDisplayBackgroundPicture(const QString &path)
         displayWindow->update();
     }
 }
+
+void WidgetPanelHost::refreshWindowArea(CommonWinObject *window, bool dropNameMarks)
+{
+    if (!window)
+        return;
+    for (MainPlayBKLabel *displayWindow : qAsConst(m_widget.displayWindows)) {
+        if (displayWindow->name != m_widget.curDisplayName)
+            continue;
+        if (displayWindow->playing)
+            return;
+        if (dropNameMarks)
+            displayWindow->showNameMarks = false;
+        displayWindow->updateWindowGeometry(window);
+        displayWindow->update();
+        return;
+    }
+}

@@ -27,6 +27,7 @@ public:
     QWidget *dialogParent() const override;
     void setDisplayBackgroundColour(const QColor &colour) override;
     void setDisplayBackgroundPicture(const QString &path) override;
+    void refreshWindowArea(CommonWinObject *window, bool dropNameMarks) override;
 
 private:
     Widget &m_widget;

@@ -70,6 +70,12 @@ void Widget::initCommonWinSetupLabel()
     mediaTable = commonWinSetupLabel->mediaTable();
     connect(mediaTable, &QTableWidget::itemClicked, this, &Widget::slotCommonItemTableSelectionChanged);
     connect(mediaTable, &QTableWidget::itemSelectionChanged, this, &Widget::slotCommonItemTableUnSelected);
+    // The window panel's edits and media-table commands go out as the main window's own.
+    connect(commonWinSetupLabel, &WindowPanel::sigCommonWinChanged, this, &Widget::sigCommonWinChanged);
+    connect(commonWinSetupLabel, &WindowPanel::sigCommonWinNameChanged, this, &Widget::sigCommonWinNameChanged);
+    connect(commonWinSetupLabel, &WindowPanel::sigDeleteMedia, this, &Widget::sigDeleteMedia);
+    connect(commonWinSetupLabel, &WindowPanel::sigPasteMedia, this, &Widget::sigPasteMedia);
+    connect(commonWinSetupLabel, &WindowPanel::sigSwapMedia, this, &Widget::sigSwapMedia);
     initTextSetupLabel();
     initImageSetupLabel();
     initVideoSetupLabel();
@@ -170,11 +176,13 @@ void Widget::relayoutPanels()
 
 void Widget::trUpdate()
 {
+    updateToolStripCaptions();
     for (PropertyPanel *panel : std::initializer_list<PropertyPanel *>{
              scheduleSetupLabel, segmentSetupLabel, timingSegmentSetupLabel, programSetupLabel, commonWinSetupLabel,
              textSetupLabel, imageSetupLabel, videoSetupLabel, digitalClockSetupLabel, analogClockSetupLabel,
              digitalTimerSetupLabel, urlSetupLabel, streamingSetupLabel, videoDeviceSetupLabel, weatherSetupLabel})
         panel->trUpdate();
+    refillShownPanels();
 }
 
 void Widget::refreshPreview(MediaFamily family)

@@ -27,6 +27,7 @@ QList<CommonPlayWindow *> Widget::areasOf(const QString &displayName) const
 void Widget::showPlayButton(bool showsPlay)
 {
     playButtonShowsPlay = showsPlay;
+    playPaused = showsPlay; // the retranslation reads the face from it
     playButton->caption = showsPlay ? tr("play") : tr("pause");
     playButton->icon = QPixmap(showsPlay ? QStringLiteral(":/images/top_play.png")
                                          : QStringLiteral(":/images/top_pause.png"));

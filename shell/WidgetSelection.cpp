@@ -133,13 +133,8 @@ void Widget::checkWindow(CommonWinObject *window, const QList<QVLedMediaObject *
     clearTableWidget(mediaTable);
     showPanel(commonWinSetupLabel);
     curCommonWin = window;
-    // A window of no size takes the size of its display window.
-    if (currentPlayWinObject) {
-        if (window->width == 0)
-            window->width = currentPlayWinObject->width;
-        if (window->height == 0)
-            window->height = currentPlayWinObject->height;
-    }
+    // A window of no size takes the size of its display window there.
+    commonWinSetupLabel->fillFrom(*window);
     if (!realPlayDisplayNames.contains(curDisplayName)) {
         if (MainPlayBKLabel *displayWindow = displayWindowNamed(curDisplayName)) {
             displayWindow->showNameMarks = false;
@@ -195,32 +190,4 @@ Widget::AddRow Widget::addRowSlotFor(const QString &kind)
         return &Widget::slotAddWeatherObject;
     }
     return nullptr;
-}
-
-void Widget::clearSelectionInto(const QString &displayName)
-{
-    const ProjectWidget *panel = displayName.isEmpty() ? nullptr : projectWidgets.value(displayName);
-    auto points = [&](const void *record) {
-        return record && (displayName.isEmpty() || (panel && panel->tree()->holdsRecord(record)));
-    };
-    if (points(curTimingSegment))
-        curTimingSegment = nullptr;
-    if (points(curCycleSegment))
-        curCycleSegment = nullptr;
-    if (points(curGeneralSegment))
-        curGeneralSegment = nullptr;
-    if (points(curProgram))
-        curProgram = nullptr;
-    if (points(curCommonWin))
-        curCommonWin = nullptr;
-    if (points(curMedia))
-        curMedia = nullptr;
-    if (!curMediaList.isEmpty() && points(curMediaList.first()))
-        curMediaList.clear();
-    if (points(copiedMedia))
-        copiedMedia = nullptr;
-    for (ProjectWidget *tree : qAsConst(projectWidgets)) {
-        if (displayName.isEmpty() || tree == panel)
-            tree->tree()->forgetSelection();
-    }
 }

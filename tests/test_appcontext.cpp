@@ -64,8 +64,9 @@ private slots:
         QTest::addColumn<bool>("installed");
         QTest::newRow("Chinese") << 0 << true;
         QTest::newRow("English") << 1 << true;
-        QTest::newRow("2") << 2 << false;
-        QTest::newRow("-1") << -1 << false;
+        // installed empty, so that a later choice takes effect at once
+        QTest::newRow("2") << 2 << true;
+        QTest::newRow("-1") << -1 << true;
     }
 
     void languageSelectsTranslators()

@@ -15,7 +15,6 @@
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
-#include "support/FakeContent.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 
@@ -31,7 +30,6 @@ struct Fixture
 {
     TestEnvironment env;
     ScriptedPrompts prompts;
-    RecordingFactory content; // previews show no real weather window (it would start a web engine)
     Widget w;
     ProjectTree *tree;
 

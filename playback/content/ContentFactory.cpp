@@ -7,6 +7,9 @@
 #include "playback/content/ClockPlayers.h"
 #include "playback/content/UrlPlayer.h"
 #include "playback/content/WeatherPlayer.h"
+#include "playback/content/WebEngineCheck.h"
+
+#include <stdexcept>
 
 namespace {
 ContentFactory *installed = nullptr;
@@ -32,8 +35,12 @@ std::unique_ptr<ContentPlayer> ContentFactory::create(MediaFamily family, QWidge
         return std::make_unique<DigitalClockPlayer>(area);
     case MediaFamily::DigitalTimer:
         return std::make_unique<DigitalTimerPlayer>(area);
-    case MediaFamily::Url:
+    case MediaFamily::Url: {
+        QString why;
+        if (!WebEngineCheck::usable(&why))
+            throw std::runtime_error(why.toStdString());
         return std::make_unique<UrlPlayer>(area);
+    }
     case MediaFamily::VideoDevice:
         return std::make_unique<CameraPlayer>(area);
     case MediaFamily::Weather:

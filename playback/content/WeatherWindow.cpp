@@ -2,6 +2,8 @@
 
 #include "playback/content/WeatherWindow.h"
 
+#include "playback/content/WebEngineCheck.h"
+
 #include <QHBoxLayout>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -24,12 +26,18 @@ QLabel *makeLabel(QWidget *parent, int w, int h, const char *style, bool centred
     return label;
 }
 
-QWebEngineView *makeIcon(QWidget *parent)
+// A picture view; where no web view can be made, an empty place of its size.
+QWidget *makeIcon(QWidget *parent, QWebEngineView **view)
 {
-    auto *view = new QWebEngineView(parent);
-    view->setFixedSize(42, 30);
-    view->page()->setBackgroundColor(QColor(QStringLiteral("#0f0f1000")));
-    return view;
+    if (!WebEngineCheck::usable()) {
+        auto *place = new QWidget(parent);
+        place->setFixedSize(42, 30);
+        return place;
+    }
+    *view = new QWebEngineView(parent);
+    (*view)->setFixedSize(42, 30);
+    (*view)->page()->setBackgroundColor(QColor(QStringLiteral("#0f0f1000")));
+    return *view;
 }
 
 // One row: stretch 1, then each widget followed by its stretch.
@@ -53,9 +61,7 @@ WeatherWindow::WeatherWindow(QWidget *parent) : QLabel(parent)
     headLabel = makeLabel(this, 60, 34, cyan, true);
     day1WeatherLabel = makeLabel(this, 50, 26, cyan, true);
     day2WeatherLabel = makeLabel(this, 50, 26, cyan, true);
-    todayIcon = makeIcon(this);
-    day1Icon = makeIcon(this);
-    day2Icon = makeIcon(this);
+    m_iconPlaces = {makeIcon(this, &todayIcon), makeIcon(this, &day1Icon), makeIcon(this, &day2Icon)};
     todayWeatherLabel = makeLabel(this, 200, 40, "color:#ff6600;font:26px", false);
     currentLabel = makeLabel(this, 60, 40, "color:#00ff00;font:26px", false);
     todayWindLabel = makeLabel(this, 120, 30, green, true);
@@ -71,9 +77,9 @@ void WeatherWindow::buildRows()
 {
     auto *rows = new QVBoxLayout(this);
     rows->setContentsMargins(0, 10, 0, 10);
-    rows->addLayout(row({{todayIcon, 2}, {todayWeatherLabel, 5}}), 0);
+    rows->addLayout(row({{m_iconPlaces[0], 2}, {todayWeatherLabel, 5}}), 0);
     rows->addLayout(row({{headLabel, 2}, {day1WeatherLabel, 2}, {day2WeatherLabel, 1}}), 0);
-    rows->addLayout(row({{currentLabel, 2}, {day1Icon, 2}, {day2Icon, 1}}), 0);
+    rows->addLayout(row({{currentLabel, 2}, {m_iconPlaces[1], 2}, {m_iconPlaces[2], 1}}), 0);
     rows->addLayout(row({{todayWindLabel, 2}, {day1WindLabel, 2}, {day2WindLabel, 1}}), 0);
     rows->addLayout(row({{todayTemperatureLabel, 2}, {day1TemperatureLabel, 2}, {day2TemperatureLabel, 1}}), 0);
 }
@@ -98,6 +104,8 @@ void WeatherWindow::setPicture(int day, const QString &address)
         return; // an unchanged picture is not loaded again
     m_pictureAddresses[size_t(day)] = wanted;
     QWebEngineView *view = day == 0 ? todayIcon : (day == 1 ? day1Icon : day2Icon);
+    if (!view)
+        return; // no web engine here: the address is kept, nothing is drawn
     if (wanted.isEmpty()) {
         view->setHtml(QString()); // a picture that may not be loaded clears the view
         return;

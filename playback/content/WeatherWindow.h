@@ -23,6 +23,7 @@ public:
     QLabel *headLabel = nullptr;
     QLabel *day1WeatherLabel = nullptr;
     QLabel *day2WeatherLabel = nullptr;
+    // Null where the web engine cannot run (WebEngineCheck).
     QWebEngineView *todayIcon = nullptr;
     QWebEngineView *day1Icon = nullptr;
     QWebEngineView *day2Icon = nullptr;
@@ -48,6 +49,7 @@ private:
     void buildRows();
     void setPicture(int day, const QString &address);
 
+    std::array<QWidget *, 3> m_iconPlaces{}; // the three views, or empty places of their size
     std::array<QString, 3> m_pictureAddresses;
     int m_pictureLoads = 0;
 };

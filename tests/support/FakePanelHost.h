@@ -26,6 +26,7 @@ public:
     QList<MediaFamily> previews; // every refresh asked for, in order
     QList<QColor> backgroundColours;    // every colour put on the display window
     QStringList backgroundPictures;     // every picture put on the display window
+    QList<CommonWinObject *> windowRefreshes; // every window area refreshed, in order
     QWidget window;
 
     QVLedMediaObject *curMedia() const override { return media; }
@@ -43,4 +44,5 @@ public:
     QWidget *dialogParent() const override { return const_cast<QWidget *>(&window); }
     void setDisplayBackgroundColour(const QColor &colour) override { backgroundColours << colour; }
     void setDisplayBackgroundPicture(const QString &path) override { backgroundPictures << path; }
+    void refreshWindowArea(CommonWinObject *w, bool) override { windowRefreshes << w; }
 };

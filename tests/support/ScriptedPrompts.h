@@ -5,6 +5,7 @@
 
 #include "base/Prompts.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QList>
 #include <QStringList>
@@ -36,10 +37,16 @@ public:
     }
     void information(QWidget *, const QString &, const QString &text) override { informations << text; }
     int execDialog(QDialog *dialog) override { return onDialog(dialog); }
+    // Chooses an entry of each menu shown (null: the menu is closed); the
+    // chosen entry is triggered, as a real menu does.
+    std::function<QAction *(QMenu *)> onMenu = [](QMenu *) { return nullptr; };
     QAction *execMenu(QMenu *menu, const QPoint &) override
     {
         menus << menu;
-        return nullptr;
+        QAction *chosen = onMenu(menu);
+        if (chosen)
+            chosen->trigger();
+        return chosen;
     }
     QString openFileName(QWidget *, const QString &title, const QString &, const QString &) override
     {

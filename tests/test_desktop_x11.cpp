@@ -1,0 +1,133 @@
+// The desktop commands against a real X server (Xvfb): a locked display
+// window stays put under a drag of the real pointer, and the monitor shows
+// what the screen shows.
+
+#include "base/AppContext.h"
+#include "model/ScheduleRecords.h"
+#include "playback/MainPlayBKLabel.h"
+#include "shell/Prodoc.h"
+#include "shell/Widget.h"
+#include "shell/dialogs/MonitorWin.h"
+#include "support/AddDisplayWindow.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestEnvironment.h"
+
+#include <QLabel>
+#include <QX11Info>
+#include <QtTest>
+
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+namespace {
+
+// Moves the real pointer and presses its left button through XTest.
+void pointer(uint8_t type, const QPoint &at = {})
+{
+    xcb_connection_t *connection = QX11Info::connection();
+    const xcb_window_t root = xcb_window_t(QX11Info::appRootWindow());
+    if (type == XCB_MOTION_NOTIFY)
+        xcb_test_fake_input(connection, type, 0, XCB_CURRENT_TIME, root, int16_t(at.x()), int16_t(at.y()), 0);
+    else
+        xcb_test_fake_input(connection, type, XCB_BUTTON_INDEX_1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_flush(connection);
+    QTest::qWait(60);
+}
+
+void realDrag(const QPoint &from, const QPoint &to)
+{
+    pointer(XCB_MOTION_NOTIFY, from);
+    pointer(XCB_BUTTON_PRESS);
+    for (int step = 1; step <= 5; ++step)
+        pointer(XCB_MOTION_NOTIFY, from + (to - from) * step / 5);
+    pointer(XCB_BUTTON_RELEASE);
+}
+
+// The main window out of the display windows' way, on the real screens.
+struct Desk
+{
+    TestEnvironment env;
+    ScriptedPrompts prompts;
+    std::unique_ptr<Widget> w;
+    Desk()
+    {
+        AppContext::enumerateScreens();
+        w.reset(new Widget);
+        w->move(1000, 600);
+        w->show();
+    }
+};
+
+} // namespace
+
+class DesktopX11Test : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (!QX11Info::isPlatformX11())
+            QSKIP("needs an X server");
+    }
+    void cleanup() { AppContext::reset(); }
+
+    void lockedDisplayWindowsStayPutUnderARealDrag()
+    {
+        Desk d;
+        Widget &w = *d.w;
+        ScriptedPrompts &prompts = d.prompts;
+        // an unlocked display window follows the pointer: the drag is real
+        MainPlayBKLabel *first = w.displayWindows.value(0);
+        QVERIFY(QTest::qWaitForWindowExposed(first));
+        realDrag(first->geometry().center(), first->geometry().center() + QPoint(40, 30));
+        QTRY_COMPARE(first->pos(), QPoint(40, 30));
+        QVERIFY(w.document->saveSchedule(d.env.path("saved.qvsc")));
+
+        w.slotOverallLock();
+        prompts.onDialog = addDisplayWindowAt(QPoint(100, 300));
+        w.slotAddDisplayWindow();
+        prompts.fileName = d.env.path("saved.qvsc");
+        prompts.answer = QMessageBox::No;
+        w.slotOpenDoc();
+        prompts.onDialog = addDisplayWindowAt(QPoint(100, 300));
+        w.slotAddDisplayWindow();
+        QCOMPARE(w.displayWindows.size(), 2);
+        for (MainPlayBKLabel *display : w.displayWindows) {
+            QVERIFY(QTest::qWaitForWindowExposed(display));
+            const QPoint before = display->pos();
+            realDrag(display->geometry().center(), display->geometry().center() + QPoint(60, 45));
+            QTest::qWait(100);
+            QCOMPARE(display->pos(), before);
+        }
+        QCOMPARE(w.playWinObjects.value(0)->x, 40);
+        QCOMPARE(w.playWinObjects.value(1)->x, 100);
+    }
+
+    void theMonitorShowsTheDisplayWindowsColour()
+    {
+        Desk d;
+        Widget &w = *d.w;
+        MainPlayBKLabel *display = w.displayWindows.value(0);
+        display->backgroundColour = QColor(0, 200, 0);
+        display->showNameMarks = false;
+        display->setGeometry(50, 60, 320, 240);
+        for (QWidget *area : display->findChildren<QWidget *>())
+            area->hide();
+        display->update();
+        QVERIFY(QTest::qWaitForWindowExposed(display));
+        QTest::qWait(200);
+
+        w.slotMonitor();
+        MonitorWin *monitor = w.monitorWin();
+        QVERIFY(QTest::qWaitForWindowExposed(monitor));
+        QLabel *label = monitor->monitorLabels.value(0);
+        QTRY_VERIFY(!label->pixmap(Qt::ReturnByValue).isNull());
+        const QImage picture = label->pixmap(Qt::ReturnByValue).toImage();
+        const QColor middle = picture.pixelColor(picture.width() / 2, picture.height() / 2);
+        QVERIFY2(middle.green() > 150 && middle.red() < 60 && middle.blue() < 60, qPrintable(middle.name()));
+    }
+};
+
+QTEST_MAIN(DesktopX11Test)
+#include "test_desktop_x11.moc"
