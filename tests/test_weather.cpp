@@ -12,6 +12,7 @@
 #include "panels/WeatherPanel.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
+#include "playback/content/WeatherWindow.h"
 #include "shell/WeatherService.h"
 #include "shell/Widget.h"
 #include "support/FakeContent.h"
@@ -325,6 +326,31 @@ private slots:
         QTRY_VERIFY(finished);
         QTRY_VERIFY(!replyObject);
         QTRY_VERIFY(b.area()->weatherForecast());
+    }
+
+    void withoutOpenGLAPageFailsAndTheWeatherKeepsItsTexts()
+    {
+        TestEnvironment env;
+        CommonWinObject record;
+        record.name = "W";
+        MainPlayBKLabel display("D", nullptr);
+        CommonPlayWindow area(&record, &display);
+        QVLedMediaObject page;
+        page.kind = MediaKind::Url;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("web pages and weather pictures cannot be shown"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot show URL item"));
+        area.slotPlayURL(&page); // an offscreen platform has no OpenGL: the item fails, the program goes on
+        QCOMPARE(area.content().find(MediaFamily::Url), nullptr);
+
+        area.setWeatherForecast(WeatherService::parse(reply({Today, Tomorrow, DayAfter, Last})).forecast);
+        QVLedMediaObject weather;
+        weather.kind = MediaKind::Weather;
+        area.slotPlayWeather(&weather);
+        auto *window = qobject_cast<WeatherWindow *>(area.content().find(MediaFamily::Weather)->view());
+        QVERIFY(window && !window->todayIcon);
+        QCOMPARE(window->headLabel->text(), QString("12月07日\n周一"));
+        QCOMPARE(window->pictureAddress(1), QString("http://pictures/1.png"));
+        QCOMPARE(window->pictureLoads(), 0);
     }
 };
 
