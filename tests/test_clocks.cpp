@@ -10,7 +10,7 @@
 #include "playback/content/ClockTexts.h"
 #include "playback/content/DigitalTimerWin.h"
 #include "playback/content/digitalClockWidget.h"
-#include "support/TestEnvironment.h"
+#include "support/PlayFixture.h"
 
 #include <QTimer>
 #include <QtTest>
@@ -340,6 +340,30 @@ private slots:
         QCOMPARE(analog.clock()->tickTimer->interval(), 500);
         analog.stop();
         QVERIFY(!analog.clock()->tickTimer->isActive());
+    }
+
+    void aKindsStayTimeoutEndsItsItem()
+    {
+        PlayFixture f;
+        f.addGeneral("G");
+        f.addProgram("P", SegmentType::General, 2);
+        CommonWinObject *window = f.addWindow("W", 2);
+        window->media.value(0)->kind = MediaKind::DigitalClock;
+        window->media.value(1)->kind = MediaKind::DigitalTimer;
+        f.tree->slotStartPlay(f.display);
+        CommonPlayWindow *area = f.area(window);
+        auto *clock = dynamic_cast<DigitalClockPlayer *>(area->content().find(MediaFamily::DigitalClock));
+        QVERIFY(clock && !clock->clock()->isHidden());
+        area->slotPlayDigitalClockTimeout();
+        QCOMPARE(area->index, 1);
+        QCOMPARE(area->currentKind, QString(MediaKind::DigitalTimer));
+        QVERIFY(clock->clock()->isHidden());
+        QVERIFY(!clock->clock()->tickTimer->isActive());
+        area->pauseRealPlay();
+        auto *timer = dynamic_cast<DigitalTimerPlayer *>(area->content().find(MediaFamily::DigitalTimer));
+        QVERIFY(timer && !timer->timer()->tickTimer->isActive());
+        area->resumeRealPlay();
+        QVERIFY(timer->timer()->tickTimer->isActive());
     }
 };
 
