@@ -77,6 +77,8 @@ public:
     int currentMediaRow() const override { return -1; }
     void refreshPreview(MediaFamily) override { }
     QWidget *dialogParent() const override { return nullptr; }
+    void editVideoPlayer(VideoEdit, int) override { }
+    void refreshVideoCover() override { }
     void setDisplayBackgroundColour(const QColor &) override { }
     void setDisplayBackgroundPicture(const QString &) override { }
     void refreshWindowArea(CommonWinObject *, bool) override { }

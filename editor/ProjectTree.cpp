@@ -107,6 +107,7 @@ void ProjectTree::connectWidgetSignals()
     connect(this, &ProjectTree::sigAddStreamingObject, mainWindow, &Widget::slotAddStreamingObject);
     connect(this, &ProjectTree::sigAddVideoDeviceObject, mainWindow, &Widget::slotAddSVideoDeviceObject);
     connect(this, &ProjectTree::sigAddWeatherObject, mainWindow, &Widget::slotAddWeatherObject);
+    connect(this, &ProjectTree::sigPreviewVideo, mainWindow, &Widget::slotPreviewVideo);
     connect(this, &ProjectTree::sigBeginPlayFailed, mainWindow, &Widget::slotBeginPlayFailed);
     connect(this, &ProjectTree::sigAddCommonWin, mainWindow, &Widget::slotAddCommonWin);
 

@@ -50,6 +50,18 @@ public:
     // display window plays.
     virtual void refreshPreview(MediaFamily family) = 0;
 
+    // ---- video items ----
+    enum class VideoEdit { Volume, Seek, Scale, Rotate };
+    // Hands a live edit to the video player of the current item's area in the
+    // current display window: the first area of a window named as the current
+    // window; for the volume all four owner names must match. Nothing happens
+    // when there is none. Whether a playing display window is spared is the
+    // caller's rule.
+    virtual void editVideoPlayer(VideoEdit edit, int value) = 0;
+    // Applies the current item's cover text again in the current display
+    // window, unless that display window plays.
+    virtual void refreshVideoCover() = 0;
+
     // The window that parents the panels' dialogs and message boxes.
     virtual QWidget *dialogParent() const = 0;
 

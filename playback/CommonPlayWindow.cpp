@@ -14,6 +14,8 @@
 #include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"
 #include "playback/content/ContentPlayer.h"
+#include "playback/content/StreamPlayer.h"
+#include "playback/content/VideoContentPlayer.h"
 #include "playback/content/WeatherPlayer.h"
 #include "playback/writeLogThread.h"
 
@@ -97,10 +99,14 @@ void CommonPlayWindow::playCurrentElement()
     m_endReported = false;
     m_currentPlayer = playerFor(family, *item);
     m_itemSucceeded = m_currentPlayer != nullptr;
+    // An item no player can show ends as a file that does not open: after the shortest stay.
+    m_endReported = m_currentPlayer == nullptr;
     if (m_currentPlayer)
         m_currentPlayer->show(item, ContentPlayer::Purpose::RealPlay, m_ticket);
     // A player may end its item at once; then the stay timer already holds it.
-    if (!m_endReported && currentStayMs() >= 0)
+    if (!m_currentPlayer)
+        m_stayTimer.start(kMinimumStayMs);
+    else if (!m_endReported && currentStayMs() >= 0)
         m_stayTimer.start(currentStayMs());
 }
 
@@ -117,6 +123,8 @@ ContentPlayer *CommonPlayWindow::playerFor(MediaFamily family, const QVLedMediaO
         return nullptr;
     }
     connect(player, &ContentPlayer::sigItemFinished, this, &CommonPlayWindow::onItemFinished);
+    if (auto *video = qobject_cast<VideoContentPlayer *>(player))
+        connectVideo(video);
     handForecastTo(player);
     return player;
 }
@@ -164,6 +172,12 @@ void CommonPlayWindow::setWeatherForecast(const WeatherForecast &forecast)
     m_forecast = forecast;
     m_hasForecast = true;
     handForecastTo(m_content.find(MediaFamily::Weather));
+}
+
+void CommonPlayWindow::setStreamVolume(int volume)
+{
+    if (auto *stream = qobject_cast<StreamPlayer *>(m_content.find(MediaFamily::Streaming)))
+        stream->setVolume(volume);
 }
 
 void CommonPlayWindow::handForecastTo(ContentPlayer *player)
@@ -267,6 +281,7 @@ void CommonPlayWindow::forgetItems(const RecordSet &doomed)
         holds = holds || doomed.contains(item);
     if (holds)
         clearPlayList();
+    forgetVideoItems(doomed);
 }
 
 void CommonPlayWindow::clearPlayList()

@@ -22,6 +22,8 @@
 class CommonWinObject;
 class ContentPlayer;
 class MainPlayBKLabel;
+class PlayLabel;
+class VideoContentPlayer;
 class QVLedMediaObject;
 class RecordSet;
 class writeLogThread;
@@ -113,6 +115,17 @@ public slots:
     void slotPlayVideoDevice(QVLedMediaObject *item) { previewItem(item); }
     void slotPlayWeather(QVLedMediaObject *item) { previewItem(item); }
 
+    // ---- video (CommonPlayWindowVideo.cpp) ----------------------------------
+    // Applies the item's cover settings again (live edit and preview).
+    void slotSetVideoCoverLabel(QVLedMediaObject *item);
+    // The video time is over: the item ends, or its preview closes.
+    void slotPlayVideoTimeout();
+    // Hides and closes the video and its cover.
+    void slotPlayVideoEnd();
+    // A length or position report of the video player's open file.
+    void slotSetVideoRange(float seconds);
+    void slotSetVideoProgress(float seconds);
+
     // Stay times over, one slot per kind of live content: the kind's content
     // is stopped and hidden and the next item plays (the area's stay timer
     // does the same for whatever item shows).
@@ -125,10 +138,20 @@ public slots:
     void slotWeatherStayTimeout() { endStayOf(MediaFamily::Weather); }
 
 public:
+    // The video player, made on the area's first video item; null before.
+    PlayLabel *videoPlayer() const;
+    // Opens the item's file hidden and muted, only to learn its length.
+    void probeVideoLength(QVLedMediaObject *item);
+    // Closes and hides the video player, when the area has one.
+    void closeVideo();
+    // Closes the video player, a length probe too, when its file is an item about to be freed.
+    void forgetVideoItems(const RecordSet &doomed);
     // The last forecast written to this area; its weather window shows it,
     // now or when it is made.
     void setWeatherForecast(const WeatherForecast &forecast);
     const WeatherForecast *weatherForecast() const { return m_hasForecast ? &m_forecast : nullptr; }
+    // The stream playing in this area takes the volume; an area without one is left alone.
+    void setStreamVolume(int volume);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -145,6 +168,10 @@ private:
     // The family's player, made and wired on first use; null when it cannot start.
     ContentPlayer *playerFor(MediaFamily family, const QVLedMediaObject &item);
     void onItemFinished(quint64 ticket, bool succeeded);
+    // The video player, or null while the area has none.
+    VideoContentPlayer *videoContent() const;
+    // Hands the video player's reports to the display window.
+    void connectVideo(VideoContentPlayer *video);
     // How long the area's stay timer holds the current item; -1 while its player times it.
     int currentStayMs() const;
 

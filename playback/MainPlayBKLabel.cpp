@@ -36,8 +36,10 @@ void MainPlayBKLabel::addCommonWin(bool exclusive, CommonWinObject *window, cons
             const CommonWinObject *shown = player->winObject;
             if (exclusive)
                 player->setVisible(sameArea(*shown, *window));
-            else if (sameProgram(*shown, *window))
+            else if (sameProgram(*shown, *window)) {
                 player->show();
+                player->closeVideo();
+            }
             player->update();
         }
         return;
@@ -156,6 +158,28 @@ void MainPlayBKLabel::previewVideoDevice(QVLedMediaObject *item)
 void MainPlayBKLabel::previewWeather(QVLedMediaObject *item)
 {
     forEachAreaOf(item, &CommonPlayWindow::slotPlayWeather);
+}
+
+void MainPlayBKLabel::previewVideoCover(QVLedMediaObject *item)
+{
+    forEachAreaOf(item, &CommonPlayWindow::slotSetVideoCoverLabel);
+}
+
+void MainPlayBKLabel::probeVideoLength(QVLedMediaObject *item)
+{
+    forEachAreaOf(item, &CommonPlayWindow::probeVideoLength);
+}
+
+void MainPlayBKLabel::slotSetVideoRange(QVLedMediaObject *item, float seconds)
+{
+    if (!playing)
+        emit sigVideoRangeReported(item, seconds);
+}
+
+void MainPlayBKLabel::slotSetVideoProgress(QVLedMediaObject *item, float seconds)
+{
+    if (!playing)
+        emit sigVideoProgressReported(item, seconds);
 }
 
 void MainPlayBKLabel::resetAllWindows()

@@ -69,6 +69,10 @@ public:
     void previewVideo(QVLedMediaObject *item);
     void previewVideoDevice(QVLedMediaObject *item);
     void previewWeather(QVLedMediaObject *item);
+    void previewVideoCover(QVLedMediaObject *item);
+    // The editor's look at a video just loaded: its area opens the file hidden
+    // and muted until the file reports its length.
+    void probeVideoLength(QVLedMediaObject *item);
     // Leaves real play, when it plays.
     void resetAllWindows();
     // Called by an area that has played its whole list.
@@ -84,6 +88,11 @@ public:
     // in the stacking and in playWindows; nothing when either has no area.
     void stackWindowNextTo(const CommonWinObject &moved, const CommonWinObject &passed, bool above);
 
+    // Reports of an area's video player: the file of `item` is `seconds`
+    // long / has reached `seconds`. Passed on only while not in real play.
+    void slotSetVideoRange(QVLedMediaObject *item, float seconds);
+    void slotSetVideoProgress(QVLedMediaObject *item, float seconds);
+
     // Region of a point in the border band of a widget of the size (0 when inside).
     static int regionAt(const QPoint &point, const QSize &size, int margin);
     // The cursor shown over a region of the border band.
@@ -96,6 +105,9 @@ signals:
     void sigDisplayWindowGeometryChanged(QString displayName, QRect geometry);
     // An area's record took a new position or size from the mouse.
     void sigCommonWinGeometryChanged(CommonWinObject *window);
+    // Outside real play: a video player's length and position reports, with the item whose file it has open.
+    void sigVideoRangeReported(QVLedMediaObject *item, float seconds);
+    void sigVideoProgressReported(QVLedMediaObject *item, float seconds);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -36,6 +36,7 @@ class MainMenuBKLabel;
 class MainPlayBKLabel;
 class MediaPanel;
 class PanelHost;
+class PlayLabel;
 class PlayWinObject;
 class ProgramObject;
 class ProgramPanel;
@@ -59,6 +60,7 @@ class TimingSegmentTimePropertyWin;
 class UrlPanel;
 class VideoDevicePanel;
 class VideoPanel;
+class VideoProperty;
 class WeatherPanel;
 class WeatherService;
 class WindowPanel;
@@ -196,6 +198,18 @@ public:
     static void clearTableWidget(QTableWidget *table);
     void updateCommonWinGeometry(CommonWinObject *window);
 
+    // ---- video items (WidgetVideo.cpp) ----------------------------------
+    void updateVideoProperty(VideoProperty *video);
+    // The current item's length and position, from the preview player.
+    void setVideoRange(float seconds);
+    void setVideoProgress(int seconds);
+    // The video player of the current item's area in the current display
+    // window: the first area of a window named as curCommonWin, or with
+    // allNames the first whose four owner names match; null when none.
+    PlayLabel *videoPlayerOfCurrentWindow(bool allNames) const;
+    // Applies curMedia's cover settings again, unless the display window plays.
+    void refreshVideoCoverPreview();
+
     // Forgets every pointer into the records of one display window's tree
     // (or of all trees when name is empty), before those records are freed.
     void clearSelectionInto(const QString &displayName = QString());
@@ -224,6 +238,10 @@ public:
     void updateWeatherProperty(QVLedMediaObject *item);
     // Where weather requests go and how often an error reply asks again.
     WeatherService &weatherService() const { return *m_weatherService; }
+    // The stream of the current window's area (curCommonWin itself: default
+    // window names repeat in every program) takes the volume, unless the
+    // current display window plays.
+    void applyLiveStreamingVolume(int volume);
 
 public slots:
     void slotWeatherProvinceChange(int index);
@@ -295,6 +313,30 @@ public slots:
     void slotCommonItemTableSelectionChanged();
     void slotCommonItemTableUnSelected();
 
+    // ---- video items (WidgetVideo.cpp) ----------------------------------
+    // The editor's look at a video item just loaded: its file is opened
+    // hidden and muted until it reports its length.
+    void slotPreviewVideo(QVLedMediaObject *item);
+    void slotEditVideoText();
+    void slotvideoCoverTextBox(bool checked);
+    void slotvideoCoverTextBoxChecked(bool on);
+    void slotVideoCoverTextFamily(const QString &family);
+    void slotVideoCoverTextFontSize(const QString &size);
+    void slotVideoCoverTextBChecked(bool on);
+    void slotVideoCoverTextIChecked(bool on);
+    void slotVideoCoverTextUChecked(bool on);
+    void slotVideoCoverTextColorSet(const QColor &colour);
+    void slotVideoCoverColorful(int index);
+    void slotVideoCoverRollState(int state);
+    void slotVideoCoverDirect(int index);
+    void slotVideoCoverSpeed(int index);
+    void slotRollTextYChange(int y);
+    void slotVideoCoverTextChanged(const QString &text);
+    // A display window's video player reported the length or position of the
+    // file of `item`: the length goes into that item, and both reach the
+    // panel when it is the current item.
+    void slotVideoRangeReported(QVLedMediaObject *item, float seconds);
+    void slotVideoProgressReported(QVLedMediaObject *item, float seconds);
     // language, start-up settings and the play log (WidgetLanguage.cpp, WidgetSystem.cpp)
     void slotSetupLanguage();
     void slotSetBoot();

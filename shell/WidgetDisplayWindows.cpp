@@ -4,6 +4,7 @@
 
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
+#include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "panels/ProgramPanel.h"
 #include "panels/SchedulePanel.h"
@@ -108,6 +109,8 @@ MainPlayBKLabel *Widget::newDisplayWindow(const QString &name)
     displayWindow->locked = m_displayWindowsLocked;
     connect(displayWindow, &MainPlayBKLabel::sigCurProgramRealPlayEnd, this, &Widget::slotCurProgramRealPlayEnd);
     connect(displayWindow, &MainPlayBKLabel::sigCommonWinGeometryChanged, this, &Widget::updateCommonWinGeometry);
+    connect(displayWindow, &MainPlayBKLabel::sigVideoRangeReported, this, &Widget::slotVideoRangeReported);
+    connect(displayWindow, &MainPlayBKLabel::sigVideoProgressReported, this, &Widget::slotVideoProgressReported);
     connect(displayWindow, &MainPlayBKLabel::sigDisplayWindowGeometryChanged, this,
             [this](const QString &displayName, const QRect &geometry) {
                 // The record follows what the mouse did to its display window.

@@ -11,6 +11,8 @@
 #include "panels/UrlPanel.h"
 #include "panels/VideoDevicePanel.h"
 #include "panels/WeatherPanel.h"
+#include "playback/CommonPlayWindow.h"
+#include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
 
 void Widget::updateDigitalClockProperty(QVLedMediaObject *item)
@@ -46,6 +48,22 @@ void Widget::updateVideoDeviceProperty(QVLedMediaObject *item)
 void Widget::updateWeatherProperty(QVLedMediaObject *item)
 {
     weatherSetupLabel->updateWeatherProperty(item);
+}
+
+void Widget::applyLiveStreamingVolume(int volume)
+{
+    if (!curCommonWin || realPlayDisplayNames.contains(curDisplayName))
+        return;
+    for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
+        if (displayWindow->name != curDisplayName)
+            continue;
+        for (CommonPlayWindow *area : qAsConst(displayWindow->playWindows)) {
+            if (area->winObject == curCommonWin) {
+                area->setStreamVolume(volume);
+                break;
+            }
+        }
+    }
 }
 
 // ---- media-table rows: the row, the panel filled, the preview ----------

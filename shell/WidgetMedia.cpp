@@ -51,6 +51,7 @@ void Widget::addMediaRow(int row, QVLedMediaObject *item, const QString &label)
 void Widget::slotaddVideoObject(int row, QVLedMediaObject *item)
 {
     addMediaRow(row, item, MediaKinds::tableLabel(*item));
+    updateVideoProperty(&item->video);
 }
 
 void Widget::slotaddImageObject(int row, QVLedMediaObject *item)
@@ -81,6 +82,11 @@ void Widget::slotSelectMediaObject(QVLedMediaObject *item)
         return;
     hideAllSetupLabel();
     panel->show();
+    if (panel->family() == MediaFamily::Video) {
+        updateVideoProperty(&item->video);
+        refreshPreview(MediaFamily::Video);
+        return;
+    }
     panel->fill(item);
     refreshPreview(panel->family());
 }

@@ -4,6 +4,7 @@
 
 #include "model/ScheduleRecords.h"
 #include "playback/MainPlayBKLabel.h"
+#include "playback/video/PlayLabel.h"
 #include "shell/Widget.h"
 
 #include <QTableWidget>
@@ -67,6 +68,32 @@ int WidgetPanelHost::currentMediaRow() const
 void WidgetPanelHost::refreshPreview(MediaFamily family)
 {
     m_widget.refreshPreview(family);
+}
+
+void WidgetPanelHost::editVideoPlayer(VideoEdit edit, int value)
+{
+    PlayLabel *player = m_widget.videoPlayerOfCurrentWindow(edit == VideoEdit::Volume);
+    if (!player)
+        return;
+    switch (edit) {
+    case VideoEdit::Volume:
+        player->on_file_volume(value);
+        return;
+    case VideoEdit::Seek:
+        player->on_file_seek(value);
+        return;
+    case VideoEdit::Scale:
+        player->on_file_Scale(value);
+        return;
+    case VideoEdit::Rotate:
+        player->video_rotate(value);
+        return;
+    }
+}
+
+void WidgetPanelHost::refreshVideoCover()
+{
+    m_widget.refreshVideoCoverPreview();
 }
 
 QWidget *WidgetPanelHost::dialogParent() const

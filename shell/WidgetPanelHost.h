@@ -24,6 +24,8 @@ public:
     int mediaRowCount() const override;
     int currentMediaRow() const override;
     void refreshPreview(MediaFamily family) override;
+    void editVideoPlayer(VideoEdit edit, int value) override;
+    void refreshVideoCover() override;
     QWidget *dialogParent() const override;
     void setDisplayBackgroundColour(const QColor &colour) override;
     void setDisplayBackgroundPicture(const QString &path) override;

@@ -135,6 +135,7 @@ void Widget::initUrlSetupLabel()
 void Widget::initStreamingSetupLabel()
 {
     streamingSetupLabel = makeMediaPanel<StreamingPanel>();
+    connect(streamingSetupLabel, &StreamingPanel::sigLiveVolumeChanged, this, &Widget::applyLiveStreamingVolume);
 }
 
 void Widget::initVideoDeviceSetupLabel()

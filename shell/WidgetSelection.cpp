@@ -13,6 +13,7 @@
 #include "panels/TimingSegmentPanel.h"
 #include "panels/WindowPanel.h"
 #include "panels/controls/CalendarPopup.h"
+#include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
 
@@ -142,6 +143,11 @@ void Widget::checkWindow(CommonWinObject *window, const QList<QVLedMediaObject *
             displayWindow->addCommonWin(true, window, segmentType);
             displayWindow->updateWindowGeometry(window);
             displayWindow->setWindowSelected(window, true);
+            // Other windows' videos stop: only the selected window previews.
+            for (CommonPlayWindow *area : qAsConst(displayWindow->playWindows)) {
+                if (area->winObject->name != window->name)
+                    area->closeVideo();
+            }
         }
     }
     if (media.isEmpty()) {

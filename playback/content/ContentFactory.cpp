@@ -5,7 +5,9 @@
 #include "playback/content/BlankContentPlayer.h"
 #include "playback/content/CameraPlayer.h"
 #include "playback/content/ClockPlayers.h"
+#include "playback/content/StreamPlayer.h"
 #include "playback/content/UrlPlayer.h"
+#include "playback/content/VideoContentPlayer.h"
 #include "playback/content/WeatherPlayer.h"
 #include "playback/content/WebEngineCheck.h"
 
@@ -45,11 +47,13 @@ std::unique_ptr<ContentPlayer> ContentFactory::create(MediaFamily family, QWidge
         return std::make_unique<CameraPlayer>(area);
     case MediaFamily::Weather:
         return std::make_unique<WeatherPlayer>(area);
-    // Families whose content is not built yet: the area stays empty for the stay time.
     case MediaFamily::Video:
+        return std::make_unique<VideoContentPlayer>(area);
+    case MediaFamily::Streaming:
+        return std::make_unique<StreamPlayer>(area);
+    // Families whose content is not built yet: the area stays empty for the stay time.
     case MediaFamily::Image:
     case MediaFamily::Text:
-    case MediaFamily::Streaming:
         return std::make_unique<BlankContentPlayer>();
     }
     return std::make_unique<BlankContentPlayer>(); // a family value outside the enumeration

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Text:</source>
-        <translation>文本:</translation>
+        <translation>文本：</translation>
     </message>
     <message>
         <source>Date</source>
@@ -29,35 +29,35 @@
     </message>
     <message>
         <source>Play time:</source>
-        <translation>播放时长:</translation>
+        <translation>播放时长：</translation>
     </message>
     <message>
         <source>Time Scale:</source>
-        <translation>时刻度:</translation>
+        <translation>时刻度：</translation>
     </message>
     <message>
         <source>W:</source>
-        <translation>宽:</translation>
+        <translation>宽：</translation>
     </message>
     <message>
         <source>H:</source>
-        <translation>高:</translation>
+        <translation>高：</translation>
     </message>
     <message>
         <source>M Scale:</source>
-        <translation>分刻度:</translation>
+        <translation>分刻度：</translation>
     </message>
     <message>
         <source>Hour:</source>
-        <translation>时针:</translation>
+        <translation>时针：</translation>
     </message>
     <message>
         <source>Minute:</source>
-        <translation>分针:</translation>
+        <translation>分针：</translation>
     </message>
     <message>
         <source>Second:</source>
-        <translation>秒针:</translation>
+        <translation>秒针：</translation>
     </message>
     <message>
         <source>Month day</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Background:</source>
-        <translation>背景:</translation>
+        <translation>背景：</translation>
     </message>
     <message>
         <source>Transparent</source>
@@ -159,6 +159,69 @@
     <message>
         <source>Schedule(*.qvsc)</source>
         <translation>节目方案(*.qvsc)</translation>
+    </message>
+</context>
+<context>
+    <name>CommonFontSetDialog</name>
+    <message>
+        <source>Font:</source>
+        <translation>字体：</translation>
+    </message>
+    <message>
+        <source>Size(px):</source>
+        <translation>字号(像素)：</translation>
+    </message>
+    <message>
+        <source>Colorful characters:</source>
+        <translation>炫彩字：</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Horizontal gradient(six colors)</source>
+        <translation>水平渐变(六色)</translation>
+    </message>
+    <message>
+        <source>Vertical gradient(six colors)</source>
+        <translation>垂直渐变(六色)</translation>
+    </message>
+    <message>
+        <source>Angle gradient(six colors)</source>
+        <translation>斜角渐变(六色)</translation>
+    </message>
+    <message>
+        <source>Three color streamer word</source>
+        <translation>三色流光字</translation>
+    </message>
+    <message>
+        <source>Rainbow streamer word</source>
+        <translation>彩虹流光字</translation>
+    </message>
+    <message>
+        <source>Rolling text</source>
+        <translation>滚动文字</translation>
+    </message>
+    <message>
+        <source>Rolling Direction:</source>
+        <translation>滚动方向：</translation>
+    </message>
+    <message>
+        <source>Right to Left</source>
+        <translation>从右向左</translation>
+    </message>
+    <message>
+        <source>Left toRight</source>
+        <translation>从左向右</translation>
+    </message>
+    <message>
+        <source>Rolling speed:</source>
+        <translation>滚动速度：</translation>
+    </message>
+    <message>
+        <source>Rolling text Y:</source>
+        <translation>滚动文字 Y：</translation>
     </message>
 </context>
 <context>
@@ -266,27 +329,27 @@
     </message>
     <message>
         <source>Date Style:</source>
-        <translation>日期格式:</translation>
+        <translation>日期格式：</translation>
     </message>
     <message>
         <source>Fixed Text:</source>
-        <translation>固定文字:</translation>
+        <translation>固定文字：</translation>
     </message>
     <message>
         <source>Font:</source>
-        <translation>字体:</translation>
+        <translation>字体：</translation>
     </message>
     <message>
         <source>Size(px):</source>
-        <translation>字号(像素):</translation>
+        <translation>字号(像素)：</translation>
     </message>
     <message>
         <source>Colorful characters:</source>
-        <translation>炫彩字:</translation>
+        <translation>炫彩字：</translation>
     </message>
     <message>
         <source>Play time:</source>
-        <translation>播放时长:</translation>
+        <translation>播放时长：</translation>
     </message>
     <message>
         <source>Year</source>
@@ -369,7 +432,7 @@
     </message>
     <message>
         <source>Stopwatch type:</source>
-        <translation>计时方式:</translation>
+        <translation>计时方式：</translation>
     </message>
     <message>
         <source>Decrease progressively</source>
@@ -381,11 +444,11 @@
     </message>
     <message>
         <source>Number color:</source>
-        <translation>数字颜色:</translation>
+        <translation>数字颜色：</translation>
     </message>
     <message>
         <source>Target time:</source>
-        <translation>目标时长:</translation>
+        <translation>目标时长：</translation>
     </message>
 </context>
 <context>
@@ -1104,15 +1167,15 @@
     <name>StreamingPanel</name>
     <message>
         <source>Url Address:</source>
-        <translation>地址:</translation>
+        <translation>地址：</translation>
     </message>
     <message>
         <source>Volume:</source>
-        <translation>音量:</translation>
+        <translation>音量：</translation>
     </message>
     <message>
         <source>Play time:</source>
-        <translation>播放时长:</translation>
+        <translation>播放时长：</translation>
     </message>
 </context>
 <context>
@@ -1268,7 +1331,7 @@
     </message>
     <message>
         <source>Url Address:</source>
-        <translation>网址:</translation>
+        <translation>网址：</translation>
     </message>
     <message>
         <source>Local Url</source>
@@ -1287,7 +1350,94 @@
     <name>VideoDevicePanel</name>
     <message>
         <source>Play time:</source>
-        <translation>播放时长:</translation>
+        <translation>播放时长：</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPanel</name>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>路径：</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>音量：</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>进度：</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>时长：</translation>
+    </message>
+    <message>
+        <source>Overlayed Text</source>
+        <translation>叠加文字</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>编辑文字</translation>
+    </message>
+    <message>
+        <source>Except</source>
+        <translation>截取</translation>
+    </message>
+    <message>
+        <source>Starting time:</source>
+        <translation>开始时间：</translation>
+    </message>
+    <message>
+        <source>End time:</source>
+        <translation>结束时间：</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>缩放：</translation>
+    </message>
+    <message>
+        <source>Rotation angle:</source>
+        <translation>旋转角度：</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>背景：</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>填充</translation>
+    </message>
+    <message>
+        <source>Original Scale</source>
+        <translation>原始比例</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation>90</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation>180</translation>
+    </message>
+    <message>
+        <source>270</source>
+        <translation>270</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>平铺</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>拉伸</translation>
     </message>
 </context>
 <context>
@@ -1298,7 +1448,7 @@
     </message>
     <message>
         <source>Update cycle:</source>
-        <translation>更新周期:</translation>
+        <translation>更新周期：</translation>
     </message>
     <message>
         <source>Min</source>
@@ -1306,7 +1456,7 @@
     </message>
     <message>
         <source>Play time:</source>
-        <translation>播放时长:</translation>
+        <translation>播放时长：</translation>
     </message>
 </context>
 <context>

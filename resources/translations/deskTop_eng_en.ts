@@ -162,6 +162,69 @@
     </message>
 </context>
 <context>
+    <name>CommonFontSetDialog</name>
+    <message>
+        <source>Font:</source>
+        <translation>Font:</translation>
+    </message>
+    <message>
+        <source>Size(px):</source>
+        <translation>Size(px):</translation>
+    </message>
+    <message>
+        <source>Colorful characters:</source>
+        <translation>Colorful characters:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Horizontal gradient(six colors)</source>
+        <translation>Horizontal gradient(six colors)</translation>
+    </message>
+    <message>
+        <source>Vertical gradient(six colors)</source>
+        <translation>Vertical gradient(six colors)</translation>
+    </message>
+    <message>
+        <source>Angle gradient(six colors)</source>
+        <translation>Angle gradient(six colors)</translation>
+    </message>
+    <message>
+        <source>Three color streamer word</source>
+        <translation>Three color streamer word</translation>
+    </message>
+    <message>
+        <source>Rainbow streamer word</source>
+        <translation>Rainbow streamer word</translation>
+    </message>
+    <message>
+        <source>Rolling text</source>
+        <translation>Rolling text</translation>
+    </message>
+    <message>
+        <source>Rolling Direction:</source>
+        <translation>Rolling Direction:</translation>
+    </message>
+    <message>
+        <source>Right to Left</source>
+        <translation>Right to Left</translation>
+    </message>
+    <message>
+        <source>Left toRight</source>
+        <translation>Left toRight</translation>
+    </message>
+    <message>
+        <source>Rolling speed:</source>
+        <translation>Rolling speed:</translation>
+    </message>
+    <message>
+        <source>Rolling text Y:</source>
+        <translation>Rolling text Y:</translation>
+    </message>
+</context>
+<context>
     <name>CommonPlayWindow</name>
     <message>
         <source>Analog Clock</source>
@@ -1290,6 +1353,93 @@
     <message>
         <source>Play time:</source>
         <translation>Play time:</translation>
+    </message>
+</context>
+<context>
+    <name>VideoPanel</name>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Path:</source>
+        <translation>Path:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Duration:</translation>
+    </message>
+    <message>
+        <source>Overlayed Text</source>
+        <translation>Overlayed Text</translation>
+    </message>
+    <message>
+        <source>Edit Text</source>
+        <translation>Edit Text</translation>
+    </message>
+    <message>
+        <source>Except</source>
+        <translation>Except</translation>
+    </message>
+    <message>
+        <source>Starting time:</source>
+        <translation>Starting time:</translation>
+    </message>
+    <message>
+        <source>End time:</source>
+        <translation>End time:</translation>
+    </message>
+    <message>
+        <source>Scale:</source>
+        <translation>Scale:</translation>
+    </message>
+    <message>
+        <source>Rotation angle:</source>
+        <translation>Rotation angle:</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Background:</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Original Scale</source>
+        <translation>Original Scale</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation>90</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation>180</translation>
+    </message>
+    <message>
+        <source>270</source>
+        <translation>270</translation>
+    </message>
+    <message>
+        <source>Tile</source>
+        <translation>Tile</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Stretch</translation>
     </message>
 </context>
 <context>

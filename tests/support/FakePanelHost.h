@@ -24,6 +24,8 @@ public:
     int rows = 0;
     int currentRow = -1;
     QList<MediaFamily> previews; // every refresh asked for, in order
+    QStringList videoEdits;      // "volume 40", "seek 5", "scale 1", "rotate 180"
+    int coverRefreshes = 0;
     QList<QColor> backgroundColours;    // every colour put on the display window
     QStringList backgroundPictures;     // every picture put on the display window
     QList<CommonWinObject *> windowRefreshes; // every window area refreshed, in order
@@ -41,6 +43,12 @@ public:
     int mediaRowCount() const override { return rows; }
     int currentMediaRow() const override { return currentRow; }
     void refreshPreview(MediaFamily family) override { previews << family; }
+    void editVideoPlayer(VideoEdit edit, int value) override
+    {
+        static const char *const words[] = {"volume", "seek", "scale", "rotate"};
+        videoEdits << QStringLiteral("%1 %2").arg(QLatin1String(words[int(edit)])).arg(value);
+    }
+    void refreshVideoCover() override { ++coverRefreshes; }
     QWidget *dialogParent() const override { return const_cast<QWidget *>(&window); }
     void setDisplayBackgroundColour(const QColor &colour) override { backgroundColours << colour; }
     void setDisplayBackgroundPicture(const QString &path) override { backgroundPictures << path; }
