@@ -10,6 +10,7 @@
 // Each memory figure comes from a process of its own.
 //   xvfb-run -a -s '-screen 0 1920x1080x24' build/bench/bench_livecontent [seconds]   (default 60)
 
+#include "BenchMeasure.h"
 #include "base/AppContext.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
@@ -39,7 +40,6 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <memory>
@@ -47,60 +47,11 @@
 
 namespace {
 
+using BenchMeasure::cpuSeconds;
+using BenchMeasure::residentOfTree;
+
 constexpr int kAreaWidth = 480;
 constexpr int kAreaHeight = 200;
-
-double cpuSeconds()
-{
-    struct rusage usage
-    { };
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// Resident kilobytes of a process, from /proc.
-long residentOf(const QString &pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
-QString parentOf(const QString &pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return QString();
-    const QByteArray line = stat.readAll();
-    // "pid (name) state ppid ...": the name may hold blanks, so read after its closing bracket.
-    return QString::fromLatin1(line.mid(line.lastIndexOf(')') + 2).split(' ').value(1));
-}
-
-// This process and every process below it (the web engine's helpers).
-long residentOfTree()
-{
-    const QString self = QString::number(getpid());
-    QStringList tree{self};
-    const QStringList all = QDir(QStringLiteral("/proc")).entryList({QStringLiteral("[0-9]*")}, QDir::Dirs);
-    for (bool grew = true; grew;) {
-        grew = false;
-        for (const QString &pid : all) {
-            if (!tree.contains(pid) && tree.contains(parentOf(pid))) {
-                tree << pid;
-                grew = true;
-            }
-        }
-    }
-    long total = 0;
-    for (const QString &pid : tree)
-        total += residentOf(pid);
-    return total;
-}
 
 void runFor(int ms)
 {

@@ -2,6 +2,7 @@
 // uses; then loads a schedule of 50 areas and reports the memory they take.
 //   bench_playback [seconds]   (default 60; run under Xvfb for a real display)
 
+#include "BenchMeasure.h"
 #include "shell/Prodoc.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
@@ -20,28 +21,10 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 namespace {
 
-double cpuSeconds()
-{
-    struct rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-long residentKilobytes()
-{
-    long pages = 0, resident = 0;
-    if (FILE *statm = fopen("/proc/self/statm", "r")) {
-        if (fscanf(statm, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        fclose(statm);
-    }
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
+using BenchMeasure::cpuSeconds;
+using BenchMeasure::residentKilobytes;
 
 // One program of the first display window's tree with `areas` windows of three short texts each.
 void buildProgram(Widget &w, int areas)
