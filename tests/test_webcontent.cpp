@@ -221,7 +221,8 @@ private slots:
         f.addGeneral("G");
         f.addProgram("P", SegmentType::General, 2);
         const QStringList kinds{MediaKind::DigitalClock, MediaKind::AnalogClock, MediaKind::DigitalTimer,
-                                MediaKind::Url,          MediaKind::VideoDevice, MediaKind::Weather};
+                                MediaKind::Url,          MediaKind::VideoDevice, MediaKind::Weather,
+                                MediaKind::Streaming};
         CommonWinObject *window = f.addWindow("W", kinds.size());
         const QString page = f.env.path("hall.html");
         QFile out(page);
@@ -232,7 +233,8 @@ private slots:
             QVLedMediaObject *item = window->media.value(i);
             item->kind = kinds.at(i);
             item->digitalClock.playTime = item->analogClock.playTime = item->url.playTime = QTime(0, 0, 1);
-            item->digitalTimer.length = item->videoDevice.timeLength = item->weather.timeLength = QTime(0, 0, 1);
+            item->digitalTimer.length = item->videoDevice.timeLength = item->weather.timeLength
+                = item->streaming.timeLength = QTime(0, 0, 1);
             item->url.address = page;
         }
         f.tree->slotStartPlay(f.display);
@@ -248,7 +250,8 @@ private slots:
             names << rows.value(i).value(0);
             QCOMPARE(rows.value(i).value(6), QString("success"));
         }
-        QCOMPARE(names, (QStringList{"Digital Clock", "Analog Clock", "Digital Timer", "URL", "Device", "Weather"}));
+        QCOMPARE(names, (QStringList{"Digital Clock", "Analog Clock", "Digital Timer", "URL", "Device", "Weather",
+                                     "Streaming Media"}));
     }
 };
 
