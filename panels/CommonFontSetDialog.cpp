@@ -31,7 +31,7 @@ CommonFontSetDialog::CommonFontSetDialog(VideoPanel &panel, QWidget *parent) : Q
     m_font = new QFontComboBox(this);
     m_font->setGeometry(110, 20, 250, 26);
     m_font->setEditable(false);
-    connect(m_font, QOverload<const QString &>::of(&QComboBox::activated), &panel,
+    connect(m_font, &QComboBox::textActivated, &panel,
             &VideoPanel::slotVideoCoverTextFamily);
 
     label(this, tr("Size(px):"), QRect(20, 54, 90, 26));
@@ -39,7 +39,7 @@ CommonFontSetDialog::CommonFontSetDialog(VideoPanel &panel, QWidget *parent) : Q
     m_size->setGeometry(110, 54, 60, 26);
     for (int size = 8; size <= 80; size += 8)
         m_size->addItem(QString::number(size));
-    connect(m_size, QOverload<const QString &>::of(&QComboBox::activated), &panel,
+    connect(m_size, &QComboBox::textActivated, &panel,
             &VideoPanel::slotVideoCoverTextFontSize);
     m_bold = makeStyleButton(QStringLiteral("B"), 180);
     connect(m_bold, &QPushButton::toggled, &panel, &VideoPanel::slotVideoCoverTextBChecked);

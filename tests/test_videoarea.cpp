@@ -86,7 +86,8 @@ private slots:
         const QList<QStringList> rows = rowsOfToday();
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.value(0).value(0), QStringLiteral("three.avi"));
-        QCOMPARE(rows.value(0).value(1), QStringLiteral("3"));
+        // Whole seconds from the item's start to its end; a loaded machine may deliver the end late.
+        QVERIFY2(QStringList({"3", "4"}).contains(rows.value(0).value(1)), qPrintable(rows.value(0).value(1)));
         QCOMPARE(rows.value(0).value(6), QStringLiteral("success"));
     }
 
@@ -104,7 +105,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(player->propertyText("time-pos").toDouble() >= 1.0, 4000);
         QCOMPARE(player->propertyText("vo-configured"), QStringLiteral("yes")); // the picture is drawn
         QTRY_VERIFY_WITH_TIMEOUT(area->currentItem == play.item(1), 5000);
-        QCOMPARE(rowsOfToday().value(0).value(1), QStringLiteral("2"));
+        // Two seconds, not the file's four (a loaded machine may deliver the end late).
+        const QString length = rowsOfToday().value(0).value(1);
+        QVERIFY2(length == QLatin1String("2") || length == QLatin1String("3"), qPrintable(length));
     }
 
     void aMissingFileFailsAfterASecondAndPlayGoesOn()

@@ -32,7 +32,7 @@ private:
             label = new PlayLabel(&window);
             label->setGeometry(0, 0, width, height);
             window.show();
-            QTest::qWaitForWindowExposed(&window);
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
         }
         QWidget window;
         PlayLabel *label = nullptr;
