@@ -4,6 +4,7 @@
 // is there, the resident memory of the process, and a display window whose
 // one program has areas of three short texts each, playing in a loop.
 
+#include "BenchMeasure.h"
 #include "base/AppContext.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
@@ -57,16 +58,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-inline long residentKilobytes()
-{
-    long pages = 0, resident = 0;
-    if (FILE *statm = fopen("/proc/self/statm", "r")) {
-        if (fscanf(statm, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        fclose(statm);
-    }
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
+using BenchMeasure::residentKilobytes;
 
 // One program of the main window's first display window with `areas`
 // windows of three one-second texts each.

@@ -9,6 +9,7 @@
 //     whole range (about 220,000 rows).
 //   bench_periphery [seconds]   (default 30; run under Xvfb for real grabs)
 
+#include "BenchMeasure.h"
 #include "base/AppContext.h"
 #include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"
@@ -34,19 +35,12 @@
 #include <QTimer>
 #include <QVariant>
 
-#include <sys/resource.h>
 
 namespace {
 
-QTextStream out(stdout);
+using BenchMeasure::cpuSeconds;
 
-double cpuSeconds()
-{
-    struct rusage usage
-    { };
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
+QTextStream out(stdout);
 
 long peakKilobytes()
 {

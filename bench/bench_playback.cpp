@@ -2,6 +2,7 @@
 // uses; then loads a schedule of 50 areas and reports the memory they take.
 //   bench_playback [seconds]   (default 60; run under Xvfb for a real display)
 
+#include "BenchMeasure.h"
 #include "shell/Prodoc.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
@@ -21,17 +22,9 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 namespace {
 
-double cpuSeconds()
-{
-    struct rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
+using BenchMeasure::cpuSeconds;
 
 } // namespace
 

@@ -7,6 +7,7 @@
 // layouts and strip renders phase 1 made against how many frames it moved.
 //   xvfb-run -a -s "-screen 0 1920x1080x24" bench_textplay [seconds per phase]   (default 60)
 
+#include "BenchMeasure.h"
 #include "base/AppContext.h"
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
@@ -30,19 +31,13 @@
 
 #include <memory>
 
-#include <sys/resource.h>
 
 namespace {
 
 const QString kText = QStringLiteral("Opening hours today: 9:00 to 18:00 - welcome to the spring sale on the second "
                                      "floor - free parking for customers");
 
-double cpuSeconds()
-{
-    struct rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
+using BenchMeasure::cpuSeconds;
 
 void runFor(int seconds)
 {

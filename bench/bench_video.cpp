@@ -11,6 +11,7 @@
 //
 //     xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/bench_video
 
+#include "BenchMeasure.h"
 #include "base/AppContext.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
@@ -35,28 +36,11 @@
 
 #include <clocale>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
+using BenchMeasure::cpuSeconds;
+using BenchMeasure::residentKilobytes;
 
 QVLedMediaObject *videoItem(const QString &path, const CommonWinObject &window, int seconds)
 {
@@ -255,10 +239,10 @@ int runMemory(const QString &shortClip)
         display.removePlayWindow(display.playWindows.last());
     const int firstMeasured = 1;
     QCoreApplication::processEvents();
-    const long start = residentKb();
+    const long start = residentKilobytes();
     addAreas(0);
     QCoreApplication::processEvents();
-    const long plain = residentKb();
+    const long plain = residentKilobytes();
     addAreas(kAreas);
     int finished = 0;
     QObject::connect(&display, &MainPlayBKLabel::sigCurProgramRealPlayEnd, qApp, [&] {
@@ -272,7 +256,7 @@ int runMemory(const QString &shortClip)
         area->startRealPlay();
     }
     qApp->exec();
-    const long idle = residentKb();
+    const long idle = residentKilobytes();
     std::printf("RESULT memory %.1f %.1f\n", double(plain - start) / kAreas, double(idle - plain) / kAreas);
     while (!display.playWindows.isEmpty())
         display.removePlayWindow(display.playWindows.last());

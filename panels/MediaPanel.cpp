@@ -24,6 +24,14 @@ void MediaPanel::placeAtBottom(int height)
     setGeometry(0, windowPanel->height() - height, windowPanel->width(), height);
 }
 
+void MediaPanel::refill()
+{
+    QVLedMediaObject *item = host().curMedia();
+    MediaFamily family;
+    if (item && MediaKinds::familyOf(item->kind, &family) && family == m_family)
+        fill(item);
+}
+
 bool MediaPanel::editCurrent(const Write &write, Preview preview)
 {
     return edit(nullptr, write, preview);

@@ -32,6 +32,11 @@ public:
     MediaFamily family() const { return m_family; }
     // Placed again after the window panel took its new size.
     void relayout();
+    // Shows the item's block in the controls, storing and reporting nothing;
+    // the main window calls it when an item of the family becomes current.
+    virtual void fill(QVLedMediaObject *item) { Q_UNUSED(item) }
+    // After a retranslation: the current item again, when it is of the family.
+    void refill() override;
 
 signals:
     // An edit of the current item; row is the media table's current row.

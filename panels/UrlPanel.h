@@ -1,9 +1,18 @@
 #pragma once
 
-// The web-page panel: address (or a local page), transparency and play time of
-// a "URL" item.
+// The web-page panel: address (or a local page), transparency and play time
+// of a "URL" item. Address and transparency edits are stored without a new
+// preview; the play time shows the page again.
 
 #include "panels/MediaPanel.h"
+#include "panels/controls/PanelTexts.h"
+
+#include <QTime>
+
+class QLineEdit;
+class QPushButton;
+class QSlider;
+class QTimeEdit;
 
 class UrlPanel : public MediaPanel
 {
@@ -13,4 +22,22 @@ public:
     UrlPanel(PanelHost &host, QWidget *windowPanel);
 
     void trUpdate() override;
+    void fill(QVLedMediaObject *item) override { updateUrlProperty(item); }
+    void updateUrlProperty(QVLedMediaObject *item);
+    // The page filter as the file dialog of this system reads it: Qt's own
+    // dialog splits patterns at blanks, not at ";".
+    static QString pageFilter(const QString &translated);
+
+public slots:
+    void slotUrlTransparencyChanged(int value);
+    void slotUrlAddressChange(const QString &address);
+    void slotOpenLocalUrl();
+    void slotUrlPlayTimeLength(const QTime &time);
+
+private:
+    PanelTexts m_texts{"UrlPanel"};
+    QSlider *m_transparencySlider = nullptr;
+    QLineEdit *m_addressEdit = nullptr;
+    QPushButton *m_localButton = nullptr;
+    QTimeEdit *m_playTimeEdit = nullptr;
 };

@@ -14,7 +14,9 @@
 #include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"
 #include "playback/content/ContentPlayer.h"
+#include "playback/content/StreamPlayer.h"
 #include "playback/content/VideoContentPlayer.h"
+#include "playback/content/WeatherPlayer.h"
 #include "playback/writeLogThread.h"
 
 #include <QPainter>
@@ -123,6 +125,7 @@ ContentPlayer *CommonPlayWindow::playerFor(MediaFamily family, const QVLedMediaO
     connect(player, &ContentPlayer::sigItemFinished, this, &CommonPlayWindow::onItemFinished);
     if (auto *video = qobject_cast<VideoContentPlayer *>(player))
         connectVideo(video);
+    handForecastTo(player);
     return player;
 }
 
@@ -155,6 +158,34 @@ void CommonPlayWindow::onItemFinished(quint64 ticket, bool succeeded)
 void CommonPlayWindow::onStayTimeout()
 {
     playNextElement();
+}
+
+void CommonPlayWindow::endStayOf(MediaFamily family)
+{
+    if (ContentPlayer *player = m_content.find(family))
+        player->stop();
+    playNextElement();
+}
+
+void CommonPlayWindow::setWeatherForecast(const WeatherForecast &forecast)
+{
+    m_forecast = forecast;
+    m_hasForecast = true;
+    handForecastTo(m_content.find(MediaFamily::Weather));
+}
+
+void CommonPlayWindow::setStreamVolume(int volume)
+{
+    if (auto *stream = qobject_cast<StreamPlayer *>(m_content.find(MediaFamily::Streaming)))
+        stream->setVolume(volume);
+}
+
+void CommonPlayWindow::handForecastTo(ContentPlayer *player)
+{
+    if (auto *weather = qobject_cast<WeatherPlayer *>(player)) {
+        if (m_hasForecast)
+            weather->setForecast(m_forecast);
+    }
 }
 
 void CommonPlayWindow::playNextElement()

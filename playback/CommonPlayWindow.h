@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "playback/content/AreaContent.h"
+#include "playback/content/WeatherForecast.h"
 
 class CommonWinObject;
 class ContentPlayer;
@@ -131,6 +132,17 @@ public slots:
     void slotSetVideoRange(float seconds);
     void slotSetVideoProgress(float seconds);
 
+    // Stay times over, one slot per kind of live content: the kind's content
+    // is stopped and hidden and the next item plays (the area's stay timer
+    // does the same for whatever item shows).
+    void slotPlayDigitalClockTimeout() { endStayOf(MediaFamily::DigitalClock); }
+    void slotPlayAnalogClockTimeout() { endStayOf(MediaFamily::AnalogClock); }
+    void slotdigitalTimerStayTimeout() { endStayOf(MediaFamily::DigitalTimer); }
+    void slotURLTimerStayTimeout() { endStayOf(MediaFamily::Url); }
+    void slotStreamingStayTimeout() { endStayOf(MediaFamily::Streaming); }
+    void slotCameraStayTimeout() { endStayOf(MediaFamily::VideoDevice); }
+    void slotWeatherStayTimeout() { endStayOf(MediaFamily::Weather); }
+
 public:
     // The video player, made on the area's first video item; null before.
     PlayLabel *videoPlayer() const;
@@ -140,6 +152,12 @@ public:
     void closeVideo();
     // Closes the video player, a length probe too, when its file is an item about to be freed.
     void forgetVideoItems(const RecordSet &doomed);
+    // The last forecast written to this area; its weather window shows it,
+    // now or when it is made.
+    void setWeatherForecast(const WeatherForecast &forecast);
+    const WeatherForecast *weatherForecast() const { return m_hasForecast ? &m_forecast : nullptr; }
+    // The stream playing in this area takes the volume; an area without one is left alone.
+    void setStreamVolume(int volume);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -150,6 +168,9 @@ protected:
 
 private:
     void onStayTimeout();
+    void endStayOf(MediaFamily family);
+    // Gives a weather player just made the area's forecast.
+    void handForecastTo(ContentPlayer *player);
     // The family's player, made and wired on first use; null when it cannot start.
     ContentPlayer *playerFor(MediaFamily family, const QVLedMediaObject &item);
     void onItemFinished(quint64 ticket, bool succeeded);
@@ -171,5 +192,7 @@ private:
     QDateTime m_runningSince; // start of the current run (item start or last resume)
     qint64 m_elapsedBeforePause = 0;
     writeLogThread *m_logWriter = nullptr;
+    WeatherForecast m_forecast;
+    bool m_hasForecast = false;
     QPointer<QWidget> m_coverWindow;
 };

@@ -45,6 +45,7 @@ class ProjectWidget;
 class PropertyPanel;
 class QHBoxLayout;
 class QNetworkAccessManager;
+class QNetworkReply;
 class QPushButton;
 class QTableWidget;
 class QVLedMediaObject;
@@ -61,6 +62,7 @@ class VideoDevicePanel;
 class VideoPanel;
 class VideoProperty;
 class WeatherPanel;
+class WeatherService;
 class WindowPanel;
 class menuButton;
 class newDisplayWindowButton;
@@ -230,6 +232,30 @@ public:
     static bool isWow64();
     // The open monitor window, or null.
     MonitorWin *monitorWin() const;
+
+    // ---- live content: clocks, count timer, web page, stream, camera, weather ----
+    // Fillers: each shows the item's block in its panel, storing nothing.
+    void updateDigitalClockProperty(QVLedMediaObject *item);
+    void updateAnalogClockProperty(QVLedMediaObject *item);
+    void updateDigitalTimerProperty(QVLedMediaObject *item);
+    void updateUrlProperty(QVLedMediaObject *item);
+    void updateStreamingProperty(QVLedMediaObject *item);
+    void updateVideoDeviceProperty(QVLedMediaObject *item);
+    void updateWeatherProperty(QVLedMediaObject *item);
+    // Where weather requests go and how often an error reply asks again.
+    WeatherService &weatherService() const { return *m_weatherService; }
+    // The stream of the current window's area (curCommonWin itself: default
+    // window names repeat in every program) takes the volume, unless the
+    // current display window plays.
+    void applyLiveStreamingVolume(int volume);
+
+public slots:
+    void slotWeatherProvinceChange(int index);
+    // Asks for the forecast of the weather panel's city at `index`.
+    void slotweatherCityChange(int index);
+    // Reads and frees a reply of the weather service.
+    void replyFinished(QNetworkReply *reply);
+    void parseWeatherJsonData(const QByteArray &data);
 
 public slots:
     // frame
@@ -500,6 +526,9 @@ private:
     bool selectImageOrTextItem(QVLedMediaObject *item);
 
     std::unique_ptr<PanelHost> m_panelHost;
+    WeatherService *m_weatherService = nullptr; // a child of this window
+    // A weather request of the operator's (a city chosen, an edit): error replies may ask again.
+    void requestWeatherFromPanel(int cityIndex);
     // The media panel of each family of kinds, filled by initCommonWinSetupLabel.
     QMap<MediaFamily, MediaPanel *> m_mediaPanels;
     bool m_startArmed = false; // one delayed start, however often start-up opens a schedule

@@ -81,41 +81,6 @@ void Widget::slotaddTRollingTextObject(int row, QVLedMediaObject *item)
     updateScrollingTextProperty(item); // a rolling text is not previewed when it is added
 }
 
-void Widget::slotaddDigitalClockObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
-void Widget::slotaddAnalogClockObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
-void Widget::slotaddDigitalTimerObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
-void Widget::slotAddUrlObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
-void Widget::slotAddStreamingObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
-void Widget::slotAddSVideoDeviceObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
-void Widget::slotAddWeatherObject(int row, QVLedMediaObject *item)
-{
-    addMediaRow(row, item, MediaKinds::tableLabel(*item));
-}
-
 void Widget::slotSelectMediaObject(QVLedMediaObject *item)
 {
     curMedia = item;
@@ -127,8 +92,12 @@ void Widget::slotSelectMediaObject(QVLedMediaObject *item)
     if (panel->family() == MediaFamily::Video) {
         updateVideoProperty(&item->video);
         refreshPreview(MediaFamily::Video);
+        return;
     }
-    selectImageOrTextItem(item);
+    if (selectImageOrTextItem(item))
+        return;
+    panel->fill(item);
+    refreshPreview(panel->family());
 }
 
 void Widget::slotCommonItemTableSelectionChanged()

@@ -22,8 +22,11 @@
 #include "panels/WindowPanel.h"
 #include "panels/controls/CalendarPopup.h"
 #include "playback/MainPlayBKLabel.h"
+#include "shell/WeatherService.h"
 #include "shell/Widget.h"
 
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QTableWidget>
 
 #include <initializer_list>
@@ -132,6 +135,7 @@ void Widget::initUrlSetupLabel()
 void Widget::initStreamingSetupLabel()
 {
     streamingSetupLabel = makeMediaPanel<StreamingPanel>();
+    connect(streamingSetupLabel, &StreamingPanel::sigLiveVolumeChanged, this, &Widget::applyLiveStreamingVolume);
 }
 
 void Widget::initVideoDeviceSetupLabel()
@@ -142,6 +146,10 @@ void Widget::initVideoDeviceSetupLabel()
 void Widget::initWeatherSetupLabel()
 {
     weatherSetupLabel = makeMediaPanel<WeatherPanel>();
+    // Connected once the panel is built: building it asks the service for nothing.
+    m_weatherService = new WeatherService(this);
+    connect(weatherSetupLabel, &WeatherPanel::sigCityChosen, this, &Widget::requestWeatherFromPanel);
+    connect(networkManager, &QNetworkAccessManager::finished, this, &Widget::replyFinished);
 }
 
 MediaPanel *Widget::mediaPanelOf(const QString &kind) const
@@ -268,7 +276,3 @@ void Widget::refreshVideoDevicePreview()
     previewCurrentMedia(&MainPlayBKLabel::previewVideoDevice);
 }
 
-void Widget::refreshWeatherPreview()
-{
-    previewCurrentMedia(&MainPlayBKLabel::previewWeather);
-}

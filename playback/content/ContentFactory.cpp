@@ -3,9 +3,17 @@
 #include "playback/content/ContentFactory.h"
 
 #include "playback/content/BlankContentPlayer.h"
+#include "playback/content/CameraPlayer.h"
+#include "playback/content/ClockPlayers.h"
 #include "playback/content/ImageContentPlayer.h"
+#include "playback/content/StreamPlayer.h"
 #include "playback/content/TextContentPlayer.h"
+#include "playback/content/UrlPlayer.h"
 #include "playback/content/VideoContentPlayer.h"
+#include "playback/content/WeatherPlayer.h"
+#include "playback/content/WebEngineCheck.h"
+
+#include <stdexcept>
 
 namespace {
 ContentFactory *installed = nullptr;
@@ -25,21 +33,30 @@ void ContentFactory::install(ContentFactory *factory)
 std::unique_ptr<ContentPlayer> ContentFactory::create(MediaFamily family, QWidget *area)
 {
     switch (family) {
+    case MediaFamily::AnalogClock:
+        return std::make_unique<AnalogClockPlayer>(area);
+    case MediaFamily::DigitalClock:
+        return std::make_unique<DigitalClockPlayer>(area);
+    case MediaFamily::DigitalTimer:
+        return std::make_unique<DigitalTimerPlayer>(area);
+    case MediaFamily::Url: {
+        QString why;
+        if (!WebEngineCheck::usable(&why))
+            throw std::runtime_error(why.toStdString());
+        return std::make_unique<UrlPlayer>(area);
+    }
+    case MediaFamily::VideoDevice:
+        return std::make_unique<CameraPlayer>(area);
+    case MediaFamily::Weather:
+        return std::make_unique<WeatherPlayer>(area);
     case MediaFamily::Video:
         return std::make_unique<VideoContentPlayer>(area);
     case MediaFamily::Image:
         return std::make_unique<ImageContentPlayer>(area);
     case MediaFamily::Text:
         return std::make_unique<TextContentPlayer>(area);
-    // Families whose content is not built yet: the area stays empty for the stay time.
-    case MediaFamily::AnalogClock:
-    case MediaFamily::DigitalClock:
-    case MediaFamily::DigitalTimer:
-    case MediaFamily::Url:
-    case MediaFamily::VideoDevice:
     case MediaFamily::Streaming:
-    case MediaFamily::Weather:
-        return std::make_unique<BlankContentPlayer>();
+        return std::make_unique<StreamPlayer>(area);
     }
     return std::make_unique<BlankContentPlayer>(); // a family value outside the enumeration
 }

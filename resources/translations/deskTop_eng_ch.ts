@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AnalogClockPanel</name>
+    <message>
+        <source>Display attribute</source>
+        <translation>显示属性</translation>
+    </message>
+    <message>
+        <source>Dial</source>
+        <translation>表盘</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>文本：</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>星期</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时差</translation>
+    </message>
+    <message>
+        <source>Play time:</source>
+        <translation>播放时长：</translation>
+    </message>
+    <message>
+        <source>Time Scale:</source>
+        <translation>时刻度：</translation>
+    </message>
+    <message>
+        <source>W:</source>
+        <translation>宽：</translation>
+    </message>
+    <message>
+        <source>H:</source>
+        <translation>高：</translation>
+    </message>
+    <message>
+        <source>M Scale:</source>
+        <translation>分刻度：</translation>
+    </message>
+    <message>
+        <source>Hour:</source>
+        <translation>时针：</translation>
+    </message>
+    <message>
+        <source>Minute:</source>
+        <translation>分针：</translation>
+    </message>
+    <message>
+        <source>Second:</source>
+        <translation>秒针：</translation>
+    </message>
+    <message>
+        <source>Month day</source>
+        <translation>月日</translation>
+    </message>
+    <message>
+        <source>Day month</source>
+        <translation>日月</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>圆形</translation>
+    </message>
+</context>
+<context>
     <name>BackgroundChooser</name>
     <message>
         <source>Color</source>
@@ -33,6 +108,25 @@
     <message>
         <source>no background music of this program can be played; music stops until the next program</source>
         <translation>本节目的背景音乐都无法播放，下一个节目之前停止背景音乐</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundRow</name>
+    <message>
+        <source>Tile</source>
+        <translation>平铺</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>拉伸</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>背景：</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>透明</translation>
     </message>
 </context>
 <context>
@@ -236,6 +330,140 @@
     <message>
         <source>Sunday</source>
         <translation>星期日</translation>
+    </message>
+</context>
+<context>
+    <name>DigitalClockPanel</name>
+    <message>
+        <source>Basic Property</source>
+        <translation>基本属性</translation>
+    </message>
+    <message>
+        <source>Display Style</source>
+        <translation>显示样式</translation>
+    </message>
+    <message>
+        <source>Date Style:</source>
+        <translation>日期格式：</translation>
+    </message>
+    <message>
+        <source>Fixed Text:</source>
+        <translation>固定文字：</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>字体：</translation>
+    </message>
+    <message>
+        <source>Size(px):</source>
+        <translation>字号(像素)：</translation>
+    </message>
+    <message>
+        <source>Colorful characters:</source>
+        <translation>炫彩字：</translation>
+    </message>
+    <message>
+        <source>Play time:</source>
+        <translation>播放时长：</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>时</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Half Day</source>
+        <translation>上午/下午</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>星期</translation>
+    </message>
+    <message>
+        <source>2-bit Years</source>
+        <translation>两位年份</translation>
+    </message>
+    <message>
+        <source>4-bit Years</source>
+        <translation>四位年份</translation>
+    </message>
+    <message>
+        <source>12 Hours</source>
+        <translation>12小时制</translation>
+    </message>
+    <message>
+        <source>24 Hours</source>
+        <translation>24小时制</translation>
+    </message>
+    <message>
+        <source>Multi-row</source>
+        <translation>多行</translation>
+    </message>
+    <message>
+        <source>Single-row</source>
+        <translation>单行</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时差</translation>
+    </message>
+    <message>
+        <source>Year month day</source>
+        <translation>年月日</translation>
+    </message>
+    <message>
+        <source>Day month year</source>
+        <translation>日月年</translation>
+    </message>
+    <message>
+        <source>Month day year</source>
+        <translation>月日年</translation>
+    </message>
+</context>
+<context>
+    <name>DigitalTimerPanel</name>
+    <message>
+        <source>Transparency</source>
+        <translation>透明度</translation>
+    </message>
+    <message>
+        <source>Stopwatch type:</source>
+        <translation>计时方式：</translation>
+    </message>
+    <message>
+        <source>Decrease progressively</source>
+        <translation>倒计时</translation>
+    </message>
+    <message>
+        <source>Increase progressively</source>
+        <translation>正计时</translation>
+    </message>
+    <message>
+        <source>Number color:</source>
+        <translation>数字颜色：</translation>
+    </message>
+    <message>
+        <source>Target time:</source>
+        <translation>目标时长：</translation>
     </message>
 </context>
 <context>
@@ -1092,6 +1320,48 @@
     </message>
 </context>
 <context>
+    <name>StreamingPanel</name>
+    <message>
+        <source>Url Address:</source>
+        <translation>地址：</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>音量：</translation>
+    </message>
+    <message>
+        <source>Play time:</source>
+        <translation>播放时长：</translation>
+    </message>
+</context>
+<context>
+    <name>TextLists</name>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Horizontal gradient(six colors)</source>
+        <translation>水平渐变(六色)</translation>
+    </message>
+    <message>
+        <source>Vertical gradient(six colors)</source>
+        <translation>垂直渐变(六色)</translation>
+    </message>
+    <message>
+        <source>Angle gradient(six colors)</source>
+        <translation>斜角渐变(六色)</translation>
+    </message>
+    <message>
+        <source>Three color streamer word</source>
+        <translation>三色流光字</translation>
+    </message>
+    <message>
+        <source>Rainbow streamer word</source>
+        <translation>彩虹流光字</translation>
+    </message>
+</context>
+<context>
     <name>TextPanel</name>
     <message>
         <source>Vertical alignment:</source>
@@ -1305,6 +1575,36 @@
     </message>
 </context>
 <context>
+    <name>UrlPanel</name>
+    <message>
+        <source>Transparency</source>
+        <translation>透明度</translation>
+    </message>
+    <message>
+        <source>Url Address:</source>
+        <translation>网址：</translation>
+    </message>
+    <message>
+        <source>Local Url</source>
+        <translation>本地网页</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>web file(*.html;*.htm;*.url)</source>
+        <translation>网页文件(*.html;*.htm;*.url)</translation>
+    </message>
+</context>
+<context>
+    <name>VideoDevicePanel</name>
+    <message>
+        <source>Play time:</source>
+        <translation>播放时长：</translation>
+    </message>
+</context>
+<context>
     <name>VideoPanel</name>
     <message>
         <source>Show</source>
@@ -1389,6 +1689,25 @@
     <message>
         <source>Stretch</source>
         <translation>拉伸</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherPanel</name>
+    <message>
+        <source>City</source>
+        <translation>城市</translation>
+    </message>
+    <message>
+        <source>Update cycle:</source>
+        <translation>更新周期：</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Play time:</source>
+        <translation>播放时长：</translation>
     </message>
 </context>
 <context>
@@ -1766,6 +2085,45 @@
     <message>
         <source>unable to open database:%1</source>
         <translation>无法打开数据库：%1</translation>
+    </message>
+</context>
+<context>
+    <name>digitalClockWidget</name>
+    <message>
+        <source>Monday</source>
+        <translation>星期一</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>星期二</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>星期三</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>星期四</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>星期五</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>星期六</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>星期日</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>上午</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>下午</translation>
     </message>
 </context>
 <context>

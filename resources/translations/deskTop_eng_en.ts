@@ -2,6 +2,81 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AnalogClockPanel</name>
+    <message>
+        <source>Display attribute</source>
+        <translation>Display attribute</translation>
+    </message>
+    <message>
+        <source>Dial</source>
+        <translation>Dial</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Play time:</source>
+        <translation>Play time:</translation>
+    </message>
+    <message>
+        <source>Time Scale:</source>
+        <translation>Time Scale:</translation>
+    </message>
+    <message>
+        <source>W:</source>
+        <translation>W:</translation>
+    </message>
+    <message>
+        <source>H:</source>
+        <translation>H:</translation>
+    </message>
+    <message>
+        <source>M Scale:</source>
+        <translation>M Scale:</translation>
+    </message>
+    <message>
+        <source>Hour:</source>
+        <translation>Hour:</translation>
+    </message>
+    <message>
+        <source>Minute:</source>
+        <translation>Minute:</translation>
+    </message>
+    <message>
+        <source>Second:</source>
+        <translation>Second:</translation>
+    </message>
+    <message>
+        <source>Month day</source>
+        <translation>Month day</translation>
+    </message>
+    <message>
+        <source>Day month</source>
+        <translation>Day month</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Round</translation>
+    </message>
+</context>
+<context>
     <name>BackgroundChooser</name>
     <message>
         <source>Color</source>
@@ -33,6 +108,25 @@
     <message>
         <source>no background music of this program can be played; music stops until the next program</source>
         <translation>no background music of this program can be played; music stops until the next program</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundRow</name>
+    <message>
+        <source>Tile</source>
+        <translation>Tile</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Stretch</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Background:</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Transparent</translation>
     </message>
 </context>
 <context>
@@ -236,6 +330,140 @@
     <message>
         <source>Sunday</source>
         <translation>Sunday</translation>
+    </message>
+</context>
+<context>
+    <name>DigitalClockPanel</name>
+    <message>
+        <source>Basic Property</source>
+        <translation>Basic Property</translation>
+    </message>
+    <message>
+        <source>Display Style</source>
+        <translation>Display Style</translation>
+    </message>
+    <message>
+        <source>Date Style:</source>
+        <translation>Date Style:</translation>
+    </message>
+    <message>
+        <source>Fixed Text:</source>
+        <translation>Fixed Text:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Font:</translation>
+    </message>
+    <message>
+        <source>Size(px):</source>
+        <translation>Size(px):</translation>
+    </message>
+    <message>
+        <source>Colorful characters:</source>
+        <translation>Colorful characters:</translation>
+    </message>
+    <message>
+        <source>Play time:</source>
+        <translation>Play time:</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Day</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hour</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Second</translation>
+    </message>
+    <message>
+        <source>Half Day</source>
+        <translation>Half Day</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Week</translation>
+    </message>
+    <message>
+        <source>2-bit Years</source>
+        <translation>2-bit Years</translation>
+    </message>
+    <message>
+        <source>4-bit Years</source>
+        <translation>4-bit Years</translation>
+    </message>
+    <message>
+        <source>12 Hours</source>
+        <translation>12 Hours</translation>
+    </message>
+    <message>
+        <source>24 Hours</source>
+        <translation>24 Hours</translation>
+    </message>
+    <message>
+        <source>Multi-row</source>
+        <translation>Multi-row</translation>
+    </message>
+    <message>
+        <source>Single-row</source>
+        <translation>Single-row</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Year month day</source>
+        <translation>Year month day</translation>
+    </message>
+    <message>
+        <source>Day month year</source>
+        <translation>Day month year</translation>
+    </message>
+    <message>
+        <source>Month day year</source>
+        <translation>Month day year</translation>
+    </message>
+</context>
+<context>
+    <name>DigitalTimerPanel</name>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparency</translation>
+    </message>
+    <message>
+        <source>Stopwatch type:</source>
+        <translation>Stopwatch type:</translation>
+    </message>
+    <message>
+        <source>Decrease progressively</source>
+        <translation>Decrease progressively</translation>
+    </message>
+    <message>
+        <source>Increase progressively</source>
+        <translation>Increase progressively</translation>
+    </message>
+    <message>
+        <source>Number color:</source>
+        <translation>Number color:</translation>
+    </message>
+    <message>
+        <source>Target time:</source>
+        <translation>Target time:</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1322,48 @@
     </message>
 </context>
 <context>
+    <name>StreamingPanel</name>
+    <message>
+        <source>Url Address:</source>
+        <translation>Url Address:</translation>
+    </message>
+    <message>
+        <source>Volume:</source>
+        <translation>Volume:</translation>
+    </message>
+    <message>
+        <source>Play time:</source>
+        <translation>Play time:</translation>
+    </message>
+</context>
+<context>
+    <name>TextLists</name>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Horizontal gradient(six colors)</source>
+        <translation>Horizontal gradient(six colors)</translation>
+    </message>
+    <message>
+        <source>Vertical gradient(six colors)</source>
+        <translation>Vertical gradient(six colors)</translation>
+    </message>
+    <message>
+        <source>Angle gradient(six colors)</source>
+        <translation>Angle gradient(six colors)</translation>
+    </message>
+    <message>
+        <source>Three color streamer word</source>
+        <translation>Three color streamer word</translation>
+    </message>
+    <message>
+        <source>Rainbow streamer word</source>
+        <translation>Rainbow streamer word</translation>
+    </message>
+</context>
+<context>
     <name>TextPanel</name>
     <message>
         <source>Vertical alignment:</source>
@@ -1308,6 +1578,36 @@
     </message>
 </context>
 <context>
+    <name>UrlPanel</name>
+    <message>
+        <source>Transparency</source>
+        <translation>Transparency</translation>
+    </message>
+    <message>
+        <source>Url Address:</source>
+        <translation>Url Address:</translation>
+    </message>
+    <message>
+        <source>Local Url</source>
+        <translation>Local Url</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>web file(*.html;*.htm;*.url)</source>
+        <translation>web file(*.html;*.htm;*.url)</translation>
+    </message>
+</context>
+<context>
+    <name>VideoDevicePanel</name>
+    <message>
+        <source>Play time:</source>
+        <translation>Play time:</translation>
+    </message>
+</context>
+<context>
     <name>VideoPanel</name>
     <message>
         <source>Show</source>
@@ -1392,6 +1692,25 @@
     <message>
         <source>Stretch</source>
         <translation>Stretch</translation>
+    </message>
+</context>
+<context>
+    <name>WeatherPanel</name>
+    <message>
+        <source>City</source>
+        <translation>City</translation>
+    </message>
+    <message>
+        <source>Update cycle:</source>
+        <translation>Update cycle:</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Play time:</source>
+        <translation>Play time:</translation>
     </message>
 </context>
 <context>
@@ -1769,6 +2088,45 @@
     <message>
         <source>unable to open database:%1</source>
         <translation>unable to open database:%1</translation>
+    </message>
+</context>
+<context>
+    <name>digitalClockWidget</name>
+    <message>
+        <source>Monday</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>AM</source>
+        <translation>AM</translation>
+    </message>
+    <message>
+        <source>PM</source>
+        <translation>PM</translation>
     </message>
 </context>
 <context>

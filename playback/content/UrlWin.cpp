@@ -1,0 +1,77 @@
+// The web page widget: what is loaded, its zoom, and a hidden page kept silent.
+
+#include "playback/content/UrlWin.h"
+
+#include <QResizeEvent>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace {
+constexpr int kFullZoomWidth = 1240;
+}
+
+UrlWin::UrlWin(QWidget *parent) : QLabel(parent)
+{
+    webView = new QWebEngineView(this);
+    // Made after the view, so it lies over it.
+    overlayLabel = new QLabel(this);
+    overlayLabel->setStyleSheet(QStringLiteral("background:transparent"));
+    // The engine freezes only a page it sees hidden, which it learns after this widget's hide event.
+    connect(webView->page(), &QWebEnginePage::visibleChanged, this, [this](bool visible) {
+        if (!visible && !isVisible())
+            webView->page()->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
+    });
+}
+
+bool UrlWin::isWebAddress(const QString &address)
+{
+    return address.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
+           || address.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+}
+
+QUrl UrlWin::urlFor(const QString &address)
+{
+    return isWebAddress(address) ? QUrl(address) : QUrl::fromLocalFile(address);
+}
+
+qreal UrlWin::zoomFor(int width)
+{
+    return width < kFullZoomWidth ? qreal(width) / kFullZoomWidth : 1.0;
+}
+
+bool UrlWin::loadAddress(const QString &newAddress)
+{
+    address = newAddress;
+    if (newAddress == webView->url().toString())
+        return false;
+    webView->load(urlFor(newAddress));
+    return true;
+}
+
+void UrlWin::applyZoom()
+{
+    // The engine refuses factors below a quarter; a tiny area shows the page at that.
+    webView->setZoomFactor(qBound<qreal>(0.25, zoomFor(width()), 5.0));
+}
+
+void UrlWin::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    webView->resize(event->size());
+    overlayLabel->resize(event->size());
+    applyZoom();
+}
+
+void UrlWin::showEvent(QShowEvent *event)
+{
+    QWebEnginePage *page = webView->page();
+    page->setLifecycleState(QWebEnginePage::LifecycleState::Active);
+    page->setAudioMuted(false);
+    QLabel::showEvent(event);
+}
+
+void UrlWin::hideEvent(QHideEvent *event)
+{
+    QLabel::hideEvent(event);
+    webView->page()->setAudioMuted(true);
+}

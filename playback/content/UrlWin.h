@@ -1,0 +1,45 @@
+#pragma once
+
+// The web page of an area: a web view under a transparent label (so a drag
+// in the editor moves the area instead of reaching the page). A page that is
+// hidden keeps its content but is muted and frozen, so it neither plays
+// sound nor runs scripts behind the next item; shown again, it goes on
+// without a reload.
+
+#include <QLabel>
+#include <QTime>
+#include <QUrl>
+
+class QWebEngineView;
+
+class UrlWin : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit UrlWin(QWidget *parent);
+
+    QLabel *overlayLabel = nullptr;
+    QTime playTime;
+    QString address;
+    QWebEngineView *webView = nullptr;
+
+    // An address that begins with "http://" or "https://", in any letter case.
+    static bool isWebAddress(const QString &address);
+    // What the view loads for an address: the address itself, or a local file.
+    static QUrl urlFor(const QString &address);
+    // The page zoom for a window of that width: width / 1240 below 1240 pixels, else 1.
+    static qreal zoomFor(int width);
+
+    // Loads the address unless the view shows that very text already: a web
+    // address shown twice loads once; a file path never equals the view's
+    // file URL, so a file loads each time. True when a load started.
+    bool loadAddress(const QString &address);
+    // Zoom of the window's current width.
+    void applyZoom();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+};

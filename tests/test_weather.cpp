@@ -1,0 +1,358 @@
+// The weather request and reply: the reply read into a forecast (a table of
+// fixtures), the request as the service receives it, the cities of a
+// province in "city.txt", when requests are sent, error replies that ask
+// again a bounded number of times, and where a forecast goes.
+
+#include "editor/ProjectTree.h"
+#include "editor/ProjectWidget.h"
+#include "model/KindNames.h"
+#include "model/QVLedMediaObject.h"
+#include "model/ScheduleRecords.h"
+#include "panels/WeatherCities.h"
+#include "panels/WeatherPanel.h"
+#include "playback/CommonPlayWindow.h"
+#include "playback/MainPlayBKLabel.h"
+#include "playback/content/WeatherWindow.h"
+#include "shell/WeatherService.h"
+#include "shell/Widget.h"
+#include "support/FakeContent.h"
+#include "support/LocalHttpServer.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestEnvironment.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSpinBox>
+#include <QUrlQuery>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(WeatherService::Outcome)
+Q_DECLARE_METATYPE(WeatherForecast)
+
+namespace {
+
+QByteArray day(const char *date, const char *weather, const char *wind, const char *temperature, const char *picture)
+{
+    return QByteArray("{\"date\":\"") + date + "\",\"weather\":\"" + weather + "\",\"wind\":\"" + wind
+           + "\",\"temperature\":\"" + temperature + "\",\"dayPictureUrl\":\"" + picture + "\"}";
+}
+
+QByteArray reply(const QList<QByteArray> &days, const QByteArray &head = "\"error\":0,")
+{
+    QByteArray list;
+    for (const QByteArray &d : days)
+        list += (list.isEmpty() ? "" : ",") + d;
+    return "{" + head + "\"date\":\"2026-12-07\",\"results\":[{\"weather_data\":[" + list + "]}]}";
+}
+
+const QByteArray Today = day("周一 12月07日 (实时：25℃)", "晴", "北风3级", "26 ~ 18℃", "http://pictures/0.png");
+const QByteArray Tomorrow = day("周二", "多云", "东风2级", "24 ~ 17℃", "http://pictures/1.png");
+const QByteArray DayAfter = day("周三", "小雨", "南风1级", "20 ~ 15℃", "http://pictures/2.png");
+const QByteArray Last = day("周四", "阴", "西风1级", "19 ~ 14℃", "http://pictures/3.png");
+
+WeatherForecast threeDays()
+{
+    WeatherForecast f;
+    f.heading = "12月07日\n周一";
+    f.currentTemperature = "25℃";
+    f.todayWeather = "晴";
+    f.dates = {QString(), "周二", "周三"};
+    f.temperatures = {"26 ~ 18℃", "24 ~ 17℃", "20 ~ 15℃"};
+    f.winds = {"北风3级", "东风2级", "南风1级"};
+    f.pictures = {"http://pictures/0.png", "http://pictures/1.png", "http://pictures/2.png"};
+    return f;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A main window whose weather service is a local server, with a weather
+// item in the default window; the content is faked (no web engine).
+struct WeatherBench
+{
+    WeatherBench(const QByteArray &cityList = "101010100 北京\n101010200 Rock&Roll #1+2=3 上海\n")
+    {
+        writeFile(env.path("city.txt"), cityList);
+        qputenv(WeatherService::kHostVariable, server.hostAndPort().toUtf8());
+        w.reset(new Widget);
+        tree = w->curProjectWidget->tree();
+        window = tree->generalSegments.first()->programs.first()->windows.first();
+        tree->loadWeatherObject(1, w->curDisplayName, window->segmentName, window->programName, window->name,
+                                WeatherProperty());
+        item = window->media.value(0);
+        server.answerFor = [this](const QUrl &) { return answer; };
+    }
+    ~WeatherBench()
+    {
+        w.reset();
+        qunsetenv(WeatherService::kHostVariable);
+    }
+    // Requests the server has been sent once the event loop has run a while.
+    int settledRequests(int ms = 300)
+    {
+        QTest::qWait(ms);
+        return server.requests.size();
+    }
+    QString location(int request) const
+    {
+        return QUrlQuery(server.requests.value(request)).queryItemValue("location", QUrl::FullyDecoded);
+    }
+    CommonPlayWindow *area() const
+    {
+        for (CommonPlayWindow *a : w->displayWindows.first()->playWindows)
+            if (a->winObject == window)
+                return a;
+        return nullptr;
+    }
+
+    TestEnvironment env;
+    ScriptedPrompts prompts;
+    RecordingFactory content;
+    LocalHttpServer server;
+    LocalHttpServer::Answer answer;
+    std::unique_ptr<Widget> w;
+    ProjectTree *tree = nullptr;
+    CommonWinObject *window = nullptr;
+    QVLedMediaObject *item = nullptr;
+};
+
+} // namespace
+
+class WeatherTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void replies_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<WeatherService::Outcome>("outcome");
+        QTest::addColumn<WeatherForecast>("forecast");
+        using O = WeatherService::Outcome;
+
+        QTest::newRow("four days fill three") << reply({Today, Tomorrow, DayAfter, Last}) << O::Forecast << threeDays();
+        WeatherForecast twoDays = threeDays();
+        twoDays.dates[2] = twoDays.temperatures[2] = twoDays.winds[2] = twoDays.pictures[2] = QString();
+        QTest::newRow("three days fill two") << reply({Today, Tomorrow, DayAfter}) << O::Forecast << twoDays;
+
+        WeatherForecast oneWord = threeDays();
+        oneWord.heading = "周一";
+        oneWord.currentTemperature.clear();
+        const QByteArray shortToday = day("周一", "晴", "北风3级", "26 ~ 18℃", "http://pictures/0.png");
+        QTest::newRow("a day-0 date of one word")
+            << reply({shortToday, Tomorrow, DayAfter, Last}) << O::Forecast << oneWord;
+
+        QTest::newRow("no results") << QByteArray("{\"error\":0}") << O::Forecast << WeatherForecast();
+        QTest::newRow("no error field") << QByteArray("{\"results\":[]}") << O::Forecast << WeatherForecast();
+        QTest::newRow("error not a number") << QByteArray("{\"error\":\"x\"}") << O::Forecast << WeatherForecast();
+        WeatherForecast typed = twoDays;
+        typed.temperatures[0].clear();
+        typed.dates[1].clear();
+        const QByteArray numberTemperature = QByteArray(Today).replace("\"26 ~ 18℃\"", "26");
+        const QByteArray arrayDate = QByteArray(Tomorrow).replace("\"周二\"", "[1,2]");
+        QTest::newRow("wrong types read as empty")
+            << reply({numberTemperature, arrayDate, DayAfter}) << O::Forecast << typed;
+        QTest::newRow("days not a list") << QByteArray("{\"results\":[{\"weather_data\":{\"a\":1}}, 7]}") << O::Forecast
+                                         << WeatherForecast();
+        QTest::newRow("an error reply") << QByteArray("{\"error\":-3,\"status\":\"No result available\"}")
+                                        << O::ErrorReply << WeatherForecast();
+        QTest::newRow("not JSON") << QByteArray("<html>502</html>") << O::Unreadable << WeatherForecast();
+        QTest::newRow("a list, not an object") << QByteArray("[1,2]") << O::Unreadable << WeatherForecast();
+        QTest::newRow("nothing") << QByteArray() << O::Unreadable << WeatherForecast();
+    }
+
+    void replies()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(WeatherService::Outcome, outcome);
+        QFETCH(WeatherForecast, forecast);
+        const WeatherService::Reply read = WeatherService::parse(body);
+        QCOMPARE(read.outcome, outcome);
+        QCOMPARE(read.forecast.heading, forecast.heading);
+        QCOMPARE(read.forecast.currentTemperature, forecast.currentTemperature);
+        QVERIFY(read.forecast == forecast);
+    }
+
+    void citiesOfAProvince_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<QStringList>("cities");
+        const QByteArray list = "101190100 南京\n101010100 北京\n101190200 苏州\r\n  101190300 无锡  \n";
+        QTest::newRow("file order, trimmed lines")
+            << list << QByteArray("10119") << QStringList{"南京", "苏州", "无锡"};
+        QTest::newRow("a byte-order mark")
+            << "\xEF\xBB\xBF" + list << QByteArray("10119") << QStringList{"南京", "苏州", "无锡"};
+        QTest::newRow("a line with nothing after its code")
+            << QByteArray("1011901000\n101190100 \n101190200 苏州\n") << QByteArray("10119") << QStringList{"苏州"};
+        QTest::newRow("a province without lines") << list << QByteArray("10134") << QStringList{};
+        QTest::newRow("an empty file") << QByteArray() << QByteArray("10119") << QStringList{};
+    }
+
+    void citiesOfAProvince()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, code);
+        QFETCH(QStringList, cities);
+        QCOMPARE(WeatherCities::citiesIn(file, code), cities);
+        TestEnvironment env;
+        QCOMPARE(WeatherCities::citiesOf(env.path("city.txt"), code), QStringList{}); // no file
+        writeFile(env.path("city.txt"), file);
+        QCOMPARE(WeatherCities::citiesOf(env.path("city.txt"), code), cities);
+    }
+
+    void provinceChoiceFillsTheCities()
+    {
+        WeatherBench b;
+        WeatherPanel *panel = b.w->weatherSetupLabel;
+        QCOMPARE(panel->provinceBox()->count(), 31);
+        QCOMPARE(panel->provinceBox()->itemText(24), QString("广东"));
+        QCOMPARE(WeatherCities::provinceCode(24), QByteArray("10128"));
+        QCOMPARE(panel->cityBox()->count(), 2);
+        QCOMPARE(b.settledRequests(), 0); // building the main window asks for nothing
+
+        panel->provinceBox()->setCurrentIndex(30); // no city of 台湾 in this list
+        QCOMPARE(panel->cityBox()->count(), 0);
+        panel->provinceBox()->setCurrentIndex(0);
+        QCOMPARE(panel->cityBox()->currentIndex(), 0);
+        QTRY_COMPARE(b.server.requests.size(), 1);
+        QCOMPARE(b.location(0), QString("北京"));
+    }
+
+    void theRequestCarriesTheCityWhole()
+    {
+        WeatherBench b;
+        b.w->weatherSetupLabel->cityBox()->setCurrentIndex(1);
+        QTRY_COMPARE(b.server.requests.size(), 1);
+        const QUrl request = b.server.requests.first();
+        QCOMPARE(request.path(), QString("/telematics/v3/weather"));
+        const QUrlQuery query(request);
+        QCOMPARE(query.queryItemValue("location", QUrl::FullyDecoded), QString("Rock&Roll #1+2=3 上海"));
+        QCOMPARE(query.queryItemValue("output"), QString("json"));
+        QCOMPARE(query.queryItemValue("ak"), QString(WeatherService::kAccessKey));
+        QCOMPARE(query.queryItems().size(), 3);
+    }
+
+    void theHostComesFromTheEnvironment()
+    {
+        qunsetenv(WeatherService::kHostVariable);
+        QCOMPARE(WeatherService::requestUrl("x").toString(),
+                 QString("http://127.0.0.1/telematics/v3/weather?location=x&output=json&ak=%1")
+                     .arg(WeatherService::kAccessKey));
+        qputenv(WeatherService::kHostVariable, "weather.example:8080");
+        QCOMPARE(WeatherService::requestUrl("x").authority(), QString("weather.example:8080"));
+        qputenv(WeatherService::kHostVariable, "evil.example/path?q=");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("names no host"));
+        QCOMPARE(WeatherService::host(), QString("127.0.0.1"));
+        qunsetenv(WeatherService::kHostVariable);
+    }
+
+    void oneRequestPerEditSelectionOrRowAndNoneWhilePlaying()
+    {
+        WeatherBench b;
+        Widget &w = *b.w;
+        w.slotAddWeatherObject(0, b.item); // an added row
+        QCOMPARE(b.settledRequests(), 1);
+        w.weatherSetupLabel->findChild<QSpinBox *>("updateInterval")->setValue(30); // an edit
+        QCOMPARE(b.settledRequests(), 2);
+        QCOMPARE(b.item->weather.updateInterval, 30);
+        w.slotSelectMediaObject(b.item); // a selection
+        QCOMPARE(b.settledRequests(), 3);
+
+        w.displayWindows.first()->playing = true;
+        w.weatherSetupLabel->findChild<QSpinBox *>("updateInterval")->setValue(31);
+        w.slotSelectMediaObject(b.item);
+        QCOMPARE(b.settledRequests(), 3);
+        QCOMPARE(b.item->weather.updateInterval, 31); // the edit is stored all the same
+        QCOMPARE(b.location(2), QString("北京"));
+    }
+
+    void errorRepliesAskForTheFirstCityThreeTimesInARow()
+    {
+        WeatherBench b;
+        b.answer = {200, "application/json", "{\"error\":-3}"};
+        b.w->weatherSetupLabel->cityBox()->setCurrentIndex(1); // the operator's request
+        QTRY_COMPARE(b.server.requests.size(), 4);
+        QCOMPARE(b.settledRequests(500), 4); // a fourth error in a row asks no more
+        QCOMPARE(b.location(0), QString("Rock&Roll #1+2=3 上海"));
+        QCOMPARE(b.location(1), QString("北京"));
+        QCOMPARE(b.location(3), QString("北京"));
+
+        // A good reply, or a request of the operator's, starts the count again.
+        b.w->weatherService().resetRetries();
+        b.w->parseWeatherJsonData("{\"error\":1}");
+        QTRY_COMPARE(b.server.requests.size(), 7);
+        QCOMPARE(b.settledRequests(500), 7);
+    }
+
+    void aForecastReachesEveryAreaOfTheCurrentDisplayWindowUnlessItPlays()
+    {
+        WeatherBench b;
+        Widget &w = *b.w;
+        CommonPlayWindow *area = b.area();
+        QVERIFY(area);
+        const QByteArray body = reply({Today, Tomorrow, DayAfter, Last});
+
+        w.realPlayDisplayNames << w.curDisplayName;
+        w.parseWeatherJsonData(body);
+        QCOMPARE(area->weatherForecast(), nullptr);
+
+        w.realPlayDisplayNames.clear();
+        w.parseWeatherJsonData(body);
+        QVERIFY(area->weatherForecast());
+        QVERIFY(*area->weatherForecast() == threeDays()); // an area that shows no weather item keeps it too
+        w.parseWeatherJsonData("not json");
+        QVERIFY(*area->weatherForecast() == threeDays());
+    }
+
+    void theReplyIsFreedAfterReading()
+    {
+        WeatherBench b;
+        b.answer = {200, "application/json", reply({Today, Tomorrow, DayAfter, Last})};
+        QPointer<QNetworkReply> replyObject;
+        bool finished = false;
+        // Runs after the main window read the reply, while it still exists.
+        QObject::connect(b.w->networkManager, &QNetworkAccessManager::finished, [&](QNetworkReply *r) {
+            replyObject = r;
+            finished = true;
+        });
+        b.w->weatherSetupLabel->cityBox()->setCurrentIndex(1);
+        QTRY_VERIFY(finished);
+        QTRY_VERIFY(!replyObject);
+        QTRY_VERIFY(b.area()->weatherForecast());
+    }
+
+    void withoutOpenGLAPageFailsAndTheWeatherKeepsItsTexts()
+    {
+        TestEnvironment env;
+        CommonWinObject record;
+        record.name = "W";
+        MainPlayBKLabel display("D", nullptr);
+        CommonPlayWindow area(&record, &display);
+        QVLedMediaObject page;
+        page.kind = MediaKind::Url;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("web pages and weather pictures cannot be shown"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot show URL item"));
+        area.slotPlayURL(&page); // an offscreen platform has no OpenGL: the item fails, the program goes on
+        QCOMPARE(area.content().find(MediaFamily::Url), nullptr);
+
+        area.setWeatherForecast(WeatherService::parse(reply({Today, Tomorrow, DayAfter, Last})).forecast);
+        QVLedMediaObject weather;
+        weather.kind = MediaKind::Weather;
+        area.slotPlayWeather(&weather);
+        auto *window = qobject_cast<WeatherWindow *>(area.content().find(MediaFamily::Weather)->view());
+        QVERIFY(window && !window->todayIcon);
+        QCOMPARE(window->headLabel->text(), QString("12月07日\n周一"));
+        QCOMPARE(window->pictureAddress(1), QString("http://pictures/1.png"));
+        QCOMPARE(window->pictureLoads(), 0);
+    }
+};
+
+QTEST_MAIN(WeatherTest)
+#include "test_weather.moc"

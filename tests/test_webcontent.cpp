@@ -1,0 +1,267 @@
+// The web page and the weather window with a real web engine, under a
+// virtual display: what is loaded and when, the zoom of a page, a hidden
+// page kept silent, and the weather window's texts and pictures.
+
+#include "model/KindNames.h"
+#include "model/QVLedMediaObject.h"
+#include "model/ScheduleRecords.h"
+#include "playback/CommonPlayWindow.h"
+#include "playback/MainPlayBKLabel.h"
+#include "playback/content/UrlPlayer.h"
+#include "playback/content/UrlWin.h"
+#include "playback/content/WeatherWindow.h"
+#include "playback/dataBaseConn.h"
+#include "support/LocalHttpServer.h"
+#include "support/PlayFixture.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <QtTest>
+
+namespace {
+int requestsFor(const LocalHttpServer &server, const QString &path)
+{
+    int count = 0;
+    for (const QUrl &url : server.requests)
+        count += url.path() == path ? 1 : 0;
+    return count;
+}
+
+const QByteArray Page = "<html><body style='background:#123456'><p>Hall</p></body></html>";
+
+WeatherForecast forecastWithPictures(const QString &a, const QString &b, const QString &c)
+{
+    WeatherForecast f;
+    f.heading = "12月07日\n周一";
+    f.todayWeather = "<b>晴</b><img src=x>";
+    f.currentTemperature = "25℃";
+    f.pictures = {a, b, c};
+    return f;
+}
+
+// One area of a display window, showing through the program's own players.
+struct AreaBench
+{
+    AreaBench(int width = 620)
+    {
+        record.name = "W";
+        record.width = width;
+        record.height = 300;
+        display.resize(width, 300);
+        area = new CommonPlayWindow(&record, &display);
+        display.show();
+        area->show();
+    }
+    ~AreaBench() { delete area; }
+    QVLedMediaObject *item(const QString &kind)
+    {
+        auto *made = new QVLedMediaObject;
+        made->kind = kind;
+        items.emplace_back(made);
+        return made;
+    }
+    template <typename Player>
+    Player *player(MediaFamily family) const
+    {
+        return qobject_cast<Player *>(area->content().find(family));
+    }
+    // Shows the server's page "/hall.html" and waits until it has loaded.
+    UrlWin *showServedPage(LocalHttpServer &server, QVLedMediaObject *&web)
+    {
+        server.answers["/hall.html"] = {200, "text/html", Page};
+        web = item(MediaKind::Url);
+        web->url.address = server.url("/hall.html");
+        area->slotPlayURL(web);
+        UrlWin *page = player<UrlPlayer>(MediaFamily::Url)->page();
+        QSignalSpy finished(page->webView->page(), &QWebEnginePage::loadFinished);
+        if (!finished.wait(20000) || !finished.first().first().toBool())
+            qWarning("the page did not load");
+        return page;
+    }
+
+    TestEnvironment env;
+    CommonWinObject record;
+    MainPlayBKLabel display{"D", nullptr};
+    CommonPlayWindow *area = nullptr;
+    std::vector<std::unique_ptr<QVLedMediaObject>> items;
+};
+} // namespace
+
+class WebContentTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void webAddressOrFile_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QUrl>("url");
+        QTest::newRow("http") << "http://example.org/a" << QUrl("http://example.org/a");
+        QTest::newRow("https in capitals") << "HTTPS://EXAMPLE.ORG/" << QUrl("HTTPS://EXAMPLE.ORG/");
+        QTest::newRow("HTTP in capitals is a web address") << "HTTP://host/x" << QUrl("HTTP://host/x");
+        QTest::newRow("a folder named http is a file")
+            << "/srv/http/page.html" << QUrl::fromLocalFile("/srv/http/page.html");
+        QTest::newRow("http further on is a file")
+            << "/pages/see-http://x.html" << QUrl::fromLocalFile("/pages/see-http://x.html");
+        QTest::newRow("another scheme is a file")
+            << "ftp://example.org/a" << QUrl::fromLocalFile("ftp://example.org/a");
+    }
+
+    void webAddressOrFile()
+    {
+        QFETCH(QString, address);
+        QFETCH(QUrl, url);
+        QCOMPARE(UrlWin::urlFor(address), url);
+    }
+
+    void aWebAddressLoadsOnceAFileEachTime()
+    {
+        LocalHttpServer server;
+        AreaBench b;
+        QVLedMediaObject *web = nullptr;
+        UrlWin *page = b.showServedPage(server, web);
+        QCOMPARE(requestsFor(server, "/hall.html"), 1);
+        QSignalSpy loads(page->webView->page(), &QWebEnginePage::loadStarted);
+        QSignalSpy finished(page->webView->page(), &QWebEnginePage::loadFinished);
+        b.area->slotPlayURL(web);
+        QTest::qWait(300);
+        QCOMPARE(requestsFor(server, "/hall.html"), 1);
+
+        const QString file = b.env.path("hall.html");
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(Page);
+        out.close();
+        QVLedMediaObject *local = b.item(MediaKind::Url);
+        local->url.address = file;
+        QCOMPARE(loads.size(), 0);
+        b.area->slotPlayURL(local);
+        QTRY_COMPARE(finished.size(), 1);
+        b.area->slotPlayURL(local);
+        QTRY_COMPARE(finished.size(), 2);
+        QCOMPARE(loads.size(), 2);
+        QCOMPARE(page->webView->url(), QUrl::fromLocalFile(file));
+    }
+
+    void zoomFollowsTheWidth()
+    {
+        QCOMPARE(UrlWin::zoomFor(620), 0.5);
+        QCOMPARE(UrlWin::zoomFor(1920), 1.0);
+        AreaBench b(620);
+        QVLedMediaObject *web = b.item(MediaKind::Url);
+        web->url.address = "about:blank";
+        b.area->slotPlayURL(web);
+        UrlWin *page = b.player<UrlPlayer>(MediaFamily::Url)->page();
+        QCOMPARE(page->width(), 620);
+        QCOMPARE(page->webView->zoomFactor(), 0.5);
+        b.record.width = 1920;
+        b.area->resize(1920, 300);
+        b.area->relayoutChildren();
+        QCOMPARE(page->webView->zoomFactor(), 1.0);
+        b.area->resize(620, 300);
+        b.area->relayoutChildren();
+        QCOMPARE(page->webView->zoomFactor(), 0.5); // the width rule, not a fixed half
+    }
+
+    void aHiddenPageIsMutedAndFrozenAndNotReloaded()
+    {
+        LocalHttpServer server;
+        AreaBench b;
+        QVLedMediaObject *web = nullptr;
+        UrlWin *page = b.showServedPage(server, web);
+        QWebEnginePage *engine = page->webView->page();
+        QVERIFY(!engine->isAudioMuted());
+
+        b.area->stopAndHideAll();
+        QVERIFY(page->isHidden());
+        QVERIFY(engine->isAudioMuted());
+        QTRY_COMPARE(engine->lifecycleState(), QWebEnginePage::LifecycleState::Frozen);
+
+        b.area->slotPlayURL(web); // shown again: active, heard, the same page
+        QCOMPARE(engine->lifecycleState(), QWebEnginePage::LifecycleState::Active);
+        QVERIFY(!engine->isAudioMuted());
+        QTest::qWait(300);
+        QCOMPARE(requestsFor(server, "/hall.html"), 1);
+    }
+
+    void theWeatherWindowShowsTextsAsTheyCameAndSafePicturesOnce()
+    {
+        LocalHttpServer server;
+        AreaBench b;
+        b.area->setWeatherForecast(
+            forecastWithPictures(server.url("/0.png"), "javascript:alert(1)", "file:///etc/passwd"));
+        // A weather window made after the forecast shows it.
+        b.area->slotPlayWeather(b.item(MediaKind::Weather));
+        auto *window = qobject_cast<WeatherWindow *>(b.area->content().find(MediaFamily::Weather)->view());
+        QVERIFY(window);
+        QCOMPARE(window->headLabel->text(), QString("12月07日\n周一"));
+        QCOMPARE(window->todayWeatherLabel->textFormat(), Qt::PlainText);
+        QCOMPARE(window->todayWeatherLabel->text(), QString("<b>晴</b><img src=x>"));
+        QCOMPARE(window->pictureAddress(0), server.url("/0.png"));
+        QCOMPARE(window->pictureAddress(1), QString());
+        QCOMPARE(window->pictureAddress(2), QString());
+        QCOMPARE(window->pictureLoads(), 1);
+        QTRY_COMPARE(requestsFor(server, "/0.png"), 1);
+
+        b.area->setWeatherForecast(forecastWithPictures(server.url("/0.png"), server.url("/1.png"), QString()));
+        QCOMPARE(window->pictureLoads(), 2); // the unchanged picture is not loaded again
+        b.area->setWeatherForecast(forecastWithPictures(server.url("/0.png"), server.url("/1.png"), QString()));
+        QCOMPARE(window->pictureLoads(), 2);
+        QTest::qWait(300);
+        QCOMPARE(requestsFor(server, "/0.png"), 1);
+        QCOMPARE(requestsFor(server, "/1.png"), 1);
+    }
+
+    void aScheduleOfEveryLiveKindPlaysThrough()
+    {
+        PlayFixture f;
+        f.addGeneral("G");
+        f.addProgram("P", SegmentType::General, 2);
+        const QStringList kinds{MediaKind::DigitalClock, MediaKind::AnalogClock, MediaKind::DigitalTimer,
+                                MediaKind::Url,          MediaKind::VideoDevice, MediaKind::Weather,
+                                MediaKind::Streaming};
+        CommonWinObject *window = f.addWindow("W", kinds.size());
+        const QString page = f.env.path("hall.html");
+        QFile out(page);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(Page);
+        out.close();
+        for (int i = 0; i < kinds.size(); ++i) {
+            QVLedMediaObject *item = window->media.value(i);
+            item->kind = kinds.at(i);
+            item->digitalClock.playTime = item->analogClock.playTime = item->url.playTime = QTime(0, 0, 1);
+            item->digitalTimer.length = item->videoDevice.timeLength = item->weather.timeLength
+                = item->streaming.timeLength = QTime(0, 0, 1);
+            item->url.address = page;
+        }
+        f.tree->slotStartPlay(f.display);
+        CommonPlayWindow *area = f.area(window);
+        QTRY_VERIFY_WITH_TIMEOUT(area->index == kinds.size() - 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(area->index, 0, 5000); // the list ran out and plays again
+        PlayLog::flush();
+        dataBaseConn log;
+        const QString today = f.clock.currentDate().toString("yyyy-MM-dd");
+        const QList<QStringList> rows = log.queryLogs(QString(), today, today);
+        QStringList names;
+        for (int i = 0; i < kinds.size(); ++i) {
+            names << rows.value(i).value(0);
+            QCOMPARE(rows.value(i).value(6), QString("success"));
+        }
+        QCOMPARE(names, (QStringList{"Digital Clock", "Analog Clock", "Digital Timer", "URL", "Device", "Weather",
+                                     "Streaming Media"}));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // As the program does: the web engine shares its OpenGL contexts.
+    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
+    QApplication app(argc, argv);
+    WebContentTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_webcontent.moc"
