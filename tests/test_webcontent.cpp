@@ -146,6 +146,40 @@ private slots:
         QCOMPARE(page->webView->url(), QUrl::fromLocalFile(file));
     }
 
+    // The engine keeps a web address in its own spelling (small scheme and
+    // host, "/" for no path); shown again, the same address is not reloaded.
+    void aWebAddressInAnotherSpellingLoadsOnce_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("capitalScheme");
+        QTest::newRow("a host without a path") << QString() << false;
+        QTest::newRow("a scheme in capitals") << QString("/hall.html") << true;
+    }
+
+    void aWebAddressInAnotherSpellingLoadsOnce()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, capitalScheme);
+        LocalHttpServer server;
+        server.answers["/"] = server.answers["/hall.html"] = {200, "text/html", Page};
+        AreaBench b;
+        QVLedMediaObject *web = b.item(MediaKind::Url);
+        web->url.address = server.url(path);
+        if (capitalScheme)
+            web->url.address.replace(0, 4, "HTTP");
+        b.area->slotPlayURL(web);
+        UrlWin *page = b.player<UrlPlayer>(MediaFamily::Url)->page();
+        QSignalSpy finished(page->webView->page(), &QWebEnginePage::loadFinished);
+        QVERIFY(finished.wait(20000));
+        const QString served = path.isEmpty() ? QString("/") : path;
+        QCOMPARE(requestsFor(server, served), 1);
+
+        b.area->slotPlayURL(web);
+        QTest::qWait(300);
+        QCOMPARE(requestsFor(server, served), 1);
+        QCOMPARE(finished.size(), 1);
+    }
+
     void zoomFollowsTheWidth()
     {
         QCOMPARE(UrlWin::zoomFor(620), 0.5);

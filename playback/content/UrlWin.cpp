@@ -39,10 +39,22 @@ qreal UrlWin::zoomFor(int width)
     return width < kFullZoomWidth ? qreal(width) / kFullZoomWidth : 1.0;
 }
 
+bool UrlWin::isShowing(const QString &newAddress) const
+{
+    const QUrl shown = webView->url();
+    if (!isWebAddress(newAddress))
+        return newAddress == shown.toString();
+    // The engine keeps a web address in its own spelling: small scheme and host, "/" for no path.
+    QUrl wanted(newAddress);
+    if (wanted.path().isEmpty())
+        wanted.setPath(QStringLiteral("/"));
+    return wanted.adjusted(QUrl::NormalizePathSegments) == shown.adjusted(QUrl::NormalizePathSegments);
+}
+
 bool UrlWin::loadAddress(const QString &newAddress)
 {
     address = newAddress;
-    if (newAddress == webView->url().toString())
+    if (isShowing(newAddress))
         return false;
     webView->load(urlFor(newAddress));
     return true;

@@ -31,9 +31,9 @@ public:
     // The page zoom for a window of that width: width / 1240 below 1240 pixels, else 1.
     static qreal zoomFor(int width);
 
-    // Loads the address unless the view shows that very text already: a web
-    // address shown twice loads once; a file path never equals the view's
-    // file URL, so a file loads each time. True when a load started.
+    // Loads the address unless the view shows it already: a web address
+    // shown twice loads once, however it is spelt; a file path never equals
+    // the view's file URL, so a file loads each time. True when a load started.
     bool loadAddress(const QString &address);
     // Zoom of the window's current width.
     void applyZoom();
@@ -42,4 +42,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+
+private:
+    // The view shows this address already (a web address in any spelling of it).
+    bool isShowing(const QString &address) const;
 };
