@@ -9,6 +9,7 @@
 #include "playback/MainPlayBKLabel.h"
 #include "playback/content/UrlPlayer.h"
 #include "playback/content/UrlWin.h"
+#include "playback/content/VideoDeviceWindow.h"
 #include "playback/content/WeatherWindow.h"
 #include "playback/dataBaseConn.h"
 #include "support/LocalHttpServer.h"
@@ -273,6 +274,14 @@ private slots:
         }
         f.tree->slotStartPlay(f.display);
         CommonPlayWindow *area = f.area(window);
+        // While the clocks show, no web engine has started and no camera window exists.
+        QCOMPARE(area->currentKind, QString(MediaKind::DigitalClock));
+        QVERIFY(area->findChildren<QWebEngineView *>().isEmpty());
+        QVERIFY(area->findChildren<UrlWin *>().isEmpty());
+        QVERIFY(area->findChildren<WeatherWindow *>().isEmpty());
+        QVERIFY(area->findChildren<VideoDeviceWindow *>().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(area->currentKind == MediaKind::Url, 5000);
+        QVERIFY(area->findChildren<VideoDeviceWindow *>().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(area->index == kinds.size() - 1, 20000);
         QTRY_COMPARE_WITH_TIMEOUT(area->index, 0, 5000); // the list ran out and plays again
         PlayLog::flush();
