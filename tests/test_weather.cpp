@@ -291,6 +291,25 @@ private slots:
         QCOMPARE(b.settledRequests(500), 7);
     }
 
+    void theRetriesStartAgainAfterAGoodReplyOrAnOperatorsRequest()
+    {
+        WeatherBench b;
+        b.answer = {200, "application/json", "{\"error\":-3}"};
+        b.w->weatherSetupLabel->cityBox()->setCurrentIndex(1);
+        QTRY_COMPARE(b.server.requests.size(), 4);
+        QCOMPARE(b.settledRequests(500), 4);
+
+        b.w->parseWeatherJsonData(reply({Today, Tomorrow, DayAfter, Last})); // a good reply
+        b.w->parseWeatherJsonData("{\"error\":1}");
+        QTRY_COMPARE(b.server.requests.size(), 7);
+        QCOMPARE(b.settledRequests(500), 7);
+
+        b.w->weatherSetupLabel->cityBox()->setCurrentIndex(0); // the operator asks again
+        QTRY_COMPARE(b.server.requests.size(), 11);
+        QCOMPARE(b.settledRequests(500), 11);
+        QCOMPARE(b.location(10), QString("北京"));
+    }
+
     void aForecastReachesEveryAreaOfTheCurrentDisplayWindowUnlessItPlays()
     {
         WeatherBench b;
