@@ -30,6 +30,11 @@ VideoCover::~VideoCover()
 void VideoCover::start(const VideoProperty &video)
 {
     m_paused = false;
+    change(video);
+}
+
+void VideoCover::change(const VideoProperty &video)
+{
     m_wanted = video.coverOn;
     if (!m_wanted) {
         end();
@@ -44,24 +49,6 @@ void VideoCover::start(const VideoProperty &video)
         m_label->stopRolling();
     }
     showIfWanted();
-    m_label->update();
-}
-
-void VideoCover::change(const VideoProperty &video)
-{
-    m_wanted = video.coverOn;
-    if (!m_wanted) {
-        end();
-        return;
-    }
-    place();
-    m_label->setCover(video);
-    if (m_label->rolling)
-        m_label->renderCoverStrip();
-    else
-        m_label->stopRolling();
-    if (!m_paused)
-        showIfWanted();
     m_label->update();
 }
 

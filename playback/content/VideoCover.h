@@ -32,7 +32,8 @@ public:
     // cover shows over the video, rolling from its starting edge.
     void start(const VideoProperty &video);
     // The settings of the video now shown changed (a live edit): applied as
-    // they are, the rolling strip made again only when it rolls.
+    // they are, a rolling strip made again from its starting edge; a paused
+    // cover stays hidden.
     void change(const VideoProperty &video);
     // The video ended or stopped: the cover goes with it.
     void end();
