@@ -96,6 +96,9 @@ public:
     // area does not own it.
     QWidget *coverWindow() const { return m_coverWindow; }
     void setCoverWindow(QWidget *cover) { m_coverWindow = cover; }
+    // Shows the cover window again when the video shown has its cover on
+    // (after the display window was hidden).
+    void showVideoCover();
 
 public slots:
     // Stops the stay timer and every content player (stopAndHideAll).

@@ -22,6 +22,7 @@ PlayLabel *CommonPlayWindow::videoPlayer() const
 
 void CommonPlayWindow::connectVideo(VideoContentPlayer *video)
 {
+    setCoverWindow(video->coverWindow());
     connect(video, &VideoContentPlayer::sigLengthReported, this, [this](QVLedMediaObject *item, float seconds) {
         if (owner)
             owner->slotSetVideoRange(item, seconds);
@@ -52,9 +53,16 @@ void CommonPlayWindow::forgetVideoItems(const RecordSet &doomed)
         video->closeForGood();
 }
 
-void CommonPlayWindow::slotSetVideoCoverLabel(QVLedMediaObject *)
+void CommonPlayWindow::slotSetVideoCoverLabel(QVLedMediaObject *item)
 {
-    // The cover text over the video follows with the cover label.
+    if (VideoContentPlayer *video = videoContent())
+        video->changeCover(item);
+}
+
+void CommonPlayWindow::showVideoCover()
+{
+    if (VideoContentPlayer *video = videoContent())
+        video->showCoverIfWanted();
 }
 
 void CommonPlayWindow::slotPlayVideoTimeout()

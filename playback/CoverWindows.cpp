@@ -2,7 +2,6 @@
 
 #include "playback/CoverWindows.h"
 
-#include "model/MediaKinds.h"
 #include "model/ScheduleRecords.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
@@ -34,20 +33,10 @@ void hideAll(const MainPlayBKLabel &displayWindow)
     }
 }
 
-bool showsVideo(const CommonPlayWindow &area)
+void showWhereWanted(const MainPlayBKLabel &displayWindow)
 {
-    const QString &kind = area.mediaList.isEmpty() ? area.previewKind : area.currentKind;
-    MediaFamily family;
-    return MediaKinds::familyOf(kind, &family) && family == MediaFamily::Video;
-}
-
-void showForVideo(const MainPlayBKLabel &displayWindow)
-{
-    for (const CommonPlayWindow *area : displayWindow.playWindows) {
-        QWidget *cover = area->coverWindow();
-        if (cover && showsVideo(*area))
-            cover->show();
-    }
+    for (CommonPlayWindow *area : displayWindow.playWindows)
+        area->showVideoCover();
 }
 
 } // namespace CoverWindows

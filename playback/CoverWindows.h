@@ -19,11 +19,8 @@ QPoint position(const QPoint &displayWindowPos, const QPoint &areaPos, int borde
 void place(const MainPlayBKLabel &displayWindow);
 // Hides every cover window of the display window's areas.
 void hideAll(const MainPlayBKLabel &displayWindow);
-// Shows the cover window of each area whose playing item (or, with an empty
-// play list, previewed item) is a video; the others stay hidden.
-void showForVideo(const MainPlayBKLabel &displayWindow);
-
-// Whether the area plays, or previews, a video item now.
-bool showsVideo(const CommonPlayWindow &area);
+// Shows the cover window of each area whose video now shown has its cover
+// on; the others stay hidden.
+void showWhereWanted(const MainPlayBKLabel &displayWindow);
 
 } // namespace CoverWindows

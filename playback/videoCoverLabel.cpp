@@ -6,9 +6,23 @@
 #include "playback/TextStrip.h"
 #include "playback/TextStyle.h"
 
+#include <QBitmap>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QTimer>
+
+namespace {
+// A shape that shows nothing: an empty region would lift the shape and show the whole window.
+const QRegion kNothing(-1, -1, 1, 1);
+
+QRegion opaquePartOf(const QImage &image)
+{
+    if (image.isNull())
+        return {};
+    return QRegion(QBitmap::fromImage(image.createAlphaMask()));
+}
+} // namespace
 
 videoCoverLabel::videoCoverLabel(QWidget *parent) : QLabel(parent)
 {
@@ -36,6 +50,7 @@ void videoCoverLabel::setCover(const VideoProperty &video)
     rollingSpeed = video.coverSpeed;
     y = video.coverY;
     update();
+    updateShape();
 }
 
 void videoCoverLabel::applyFont()
@@ -64,8 +79,10 @@ void videoCoverLabel::renderCoverStrip()
     stripLabel->setFixedSize(size);
     stripLabel->setPixmap(stripPixmap);
     x = rollingDirection == 0 ? width() : -textWidth;
+    m_stripShape = opaquePartOf(stripPixmap.toImage());
     stripLabel->move(x, y);
     stripLabel->show();
+    updateShape();
     m_pace.stop(rollTimer);
     m_pace.setSpeed(TextStyle::coverPixelsPerSecond(rollingSpeed, fontSize, rollingDirection));
     m_pace.start(rollTimer);
@@ -75,6 +92,7 @@ void videoCoverLabel::stopRolling()
 {
     m_pace.stop(rollTimer);
     stripLabel->hide();
+    updateShape();
 }
 
 void videoCoverLabel::pauseRolling()
@@ -116,15 +134,61 @@ void videoCoverLabel::rollFor(qint64 ms)
             x = -textWidth;
     }
     stripLabel->move(x, y);
+    if (m_shaped)
+        updateShape();
 }
 
 void videoCoverLabel::paintEvent(QPaintEvent *)
 {
     if (rolling)
         return;
-    applyFont();
     QPainter painter(this);
+    drawStandingText(painter);
+}
+
+void videoCoverLabel::drawStandingText(QPainter &painter)
+{
+    applyFont();
     painter.setFont(font);
     painter.setPen(makePen());
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere, text);
+}
+
+void videoCoverLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    updateShape();
+}
+
+void videoCoverLabel::setShapedByText(bool shaped)
+{
+    m_shaped = shaped;
+    if (shaped)
+        updateShape();
+    else
+        clearMask();
+}
+
+QRegion videoCoverLabel::standingShape()
+{
+    if (text.isEmpty() || width() <= 0 || height() <= 0)
+        return {};
+    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    drawStandingText(painter);
+    painter.end();
+    return opaquePartOf(image);
+}
+
+void videoCoverLabel::updateShape()
+{
+    if (!m_shaped)
+        return;
+    QRegion shape;
+    if (!rolling)
+        shape = standingShape();
+    else if (!stripLabel->isHidden())
+        shape = m_stripShape.translated(x, y) & rect();
+    setMask(shape.isEmpty() ? kNothing : shape);
 }

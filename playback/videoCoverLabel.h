@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QPixmap>
+#include <QRegion>
 #include <QString>
 
 #include "playback/ScrollPace.h"
@@ -58,6 +59,12 @@ public:
     // How fast the strip rolls, in pixels per second; 0 while it stands.
     qreal pixelsPerSecond() const { return m_pace.speed(); }
 
+    // Cut the window to the shape of its text (standing) or of its strip
+    // where it lies (rolling), for desktops that show a translucent window's
+    // background black. Off: the whole window shows, transparent around the text.
+    void setShapedByText(bool shaped);
+    bool shapedByText() const { return m_shaped; }
+
 public slots:
     // One screen frame of rolling.
     void slotTimeout();
@@ -66,10 +73,16 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void applyFont();
     QPen makePen() const;
+    void drawStandingText(QPainter &painter);
+    void updateShape();
+    QRegion standingShape();
 
     ScrollPace m_pace;
+    bool m_shaped = false;
+    QRegion m_stripShape; // the opaque part of the strip, at the strip's own origin
 };

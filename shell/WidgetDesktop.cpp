@@ -47,7 +47,7 @@ void Widget::slotWinHide()
             CoverWindows::hideAll(*displayWindow);
         } else {
             displayWindow->show();
-            CoverWindows::showForVideo(*displayWindow);
+            CoverWindows::showWhereWanted(*displayWindow);
             for (CommonPlayWindow *area : qAsConst(displayWindow->playWindows))
                 area->update();
         }

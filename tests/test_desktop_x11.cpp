@@ -3,8 +3,11 @@
 // what the screen shows.
 
 #include "base/AppContext.h"
+#include "model/MediaProperties.h"
 #include "model/ScheduleRecords.h"
+#include "platform/Compositing.h"
 #include "playback/MainPlayBKLabel.h"
+#include "playback/videoCoverLabel.h"
 #include "shell/Prodoc.h"
 #include "shell/Widget.h"
 #include "shell/dialogs/MonitorWin.h"
@@ -13,6 +16,7 @@
 #include "support/TestEnvironment.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QX11Info>
 #include <QtTest>
 
@@ -126,6 +130,41 @@ private slots:
         const QImage picture = label->pixmap(Qt::ReturnByValue).toImage();
         const QColor middle = picture.pixelColor(picture.width() / 2, picture.height() / 2);
         QVERIFY2(middle.green() > 150 && middle.red() < 60 && middle.blue() < 60, qPrintable(middle.name()));
+    }
+
+    // A bare X server composes nothing: a translucent cover would paint the
+    // video black, so it is cut to its text and the video shows around it.
+    void aCoverOnABareXServerShowsTheVideoAroundItsText()
+    {
+        QVERIFY(!Compositing::translucentWindowsShow());
+        QWidget video; // stands in for a playing video
+        video.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        video.setStyleSheet(QStringLiteral("background:rgb(220,0,0)"));
+        video.setGeometry(200, 200, 400, 200);
+        video.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&video));
+
+        videoCoverLabel cover(nullptr);
+        cover.setShapedByText(!Compositing::translucentWindowsShow());
+        VideoProperty item;
+        item.coverText = QStringLiteral("SALE SALE");
+        item.coverFontSize = 40;
+        item.coverBold = true;
+        item.coverColour = QColor(0, 0, 255);
+        cover.setCover(item);
+        cover.setGeometry(video.geometry());
+        cover.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&cover));
+        QTest::qWait(200);
+
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0, 200, 200, 400, 200).toImage();
+        const QColor below = screen.pixelColor(300, 150); // far below the text's one line
+        QVERIFY2(below.red() > 180 && below.blue() < 60, qPrintable(below.name()));
+        int textPixels = 0;
+        for (int x = 0; x < 300; ++x)
+            for (int y = 0; y < 60; ++y)
+                textPixels += screen.pixelColor(x, y).blue() > 180 ? 1 : 0;
+        QVERIFY2(textPixels > 100, qPrintable(QString::number(textPixels)));
     }
 };
 

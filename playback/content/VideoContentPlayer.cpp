@@ -9,7 +9,7 @@
 #include "playback/video/PlayLabel.h"
 #include "playback/video/VideoValues.h"
 
-VideoContentPlayer::VideoContentPlayer(QWidget *area) : m_label(new PlayLabel(area))
+VideoContentPlayer::VideoContentPlayer(QWidget *area) : m_label(new PlayLabel(area)), m_cover(area, m_label)
 {
     m_label->hide();
     m_videoTimer.setSingleShot(true);
@@ -36,6 +36,23 @@ void VideoContentPlayer::placeIn(const QRect &contentRect)
 {
     if (m_label)
         m_label->setGeometry(contentRect);
+    m_cover.place();
+}
+
+QWidget *VideoContentPlayer::coverWindow() const
+{
+    return m_cover.label();
+}
+
+void VideoContentPlayer::changeCover(QVLedMediaObject *item)
+{
+    if (item && item == m_item && !m_probing)
+        m_cover.change(item->video);
+}
+
+void VideoContentPlayer::showCoverIfWanted()
+{
+    m_cover.showIfWanted();
 }
 
 void VideoContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
@@ -60,6 +77,7 @@ void VideoContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
         m_label->video_rotate(degrees);
     m_label->show();
     m_label->raise();
+    m_cover.start(video);
 
     const qint64 stay = VideoTiming::stayMs(video);
     if (stay >= 0 && (video.rangeOn || purpose == Purpose::RealPlay))
@@ -98,6 +116,7 @@ qint64 VideoContentPlayer::runMs() const
 void VideoContentPlayer::pause()
 {
     m_label->on_file_pause();
+    m_cover.pause();
     m_videoTimer.stop();
     if (m_running.isValid()) {
         m_elapsedMs = runMs();
@@ -110,6 +129,7 @@ void VideoContentPlayer::resume()
     m_label->on_file_contiue();
     m_label->show();
     m_label->raise();
+    m_cover.resume();
     if (!m_running.isValid())
         m_running.start();
     if (m_timerMs > 0)
@@ -207,6 +227,7 @@ void VideoContentPlayer::stopItem()
 
 void VideoContentPlayer::closeFile()
 {
+    m_cover.end();
     if (m_item)
         m_label->on_file_close();
     m_item = nullptr;

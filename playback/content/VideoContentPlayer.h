@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "playback/content/VideoCover.h"
 #include "playback/video/PlayLabel.h"
 
 class VideoContentPlayer : public ContentPlayer
@@ -38,6 +39,12 @@ public:
     PlayLabel *playLabel() const { return m_label; }
     // The item whose file is open, or null.
     QVLedMediaObject *shownItem() const { return m_item; }
+    // The cover text window over the video; never null while the player lives.
+    QWidget *coverWindow() const;
+    // Applies the item's cover settings again, when it is the item shown.
+    void changeCover(QVLedMediaObject *item);
+    // Shows the cover of the video shown, if it has one (its display window shown again).
+    void showCoverIfWanted();
 
     // Opens the item's file hidden and muted until it reports its length or
     // fails; then closes it. Stopping the player meanwhile spares it; an item
@@ -70,6 +77,7 @@ private:
     void closeFile();
 
     QPointer<PlayLabel> m_label;
+    VideoCover m_cover;
     QVLedMediaObject *m_item = nullptr; // not owned; null when nothing is open
     Purpose m_purpose = Purpose::Preview;
     bool m_probing = false;
