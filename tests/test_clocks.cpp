@@ -1,6 +1,7 @@
 // The clocks and the count timer on a clock that stands still: offsets across
 // midnight, 12-hour rows, date lines, multi-row bands, the analog hands, and
-// a count that holds at its ends and while paused.
+// a count that holds at its ends and while paused, and the background rule
+// the clocks, the count timer and the weather window share.
 
 #include "base/Clock.h"
 #include "model/KindNames.h"
@@ -8,10 +9,12 @@
 #include "playback/content/AnalogClockWidget.h"
 #include "playback/content/ClockPlayers.h"
 #include "playback/content/ClockTexts.h"
+#include "playback/content/ContentBackground.h"
 #include "playback/content/DigitalTimerWin.h"
 #include "playback/content/digitalClockWidget.h"
 #include "support/PlayFixture.h"
 
+#include <QLabel>
 #include <QTimer>
 #include <QtTest>
 
@@ -340,6 +343,59 @@ private slots:
         QCOMPARE(analog.clock()->tickTimer->interval(), 500);
         analog.stop();
         QVERIFY(!analog.clock()->tickTimer->isActive());
+    }
+
+    // One background rule for the clocks, the count timer and the weather
+    // window; only the clocks show another picture style as their pixmap.
+    void theBackgroundRule_data()
+    {
+        QTest::addColumn<bool>("transparent");
+        QTest::addColumn<bool>("isColour");
+        QTest::addColumn<int>("imageStyle");
+        QTest::addColumn<bool>("pixmapAllowed");
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<bool>("pixmap");
+        const QString tile = "background-image: url(\"%1\");";
+        const QString stretch = "border-image: url(\"%1\");";
+        QTest::newRow("transparent over a colour") << true << true << 0 << true << "background:transparent" << false;
+        QTest::newRow("a colour") << false << true << 1 << true << "background:rgb(10,200,30);" << false;
+        QTest::newRow("a tiled picture") << false << false << 0 << true << tile << false;
+        QTest::newRow("a stretched picture") << false << false << 1 << false << stretch << false;
+        QTest::newRow("another style: the clock's pixmap") << false << false << 2 << true << QString() << true;
+        QTest::newRow("another style: no weather background") << false << false << 2 << false << QString() << false;
+    }
+
+    void theBackgroundRule()
+    {
+        QFETCH(bool, transparent);
+        QFETCH(bool, isColour);
+        QFETCH(int, imageStyle);
+        QFETCH(bool, pixmapAllowed);
+        QFETCH(QString, sheet);
+        QFETCH(bool, pixmap);
+        TestEnvironment env;
+        const QString picture = env.path("sea (1).png");
+        QImage sea(8, 8, QImage::Format_RGB32);
+        sea.fill(Qt::blue);
+        QVERIFY(sea.save(picture));
+        BackgroundFields fields;
+        fields.transparent = transparent;
+        fields.isColour = isColour;
+        fields.colour = QColor(10, 200, 30);
+        fields.picture = picture;
+        fields.imageStyle = imageStyle;
+        QLabel label;
+        label.resize(40, 20);
+        label.setPixmap(QPixmap(picture)); // what the item before left
+        const auto others = pixmapAllowed ? ContentBackground::OtherStyles::SetPixmap
+                                          : ContentBackground::OtherStyles::NoBackground;
+        ContentBackground::apply(&label, fields, others);
+        QCOMPARE(label.styleSheet(), sheet.contains("%1") ? sheet.arg(picture) : sheet);
+        QCOMPARE(!label.pixmap()->isNull(), pixmap);
+        if (isColour && !transparent) // Qt draws the colour: a sheet it refuses would show none
+            QCOMPARE(QColor(label.grab().toImage().pixel(20, 10)), QColor(10, 200, 30));
+        QCOMPARE(ContentBackground::styleSheet(fields, "WeatherWindow").startsWith("WeatherWindow { "),
+                 !sheet.isEmpty());
     }
 
     void aKindsStayTimeoutEndsItsItem()
