@@ -387,8 +387,8 @@ private slots:
         QLabel label;
         label.resize(40, 20);
         label.setPixmap(QPixmap(picture)); // what the item before left
-        const auto others = pixmapAllowed ? ContentBackground::OtherStyles::SetPixmap
-                                          : ContentBackground::OtherStyles::NoBackground;
+        const auto others
+            = pixmapAllowed ? ContentBackground::OtherStyles::SetPixmap : ContentBackground::OtherStyles::NoBackground;
         ContentBackground::apply(&label, fields, others);
         QCOMPARE(label.styleSheet(), sheet.contains("%1") ? sheet.arg(picture) : sheet);
         QCOMPARE(!label.pixmap()->isNull(), pixmap);
