@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -73,6 +74,7 @@ void AnalogClockPanel::buildDisplayPage(QWidget *page)
     m_textEdit = named(new QLineEdit(page), "text");
     m_textEdit->setGeometry(194, 40, 300, 26);
     connect(m_textEdit, &QLineEdit::textChanged, this, &AnalogClockPanel::slotanalogClockTextChange);
+    addUnusedFontButton(page, QT_TR_NOOP("Text Font"), QRect(500, 40, 120, 26));
 
     m_dateBox = named(m_texts.button<QCheckBox>(page, QT_TR_NOOP("Date"), QRect(10, 76, 90, 26)), "dateOn");
     connect(m_dateBox, &QCheckBox::toggled, this, &AnalogClockPanel::slotanalogClockDateCheck);
@@ -81,11 +83,13 @@ void AnalogClockPanel::buildDisplayPage(QWidget *page)
     m_monthDayBox = named(comboBox(page, QRect(190, 76, 120, 26)), "monthDayStyle");
     connect(m_monthDayBox, qOverload<int>(&QComboBox::activated), this,
             &AnalogClockPanel::slotanalogMonthDayStyleChange);
+    addUnusedFontButton(page, QT_TR_NOOP("Date Font"), QRect(316, 76, 120, 26));
 
     m_weekBox = named(m_texts.button<QCheckBox>(page, QT_TR_NOOP("Week"), QRect(10, 110, 90, 26)), "weekOn");
     connect(m_weekBox, &QCheckBox::toggled, this, &AnalogClockPanel::slotanalogClockWeekCheck);
     m_weekColour = named(colourButton(page, 100, 110), "weekColour");
     connect(m_weekColour, &ColourButton::sigColourChosen, this, &AnalogClockPanel::slotAnalogClockWeekColorSet);
+    addUnusedFontButton(page, QT_TR_NOOP("Week Font"), QRect(194, 110, 120, 26));
 
     m_texts.label(page, QT_TR_NOOP("Time"), QRect(10, 140, 90, 26));
     m_signBox = named(comboBox(page, QRect(100, 140, 80, 26)), "timeDiffMode");
@@ -115,6 +119,7 @@ void AnalogClockPanel::buildDialPage(QWidget *page)
     m_hourMarkShape = named(comboBox(page, QRect(404, 4, 90, 26)), "timeScaleStyle");
     connect(m_hourMarkShape, qOverload<int>(&QComboBox::activated), this,
             &AnalogClockPanel::slotanalogClockTimeScaleShowStyle);
+    addUnusedFontButton(page, QT_TR_NOOP("Scale Font"), QRect(510, 4, 120, 26));
 
     m_texts.label(page, QT_TR_NOOP("M Scale:"), QRect(10, 40, 90, 26));
     m_minuteMarkColour = named(colourButton(page, 100, 40), "minuteScaleColour");
@@ -140,6 +145,13 @@ void AnalogClockPanel::buildDialPage(QWidget *page)
     m_texts.label(page, QT_TR_NOOP("Second:"), QRect(390, 76, 90, 26));
     m_secondHandColour = named(colourButton(page, 480, 76), "secondHandColour");
     connect(m_secondHandColour, &ColourButton::sigColourChosen, this, &AnalogClockPanel::slotAnalogClockSecColorSet);
+}
+
+void AnalogClockPanel::addUnusedFontButton(QWidget *page, const char *caption, const QRect &geometry)
+{
+    // The clock draws its texts in fonts of its own: these buttons are made for
+    // their place in the layout and stay hidden, with nothing behind them.
+    m_texts.button<QPushButton>(page, caption, geometry)->hide();
 }
 
 void AnalogClockPanel::trUpdate()

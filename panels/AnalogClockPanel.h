@@ -64,6 +64,7 @@ public slots:
 private:
     void buildDisplayPage(QWidget *page);
     void buildDialPage(QWidget *page);
+    void addUnusedFontButton(QWidget *page, const char *caption, const QRect &geometry);
     // The common rule, writing only into an analog-clock item.
     void editClock(const Write &write);
 

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSlider>
+#include <QSpinBox>
 
 // 200 pixels high when built, 220 once the main window was maximised or restored.
 UrlPanel::UrlPanel(PanelHost &host, QWidget *windowPanel) : MediaPanel(host, MediaFamily::Url, windowPanel, 200, 220)
@@ -32,11 +33,35 @@ UrlPanel::UrlPanel(PanelHost &host, QWidget *windowPanel) : MediaPanel(host, Med
     m_localButton = m_texts.button<QPushButton>(this, QT_TR_NOOP("Local Url"), QRect(504, 40, 90, 26));
     connect(m_localButton, &QPushButton::clicked, this, &UrlPanel::slotOpenLocalUrl);
 
+    // The page's position is kept in the item but never offered: its controls stay hidden.
+    m_texts.label(this, QT_TR_NOOP("Show Position:"), QRect(10, 70, 120, 26))->hide();
+    auto *xCaption = new QLabel(QStringLiteral("X"), this);
+    xCaption->setGeometry(130, 70, 26, 26);
+    xCaption->hide();
+    m_posXSpin = positionSpin(QRect(160, 70, 70, 26));
+    m_posXSpin->setObjectName(QStringLiteral("posX"));
+    connect(m_posXSpin, QOverload<int>::of(&QSpinBox::valueChanged), this, &UrlPanel::sloturlPosXChanged);
+    auto *yCaption = new QLabel(QStringLiteral("Y"), this);
+    yCaption->setGeometry(234, 70, 26, 26);
+    yCaption->hide();
+    m_posYSpin = positionSpin(QRect(260, 70, 70, 26));
+    m_posYSpin->setObjectName(QStringLiteral("posY"));
+    connect(m_posYSpin, QOverload<int>::of(&QSpinBox::valueChanged), this, &UrlPanel::sloturlPosYChanged);
+
     auto *playTimeCaption = new QLabel(QStringLiteral("Play time:"), this); // a caption that is never translated
     playTimeCaption->setGeometry(10, 100, 120, 26);
     m_playTimeEdit = PanelControls::timeEdit(this, QRect(130, 100, 90, 26));
     m_playTimeEdit->setObjectName(QStringLiteral("playTime"));
     connect(m_playTimeEdit, &QTimeEdit::timeChanged, this, &UrlPanel::slotUrlPlayTimeLength);
+}
+
+QSpinBox *UrlPanel::positionSpin(const QRect &geometry)
+{
+    auto *spin = new QSpinBox(this);
+    spin->setGeometry(geometry);
+    spin->setRange(0, 5000);
+    spin->hide();
+    return spin;
 }
 
 void UrlPanel::trUpdate()
@@ -84,6 +109,16 @@ void UrlPanel::slotOpenLocalUrl()
         return;
     editCurrent([path](QVLedMediaObject &i) { i.url.address = path; }, Preview::Skip);
     m_addressEdit->setText(path);
+}
+
+void UrlPanel::sloturlPosXChanged(int x)
+{
+    editCurrent([x](QVLedMediaObject &i) { i.url.posX = x; }, Preview::Skip);
+}
+
+void UrlPanel::sloturlPosYChanged(int y)
+{
+    editCurrent([y](QVLedMediaObject &i) { i.url.posY = y; }, Preview::Skip);
 }
 
 void UrlPanel::slotUrlPlayTimeLength(const QTime &time)

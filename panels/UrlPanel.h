@@ -12,6 +12,7 @@
 class QLineEdit;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class QTimeEdit;
 
 class UrlPanel : public MediaPanel
@@ -33,11 +34,19 @@ public slots:
     void slotUrlAddressChange(const QString &address);
     void slotOpenLocalUrl();
     void slotUrlPlayTimeLength(const QTime &time);
+    // The page's position: its controls are never shown, so these store
+    // only what a program sets them to.
+    void sloturlPosXChanged(int x);
+    void sloturlPosYChanged(int y);
 
 private:
+    QSpinBox *positionSpin(const QRect &geometry);
+
     PanelTexts m_texts{"UrlPanel"};
     QSlider *m_transparencySlider = nullptr;
     QLineEdit *m_addressEdit = nullptr;
     QPushButton *m_localButton = nullptr;
     QTimeEdit *m_playTimeEdit = nullptr;
+    QSpinBox *m_posXSpin = nullptr;
+    QSpinBox *m_posYSpin = nullptr;
 };

@@ -391,7 +391,7 @@ private slots:
             = pixmapAllowed ? ContentBackground::OtherStyles::SetPixmap : ContentBackground::OtherStyles::NoBackground;
         ContentBackground::apply(&label, fields, others);
         QCOMPARE(label.styleSheet(), sheet.contains("%1") ? sheet.arg(picture) : sheet);
-        QCOMPARE(!label.pixmap()->isNull(), pixmap);
+        QCOMPARE(!label.pixmap(Qt::ReturnByValue).isNull(), pixmap);
         if (isColour && !transparent) // Qt draws the colour: a sheet it refuses would show none
             QCOMPARE(QColor(label.grab().toImage().pixel(20, 10)), QColor(10, 200, 30));
         QCOMPARE(ContentBackground::styleSheet(fields, "WeatherWindow").startsWith("WeatherWindow { "),

@@ -279,6 +279,26 @@ private slots:
         QCOMPARE(b.prompts.fileDialogs.size(), 2);
     }
 
+    // The page's position is never offered: filling leaves its hidden controls
+    // alone, so the item keeps the position it was loaded with.
+    void webPagePositionKeepsItsLoadedValues()
+    {
+        Bench<UrlPanel> b(MediaKind::Url);
+        auto *x = b.control<QSpinBox>("posX");
+        auto *y = b.control<QSpinBox>("posY");
+        QVERIFY(x->isHidden() && y->isHidden());
+        QCOMPARE(x->maximum(), 5000);
+        b.item.url.posX = 120;
+        b.item.url.posY = 45;
+        b.panel->fill(&b.item);
+        QCOMPARE(x->value(), 0);
+        QCOMPARE(b.item.url.posX, 120);
+        QCOMPARE(b.item.url.posY, 45);
+        y->setValue(300); // what a program sets them to is stored, without a preview
+        QCOMPARE(b.item.url.posY, 300);
+        QVERIFY(b.host.previews.isEmpty());
+    }
+
     void streamVolumeIsLiveOnlyOutsideRealPlay()
     {
         Bench<StreamingPanel> b(MediaKind::Streaming);

@@ -75,6 +75,22 @@
         <source>Round</source>
         <translation>圆形</translation>
     </message>
+    <message>
+        <source>Text Font</source>
+        <translation>文字字体</translation>
+    </message>
+    <message>
+        <source>Date Font</source>
+        <translation>日期字体</translation>
+    </message>
+    <message>
+        <source>Week Font</source>
+        <translation>星期字体</translation>
+    </message>
+    <message>
+        <source>Scale Font</source>
+        <translation>刻度字体</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundChooser</name>
@@ -1595,6 +1611,10 @@
     <message>
         <source>web file(*.html;*.htm;*.url)</source>
         <translation>网页文件(*.html;*.htm;*.url)</translation>
+    </message>
+    <message>
+        <source>Show Position:</source>
+        <translation>显示位置:</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,22 @@
         <source>Round</source>
         <translation>Round</translation>
     </message>
+    <message>
+        <source>Text Font</source>
+        <translation>Text Font</translation>
+    </message>
+    <message>
+        <source>Date Font</source>
+        <translation>Date Font</translation>
+    </message>
+    <message>
+        <source>Week Font</source>
+        <translation>Week Font</translation>
+    </message>
+    <message>
+        <source>Scale Font</source>
+        <translation>Scale Font</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundChooser</name>
@@ -1598,6 +1614,10 @@
     <message>
         <source>web file(*.html;*.htm;*.url)</source>
         <translation>web file(*.html;*.htm;*.url)</translation>
+    </message>
+    <message>
+        <source>Show Position:</source>
+        <translation>Show Position:</translation>
     </message>
 </context>
 <context>
