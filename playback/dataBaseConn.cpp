@@ -30,14 +30,10 @@ QString likePattern(const QString &text)
 
 } // namespace
 
-dataBaseConn::dataBaseConn(QObject *parent)
-    : dataBaseConn(PlayLog::databasePath(), parent)
-{
-}
+dataBaseConn::dataBaseConn(QObject *parent) : dataBaseConn(PlayLog::databasePath(), parent)
+{ }
 
-dataBaseConn::dataBaseConn(const QString &path, QObject *parent)
-    : QObject(parent)
-    , connectionName(nextConnectionName())
+dataBaseConn::dataBaseConn(const QString &path, QObject *parent) : QObject(parent), connectionName(nextConnectionName())
 {
     db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setDatabaseName(path);
@@ -88,8 +84,8 @@ void dataBaseConn::createTable()
 }
 
 void dataBaseConn::insertLog(const QString &name, const QString &length, const QString &beginDate,
-                             const QString &endDate, const QString &beginTime,
-                             const QString &endTime, const QString &result)
+                             const QString &endDate, const QString &beginTime, const QString &endTime,
+                             const QString &result)
 {
     if (!db.isOpen() && !openDb()) {
         qCWarning(lcPlayback).noquote() << errorText();
@@ -108,13 +104,19 @@ QString dataBaseConn::errorText() const
     return lastErrorText;
 }
 
-QList<QStringList> dataBaseConn::queryLogs(const QString &name, const QString &from,
-                                           const QString &to)
+QList<QStringList> dataBaseConn::queryLogs(const QString &name, const QString &from, const QString &to)
 {
     QList<QStringList> rows;
+    forEachLog(name, from, to, [&rows](const QStringList &row) { rows << row; });
+    return rows;
+}
+
+void dataBaseConn::forEachLog(const QString &name, const QString &from, const QString &to,
+                              const std::function<void(const QStringList &row)> &take)
+{
     if (!db.isOpen() && !openDb()) {
         qCWarning(lcPlayback).noquote() << errorText();
-        return rows;
+        return;
     }
     QSqlQuery query(db);
     query.setForwardOnly(true);
@@ -124,19 +126,18 @@ QList<QStringList> dataBaseConn::queryLogs(const QString &name, const QString &f
     query.addBindValue(from);
     query.addBindValue(to);
     if (!query.exec())
-        return rows;
+        return;
 
-    static const char *const columns[] = {"name",    "length",  "beginDate", "endDate",
-                                          "beginTime", "endTime", "result"};
+    static const char *const columns[] = {"name", "length", "beginDate", "endDate", "beginTime", "endTime", "result"};
     const QSqlRecord record = query.record();
     QList<int> indexes;
     for (const char *column : columns)
         indexes << record.indexOf(QLatin1String(column));
+    QStringList row;
     while (query.next()) {
-        QStringList row;
+        row.clear();
         for (int index : indexes)
             row << (index < 0 ? QString() : query.value(index).toString());
-        rows << row;
+        take(row);
     }
-    return rows;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // One connection to the play-log database. Every object opens a connection
 // of its own under a unique name, so objects never take each other's
 // connection away; an object is used only on the thread that made it.
@@ -38,6 +40,9 @@ public:
     // "yyyy-MM-dd". Each row: name, length, beginDate, endDate, beginTime,
     // endTime, result. Empty when the file cannot be opened.
     QList<QStringList> queryLogs(const QString &name, const QString &from, const QString &to);
+    // The same rows handed one at a time, so a large result is never held twice.
+    void forEachLog(const QString &name, const QString &from, const QString &to,
+                    const std::function<void(const QStringList &row)> &take);
 
 private:
     QString connectionName;

@@ -61,7 +61,7 @@ JournalWin::JournalWin(QWidget *parent) : FramelessDialog(parent, QSize(800, 550
     lookUpButton->setGeometry(700, 74, 80, 26);
     lookUpButton->setCursor(Qt::PointingHandCursor);
 
-    resultTable = new QTableWidget(0, 5, this);
+    resultTable = new QTableWidget(0, kColumns, this);
     resultTable->setGeometry(10, 106, 780, 430);
     const int widths[] = {290, 70, 170, 170, 60};
     for (int column = 0; column < 5; ++column)
@@ -104,30 +104,33 @@ void JournalWin::slotFindDate()
 {
     const QString to = toDateEdit->date().toString(QLatin1String(kDateFormat));
     const QString from = fromDateEdit->date().toString(QLatin1String(kDateFormat));
-    QList<QStringList> rows;
+    clearResult();
+    // The cells are made as the rows come, so a large result is never held
+    // twice; the table learns of them all at once afterwards.
+    QVector<QTableWidgetItem *> cells;
     {
         // A connection of its own, closed before the table is filled.
         dataBaseConn connection(PlayLog::databasePath());
-        rows = connection.queryLogs(keywordEdit->text(), from, to);
+        connection.forEachLog(keywordEdit->text(), from, to, [&cells](const QStringList &row) {
+            const QString texts[] = {row.value(0), row.value(1), row.value(2) + QLatin1Char(' ') + row.value(4),
+                                     row.value(3) + QLatin1Char(' ') + row.value(5), row.value(6)};
+            for (const QString &text : texts)
+                cells << new QTableWidgetItem(text);
+        });
     }
-    showRows(rows);
+    showCells(cells);
 }
 
-void JournalWin::showRows(const QList<QStringList> &rows)
+void JournalWin::showCells(const QVector<QTableWidgetItem *> &cells)
 {
-    clearResult();
-    resultTable->setRowCount(rows.size());
+    const int rows = cells.size() / kColumns;
+    resultTable->setRowCount(rows);
     {
         // The view learnt of the rows above; telling it of every cell as it
         // is set would cost more than the look-up itself on a large log.
         const QSignalBlocker quiet(resultTable->model());
-        for (int i = 0; i < rows.size(); ++i) {
-            const QStringList &row = rows.at(i);
-            const QString cells[] = {row.value(0), row.value(1), row.value(2) + QLatin1Char(' ') + row.value(4),
-                                     row.value(3) + QLatin1Char(' ') + row.value(5), row.value(6)};
-            for (int column = 0; column < 5; ++column)
-                resultTable->setItem(i, column, new QTableWidgetItem(cells[column]));
-        }
+        for (int i = 0; i < cells.size(); ++i)
+            resultTable->setItem(i / kColumns, i % kColumns, cells.at(i));
     }
     resultTable->viewport()->update();
 }

@@ -10,12 +10,14 @@
 #include <QDate>
 #include <QList>
 #include <QStringList>
+#include <QVector>
 
 class QCalendarWidget;
 class QDateEdit;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 
 class JournalWin : public FramelessDialog
 {
@@ -42,7 +44,8 @@ public:
     void clearResult();
     void trUpdate() override;
     // Puts the rows into the table, one table row each, in the order given.
-    void showRows(const QList<QStringList> &rows);
+    static constexpr int kColumns = 5;
+    void showCells(const QVector<QTableWidgetItem *> &cells);
 
 public slots:
     void slotFindDate();
