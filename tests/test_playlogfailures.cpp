@@ -171,14 +171,19 @@ private slots:
         const quint64 droppedBefore = PlayLog::droppedRows();
         for (int i = 0; i < 60; ++i)
             PlayLog::enqueue(row(i));
-        QCOMPARE(PlayLog::droppedRows() - droppedBefore, quint64(10));
+        // Rows the writer holds in hand while it waits for the file are not
+        // dropped: if it took all fifty at once, one more row waits beside them.
+        const int dropped = int(PlayLog::droppedRows() - droppedBefore);
+        QVERIFY2(dropped == 10 || dropped == 9, qPrintable(QString::number(dropped)));
         other.release();
         QVERIFY(PlayLog::flush(20000));
         const QStringList written = other.names();
-        QCOMPARE(written.size(), 50);
+        QCOMPARE(written.size() + dropped, 60);     // every row written or counted as dropped
         QCOMPARE(written.last(), row(59).value(0)); // the newest are kept
         QCOMPARE(m_log->count(QtWarningMsg, "qv.playback", "the oldest are dropped"), 1);
-        QCOMPARE(m_log->count(QtWarningMsg, "qv.playback", "10 play log row(s) were dropped"), 1);
+        QCOMPARE(
+            m_log->count(QtWarningMsg, "qv.playback", QStringLiteral("%1 play log row(s) were dropped").arg(dropped)),
+            1);
     }
 
     void damagedFileIsMovedAsideAndANewOneBegun_data()
