@@ -20,8 +20,9 @@ void place(const MainPlayBKLabel &displayWindow)
         QWidget *cover = area->coverWindow();
         if (!cover)
             continue;
-        const int border = area->winObject ? area->winObject->borderWidth : area->borderWidth;
-        cover->move(position(displayWindow.pos(), area->pos(), border));
+        // The border the area shows, which places its video; its record may
+        // already hold a newer one that a playing display window has not taken.
+        cover->move(position(displayWindow.pos(), area->pos(), area->borderWidth));
     }
 }
 

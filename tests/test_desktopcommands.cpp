@@ -194,7 +194,7 @@ private slots:
         MainPlayBKLabel *display = d.display(0);
         CommonPlayWindow *area = display->playWindows.value(0);
         QVERIFY(area);
-        area->winObject->borderWidth = 5;
+        area->winObject->borderWidth = area->borderWidth = 5;
         area->move(30, 40);
         QWidget cover;
         area->setCoverWindow(&cover);

@@ -76,6 +76,9 @@ private slots:
         display->move(display->pos() + QPoint(100, 50));
         CoverWindows::place(*display);
         QCOMPARE(cover->pos(), c.videoOnDesktop().topLeft());
+        c.window->borderWidth = 10; // a newer border the area has not taken yet
+        CoverWindows::place(*display);
+        QCOMPARE(cover->pos(), c.videoOnDesktop().topLeft());
 
         // hidden with its display window, back with it
         c.f.w->slotWinHide();
