@@ -8,7 +8,7 @@
 #include "support/GeneratedSchedules.h"
 #include "support/MessageLog.h"
 #include "support/PlayFixture.h"
-#include "support/StandardError.h"
+#include "support/CapturedOutput.h"
 
 #include <QMediaPlayer>
 #include <QMediaPlaylist>
@@ -134,7 +134,7 @@ private slots:
 
         // A picture alone used to end at once and start again: a core busy and
         // about 600 lines a second on stderr (from the sound libraries).
-        StandardError stderrCapture;
+        CapturedOutput stderrCapture;
         const std::clock_t cpuBefore = std::clock();
         f.tree->slotStartPlay(f.display);
         QTest::qWait(4000);
