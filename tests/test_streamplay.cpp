@@ -1,10 +1,12 @@
 // Streams in their area, on the recording video back end: opened at the
 // item's volume, paused and resumed with the area, closed when the item ends
-// and when the area stops; the panel's live volume reaching the stream of
-// the current window's own area, and only the stored value while playing.
+// and when the area stops; a stream that never opened keeps its place and is
+// logged as failed; the panel's live volume reaching the stream of the
+// current window's own area, and only the stored value while playing.
 
 #include "panels/StreamingPanel.h"
 #include "playback/content/StreamPlayer.h"
+#include "playback/dataBaseConn.h"
 #include "support/FakeVideo.h"
 #include "support/PlayFixture.h"
 
@@ -63,6 +65,35 @@ private slots:
         QCOMPARE(engine->calls.value(0), QString("open rtmp://127.0.0.1/live/hall"));
         area->clearPlayList();
         QCOMPARE(engine->calls.value(engine->calls.size() - 1), QString("close"));
+    }
+
+    void aStreamThatNeverOpenedKeepsItsPlaceAndIsLoggedAsFailed()
+    {
+        PlayFixture f;
+        f.addGeneral("G");
+        f.addProgram("P", General, 2);
+        CommonWinObject *window = f.addWindow("W", 3);
+        makeStream(window->media.value(0), "http://127.0.0.1:1/refused", 40);
+        makeStream(window->media.value(1), "http://127.0.0.1/hall", 40);
+        window->media.value(0)->streaming.timeLength = window->media.value(1)->streaming.timeLength = QTime(0, 0, 2);
+        f.tree->slotStartPlay(f.display);
+        CommonPlayWindow *area = f.area(window);
+        FakeVideoEngine *engine = streamEngine(area);
+        engine->fail();
+        f.clock.advanceMs(1500);
+        QTest::qWait(1500);
+        QCOMPARE(area->index, 0); // shown (as nothing) for its whole stay, like a stream that plays
+        QTRY_COMPARE_WITH_TIMEOUT(area->index, 1, 3000);
+        f.clock.advanceMs(2000);
+        QTRY_COMPARE_WITH_TIMEOUT(area->index, 2, 3000);
+
+        PlayLog::flush();
+        dataBaseConn log;
+        const QString day = f.clock.currentDate().toString("yyyy-MM-dd");
+        const QList<QStringList> rows = log.queryLogs(QString(), day, day);
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.value(0).value(6), QString("failed"));
+        QCOMPARE(rows.value(1).value(6), QString("success"));
     }
 
     void theLiveVolumeReachesTheCurrentWindowsOwnArea()

@@ -72,6 +72,8 @@ void StreamPlayer::stopItem()
 
 void StreamPlayer::openFailed(const QString &address)
 {
-    // Nothing shows; the item keeps its place until its stay time is over.
+    // Nothing shows; the item keeps its place until its stay time is over, and is logged as failed.
     qCWarning(lcVideo).noquote() << "cannot play stream" << address;
+    if (m_open)
+        reportFailed();
 }
