@@ -73,6 +73,7 @@ int run(int argc, char *argv[])
         // The main window deletes its display windows (their areas point into
         // the trees' records) before the hidden parent goes.
         Widget mainWindow;
+        mainWindow.requestStartupWeather();
         openStartupSchedules(mainWindow);
         mainWindow.show();
         ProcessControl::startDetached(AppContext::appDirPath + QLatin1Char('/')
