@@ -3,7 +3,6 @@
 // playing when its item ends; streams that never open are logged as failed.
 
 #include "playback/content/StreamPlayer.h"
-#include "playback/dataBaseConn.h"
 #include "playback/video/PlayLabel.h"
 #include "support/LocalHttpServer.h"
 #include "support/PlayFixture.h"
@@ -112,10 +111,7 @@ private slots:
         area->owner->show();
         QTRY_VERIFY_WITH_TIMEOUT(area->currentItem == window->media.value(1), 8000);
 
-        PlayLog::flush();
-        dataBaseConn log;
-        const QString today = QDate::currentDate().toString("yyyy-MM-dd");
-        const QList<QStringList> rows = log.queryLogs(QString(), today, today);
+        const QList<QStringList> rows = f.loggedRows();
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.value(0).value(0), QString("Streaming Media"));
         QCOMPARE(rows.value(0).value(6), result);
