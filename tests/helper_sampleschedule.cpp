@@ -47,9 +47,19 @@ QString makePicture(const QDir &folder)
 class Builder
 {
 public:
-    explicit Builder(Schedule &schedule) : m_schedule(schedule) { }
+    // A segment of every day, all day.
+    template <typename Segment>
+    Segment *segment(QList<Segment *> &segments, const QString &name)
+    {
+        auto *segment = new Segment;
+        segment->name = name;
+        segment->displayName = kDisplay;
+        segment->weekdays = Weekday::allDays();
+        segments << segment;
+        return segment;
+    }
 
-    template<typename Segment>
+    template <typename Segment>
     ProgramObject *program(Segment *segment, const QString &name, const QString &segmentType)
     {
         auto *program = new ProgramObject;
@@ -93,7 +103,6 @@ public:
     }
 
 private:
-    Schedule &m_schedule;
     QString m_segmentType;
     int m_id = 0;
 };
@@ -123,12 +132,8 @@ int main(int argc, char *argv[])
     display.window->width = 640;
     display.window->height = 360;
 
-    Builder build(schedule);
-    auto *general = new GeneralObject;
-    general->name = QStringLiteral("General Segment1");
-    general->displayName = kDisplay;
-    general->weekdays = Weekday::allDays();
-    display.generalSegments << general;
+    Builder build;
+    GeneralObject *general = build.segment(display.generalSegments, QStringLiteral("General Segment1"));
 
     ProgramObject *morning = build.program(general, QStringLiteral("Program1"), SegmentType::General);
     CommonWinObject *top = build.window(morning, QRect(0, 0, 640, 270));
@@ -143,11 +148,7 @@ int main(int argc, char *argv[])
     QVLedMediaObject *page = build.item(build.window(notice, QRect(0, 0, 640, 360)), MediaKind::SimpleText);
     page->text.text = QStringLiteral("Please keep the exits clear");
 
-    auto *cycle = new CycleObject;
-    cycle->name = QStringLiteral("Cycle Inserted Segment1");
-    cycle->displayName = kDisplay;
-    cycle->weekdays = Weekday::allDays();
-    display.cycleSegments << cycle;
+    CycleObject *cycle = build.segment(display.cycleSegments, QStringLiteral("Cycle Inserted Segment1"));
     ProgramObject *advert = build.program(cycle, QStringLiteral("Program1"), SegmentType::Cycle);
     build.item(build.window(advert, QRect(0, 0, 640, 360)), MediaKind::AnalogClock);
 
