@@ -6,6 +6,7 @@
 // counted from /proc/<pid>/maps once the window shows.
 //
 //   xvfb-run -a -s '-screen 0 1920x1080x24' build/bench/bench_startup [--runs N] [--settle SECONDS]
+//       [--program PATH] [--embedded PATH]   (other builds of the two programs, e.g. an earlier one)
 //
 // Rows: the bare window; each program with an empty settings folder (the
 // empty editor); each program opening and playing a schedule of pictures,
@@ -253,6 +254,12 @@ int main(int argc, char *argv[])
     const QStringList arguments = app.arguments();
     const int runs = std::max(1, arguments.value(arguments.indexOf(QStringLiteral("--runs")) + 1).toInt() ?: 9);
     const int settle = std::max(1, arguments.value(arguments.indexOf(QStringLiteral("--settle")) + 1).toInt() ?: 5);
+    const auto programArgument = [&](const char *option, const char *builtHere) {
+        const int at = arguments.indexOf(QLatin1String(option));
+        return at >= 0 ? arguments.value(at + 1) : QString::fromLocal8Bit(builtHere);
+    };
+    const QString program = programArgument("--program", QV_PROGRAM);
+    const QString embedded = programArgument("--embedded", QV_PROGRAM_EMBEDDED);
     QTextStream out(stdout);
 
     MapWatcher watcher;
@@ -262,10 +269,10 @@ int main(int argc, char *argv[])
     }
     std::vector<Candidate> candidates{
         {QStringLiteral("bare Qt window"), QStringLiteral(QV_BARE_WINDOW), false, {}, {}, {}},
-        {QStringLiteral("QVDidUdodid, empty editor"), QStringLiteral(QV_PROGRAM), false, {}, {}, {}},
-        {QStringLiteral("QVDidUdodidEmbedded, empty editor"), QStringLiteral(QV_PROGRAM_EMBEDDED), false, {}, {}, {}},
-        {QStringLiteral("QVDidUdodid, pictures and texts"), QStringLiteral(QV_PROGRAM), true, {}, {}, {}},
-        {QStringLiteral("QVDidUdodidEmbedded, pictures and texts"), QStringLiteral(QV_PROGRAM_EMBEDDED), true, {}, {}, {}},
+        {QStringLiteral("QVDidUdodid, empty editor"), program, false, {}, {}, {}},
+        {QStringLiteral("QVDidUdodidEmbedded, empty editor"), embedded, false, {}, {}, {}},
+        {QStringLiteral("QVDidUdodid, pictures and texts"), program, true, {}, {}, {}},
+        {QStringLiteral("QVDidUdodidEmbedded, pictures and texts"), embedded, true, {}, {}, {}},
     };
     out << "start to a viewable main window and resident memory " << settle << " s later, " << runs
         << " interleaved runs each\n";
