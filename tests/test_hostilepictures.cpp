@@ -13,8 +13,8 @@
 #include "support/HostileProbes.h"
 #include "support/MessageLog.h"
 #include "support/PictureItems.h"
-#include "support/PlayLogRows.h"
 #include "support/PlayFixture.h"
+#include "support/PlayLogRows.h"
 
 #include <QDir>
 #include <QFileInfo>

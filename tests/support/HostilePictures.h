@@ -171,8 +171,7 @@ public:
                       ::close(writer);
               }
           })
-    {
-    }
+    { }
     ~FifoRelease()
     {
         m_done = true;
