@@ -67,7 +67,7 @@ PictureCache::Result PictureCache::lookUp(const QString &path, const QSize &cove
     }
     // One decode of a file at a time; whoever wants more pixels than it gives asks again after it.
     if (!entry.decoding)
-        startDecode(path, entry, cover);
+        startDecode(path, entry, cover, identity);
     return Result();
 }
 
@@ -81,10 +81,11 @@ PictureCache::Result PictureCache::failure(Entry &entry)
     return result;
 }
 
-void PictureCache::startDecode(const QString &path, Entry &entry, const QSize &cover)
+void PictureCache::startDecode(const QString &path, Entry &entry, const QSize &cover,
+                               const RegularFile::Identity &identity)
 {
     entry.decoding = true;
-    entry.decodingCover = cover;
+    entry.decodingIdentity = identity;
     ++m_decodesStarted;
     const quint64 generation = m_generation;
     m_workers.start([this, path, cover, generation] {
@@ -100,12 +101,11 @@ void PictureCache::decoded(const QString &path, quint64 generation, const Pictur
     if (generation == m_generation && it != m_entries.end()) {
         Entry &entry = *it;
         entry.decoding = false;
-        // A file that went between the look and the read is known by what was looked at.
-        const bool read = result.identity.size >= 0;
-        const bool sameFailure = entry.known && entry.failed && entry.error == result.error
-                                 && (!read || entry.identity == result.identity);
-        if (read)
-            entry.identity = result.identity;
+        // A file that could not be opened is known by what was looked at before.
+        const RegularFile::Identity identity = result.identity.size >= 0 ? result.identity : entry.decodingIdentity;
+        const bool sameFailure
+            = entry.known && entry.failed && entry.error == result.error && entry.identity == identity;
+        entry.identity = identity;
         entry.known = true;
         entry.regular = true;
         entry.sourceSize = result.sourceSize;

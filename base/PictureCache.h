@@ -77,13 +77,13 @@ private:
         bool failed = false;
         bool told = false; // the failure has been handed out once
         bool decoding = false;
-        QSize decodingCover;
+        RegularFile::Identity decodingIdentity; // the file as it was looked at when its decode began
         quint64 lastUse = 0;
     };
 
     Result lookUp(const QString &path, const QSize &cover);
     Result failure(Entry &entry);
-    void startDecode(const QString &path, Entry &entry, const QSize &cover);
+    void startDecode(const QString &path, Entry &entry, const QSize &cover, const RegularFile::Identity &identity);
     void decoded(const QString &path, quint64 generation, const PictureFile::Decoded &result);
     // Drops the pictures asked for longest ago until the cache is within its bounds; never `keep`.
     void trim(const QString &keep);
