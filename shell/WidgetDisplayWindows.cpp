@@ -334,12 +334,13 @@ void Widget::slotDisplayWindowSetting()
         if (record->backStage)
             origin += backStageOrigin(curDisplayName);
         displayWindow->setGeometry(QRect(origin, QSize(record->width, record->height)));
+        // The mode first: an area the hide and show give its first show has taken its record's size by then.
+        applyOnTopMode(displayWindow, record->onTopMode);
         for (CommonPlayWindow *area : qAsConst(displayWindow->playWindows)) {
             area->move(int(area->x() * fx), int(area->y() * fy));
             area->resize(int(area->width() * fx), int(area->height() * fy));
             area->relayoutChildren();
         }
-        applyOnTopMode(displayWindow, record->onTopMode);
         displayWindow->update();
     }
     for (newDisplayWindowButton *tab : qAsConst(displayWindowButtons)) {
