@@ -1,10 +1,15 @@
-#include "shell/Prodoc.h"
+#include "base/AppContext.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
 #include "model/ScheduleRecords.h"
-#include "base/AppContext.h"
-#include "shell/dialogs/DisplaySettingsDialog.h"
+#include "panels/ProgramPanel.h"
+#include "panels/SchedulePanel.h"
+#include "panels/SegmentPanel.h"
+#include "panels/TimingSegmentPanel.h"
+#include "panels/WindowPanel.h"
+#include "shell/Prodoc.h"
 #include "shell/Widget.h"
+#include "shell/dialogs/DisplaySettingsDialog.h"
 #include "shell/newDisplayWindowButton.h"
 #include "support/Probes.h"
 #include "support/ScriptedPrompts.h"
@@ -172,6 +177,16 @@ private slots:
         QVERIFY(w.projectWidgets.value(first)->isVisibleTo(w.treeHolder));
         QVERIFY(!w.projectWidgets.value(Widget::displayWindowName(2))->isVisibleTo(w.treeHolder));
         QVERIFY(!w.curCommonWin && !w.curMedia);
+        // What the property area shows is what the shown tree has selected: its root, the schedule page.
+        ProjectTree *shown = w.projectWidgets.value(first)->tree();
+        QTreeWidgetItem *root = shown->topLevelItem(0);
+        QCOMPARE(shown->curItem, root);
+        QCOMPARE(shown->currentItem(), root);
+        QCOMPARE(shown->selectedItems(), QList<QTreeWidgetItem *>{root});
+        QVERIFY(w.scheduleSetupLabel->isVisibleTo(w.workArea));
+        for (QWidget *page : std::initializer_list<QWidget *>{w.segmentSetupLabel, w.timingSegmentSetupLabel,
+                                                              w.programSetupLabel, w.commonWinSetupLabel})
+            QVERIFY(!page->isVisibleTo(w.workArea));
     }
 
     void playStartKeepsANamelessScheduleForRecovery()
