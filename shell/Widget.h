@@ -462,6 +462,9 @@ private:
     void connectTab(newDisplayWindowButton *tab);
     void applyOnTopMode(MainPlayBKLabel *displayWindow, int onTopMode);
     void setEditingEnabled(bool enabled);
+    // The commands that act on a display window (play, stop, hide, lock,
+    // back-stage, monitor) are enabled exactly while there is one.
+    void updateDisplayWindowCommands();
     void showPlayButton(bool showsPlay);
     // Area players of every display window whose window belongs to the named display window.
     QList<CommonPlayWindow *> areasOf(const QString &displayName) const;

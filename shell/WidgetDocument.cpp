@@ -190,6 +190,12 @@ void Widget::slotClearCurrentAllScheme()
     displayWindowButtons.clear();
     delete tabLayout;
     tabLayout = nullptr;
+    // Nothing is left to show or act on until a schedule is built or read.
+    showPanel(nullptr);
+    hideAllSetupLabel();
+    clearTableWidget(mediaTable);
+    curMediaList.clear();
+    updateDisplayWindowCommands();
 }
 
 void Widget::showFirstTreePanel()
