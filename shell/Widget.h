@@ -59,6 +59,7 @@ class TimingSegmentPanel;
 class TimingSegmentTimePropertyWin;
 class UrlPanel;
 class VideoDevicePanel;
+class VideoLengthProbe;
 class VideoPanel;
 class VideoProperty;
 class WeatherPanel;
@@ -537,4 +538,7 @@ private:
     bool m_startArmed = false; // one delayed start, however often start-up opens a schedule
     // The date buttons' calendar, over every panel; hidden whenever the panel or display window changes.
     CalendarPopup *m_calendarPopup = nullptr;
+    // Measures the video items whose length is not known yet (made on first use, a child).
+    VideoLengthProbe &lengthProbe();
+    VideoLengthProbe *m_lengthProbe = nullptr;
 };
