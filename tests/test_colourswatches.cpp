@@ -11,6 +11,7 @@
 #include "panels/MediaPanel.h"
 #include "panels/controls/ColourButton.h"
 #include "shell/Widget.h"
+#include "support/Probes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 #include "support/TreeProbe.h"
@@ -34,20 +35,74 @@ CommonWinObject *firstWindow(Widget &w)
     return w.curProjectWidget->tree()->generalSegments.value(0)->programs.value(0)->windows.value(0);
 }
 
-// A media item of the kind in the first window, its colours set by `colour`.
-Colouring mediaItem(const QString &kind, std::function<void(QVLedMediaObject &, QColor)> colour)
+void borderColour(Widget &w, QColor c)
 {
-    return [kind, colour](Widget &w, QColor c) {
-        CommonWinObject *window = firstWindow(w);
-        auto *item = new QVLedMediaObject;
-        item->kind = kind;
-        item->windowName = window->name;
-        item->programName = window->programName;
-        item->segmentName = window->segmentName;
-        item->displayName = window->displayName;
-        colour(*item, c);
-        window->media.append(item);
-    };
+    firstWindow(w)->borderEnabled = true;
+    firstWindow(w)->borderColour = c;
+}
+
+void programBackground(Widget &w, QColor c)
+{
+    w.curProjectWidget->tree()->generalSegments.value(0)->programs.value(0)->bgColour = c;
+}
+
+void textColours(QVLedMediaObject &item, QColor c)
+{
+    item.text.textColour = c;
+    item.text.bgColour = c;
+}
+
+void pictureBackground(QVLedMediaObject &item, QColor c)
+{
+    item.image.bgIsColour = true;
+    item.image.bgColour = c;
+}
+
+void analogClockColours(QVLedMediaObject &item, QColor c)
+{
+    AnalogClockProperty &clock = item.analogClock;
+    clock.bgIsColour = true;
+    for (QColor *field :
+         {&clock.bgColour, &clock.textColour, &clock.dateColour, &clock.weekColour, &clock.timeScaleColour,
+          &clock.minuteScaleColour, &clock.hourHandColour, &clock.minuteHandColour, &clock.secondHandColour})
+        *field = c;
+}
+
+void digitalClockColours(QVLedMediaObject &item, QColor c)
+{
+    item.digitalClock.bgIsColour = true;
+    item.digitalClock.bgColour = c;
+    item.digitalClock.textColour = c;
+}
+
+void timerColours(QVLedMediaObject &item, QColor c)
+{
+    item.digitalTimer.bgIsColour = true;
+    item.digitalTimer.bgColour = c;
+    item.digitalTimer.numberColour = c;
+}
+
+void weatherBackground(QVLedMediaObject &item, QColor c)
+{
+    item.weather.bgIsColour = true;
+    item.weather.bgColour = c;
+}
+
+void cameraBackground(QVLedMediaObject &item, QColor c)
+{
+    item.videoDevice.bgIsColour = true;
+    item.videoDevice.bgColour = c;
+}
+
+void coverColour(QVLedMediaObject &item, QColor c)
+{
+    item.video.coverColour = c;
+}
+
+// A media item of the kind in the first window, its colours set by `colour`.
+Colouring mediaItem(const QString &kind, void (*colour)(QVLedMediaObject &, QColor))
+{
+    return [kind, colour](Widget &w, QColor c) { colour(*appendItem(firstWindow(w), kind), c); };
 }
 
 QColor swatchCentre(ColourButton *button)
@@ -96,61 +151,15 @@ private slots:
         QTest::addColumn<Colouring>("colouring");
         QTest::addColumn<int>("buttons"); // colour buttons of the panel
 
-        QTest::newRow("window border") << kWindow << Colouring([](Widget &w, QColor c) {
-            firstWindow(w)->borderEnabled = true;
-            firstWindow(w)->borderColour = c;
-        }) << 1;
-        QTest::newRow("program background") << kProgram << Colouring([](Widget &w, QColor c) {
-            w.curProjectWidget->tree()->generalSegments.value(0)->programs.value(0)->bgColour = c;
-        }) << 1;
-        QTest::newRow("text") << kWindow << mediaItem(MediaKind::SimpleText, [](QVLedMediaObject &item, QColor c) {
-            item.text.textColour = c;
-            item.text.bgColour = c;
-        }) << 2;
-        QTest::newRow("picture background") << kWindow
-                                            << mediaItem(MediaKind::Image,
-                                                         [](QVLedMediaObject &item, QColor c) {
-                                                             item.image.bgIsColour = true;
-                                                             item.image.bgColour = c;
-                                                         })
-                                            << 1;
-        QTest::newRow("analog clock") << kWindow
-                                      << mediaItem(MediaKind::AnalogClock,
-                                                   [](QVLedMediaObject &item, QColor c) {
-                                                       AnalogClockProperty &clock = item.analogClock;
-                                                       clock.bgIsColour = true;
-                                                       for (QColor *field :
-                                                            {&clock.bgColour, &clock.textColour, &clock.dateColour,
-                                                             &clock.weekColour, &clock.timeScaleColour,
-                                                             &clock.minuteScaleColour, &clock.hourHandColour,
-                                                             &clock.minuteHandColour, &clock.secondHandColour})
-                                                           *field = c;
-                                                   })
-                                      << 9;
-        QTest::newRow("digital clock") << kWindow
-                                       << mediaItem(MediaKind::DigitalClock,
-                                                    [](QVLedMediaObject &item, QColor c) {
-                                                        item.digitalClock.bgIsColour = true;
-                                                        item.digitalClock.bgColour = c;
-                                                        item.digitalClock.textColour = c;
-                                                    })
-                                       << 2;
-        QTest::newRow("count timer") << kWindow
-                                     << mediaItem(MediaKind::DigitalTimer,
-                                                  [](QVLedMediaObject &item, QColor c) {
-                                                      item.digitalTimer.bgIsColour = true;
-                                                      item.digitalTimer.bgColour = c;
-                                                      item.digitalTimer.numberColour = c;
-                                                  })
-                                     << 2;
-        QTest::newRow("weather") << kWindow << mediaItem(MediaKind::Weather, [](QVLedMediaObject &item, QColor c) {
-            item.weather.bgIsColour = true;
-            item.weather.bgColour = c;
-        }) << 1;
-        QTest::newRow("camera") << kWindow << mediaItem(MediaKind::VideoDevice, [](QVLedMediaObject &item, QColor c) {
-            item.videoDevice.bgIsColour = true;
-            item.videoDevice.bgColour = c;
-        }) << 1;
+        QTest::newRow("window border") << kWindow << Colouring(borderColour) << 1;
+        QTest::newRow("program background") << kProgram << Colouring(programBackground) << 1;
+        QTest::newRow("text") << kWindow << mediaItem(MediaKind::SimpleText, textColours) << 2;
+        QTest::newRow("picture background") << kWindow << mediaItem(MediaKind::Image, pictureBackground) << 1;
+        QTest::newRow("analog clock") << kWindow << mediaItem(MediaKind::AnalogClock, analogClockColours) << 9;
+        QTest::newRow("digital clock") << kWindow << mediaItem(MediaKind::DigitalClock, digitalClockColours) << 2;
+        QTest::newRow("count timer") << kWindow << mediaItem(MediaKind::DigitalTimer, timerColours) << 2;
+        QTest::newRow("weather") << kWindow << mediaItem(MediaKind::Weather, weatherBackground) << 1;
+        QTest::newRow("camera") << kWindow << mediaItem(MediaKind::VideoDevice, cameraBackground) << 1;
     }
 
     void swatchesShowTheRecordsColourAndAChosenOne()
@@ -186,8 +195,7 @@ private slots:
         ScriptedPrompts prompts;
         Widget w;
         w.show();
-        mediaItem(MediaKind::Video,
-                  [](QVLedMediaObject &item, QColor c) { item.video.coverColour = c; })(w, QColor(240, 180, 20));
+        mediaItem(MediaKind::Video, coverColour)(w, QColor(240, 180, 20));
         ProjectTree *tree = w.curProjectWidget->tree();
         clickItem(tree, itemAt(tree, kWindow));
         QColor shown;

@@ -17,6 +17,7 @@
 #include "shell/dialogs/DisplaySettingsDialog.h"
 #include "shell/menuButton.h"
 #include "shell/newDisplayWindowButton.h"
+#include "support/Probes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 
@@ -133,15 +134,8 @@ private slots:
         w.show();
         ProjectTree *tree = w.curProjectWidget->tree();
         CommonWinObject *window = tree->generalSegments.value(0)->programs.value(0)->windows.value(0);
-        for (const QString &kind : {MediaKind::Video, MediaKind::SimpleText}) {
-            auto *item = new QVLedMediaObject;
-            item->kind = kind;
-            item->windowName = window->name;
-            item->programName = window->programName;
-            item->segmentName = window->segmentName;
-            item->displayName = window->displayName;
-            window->media.append(item);
-        }
+        for (const QString &kind : {MediaKind::Video, MediaKind::SimpleText})
+            appendItem(window, kind);
         tree->curItem = tree->topLevelItem(0)->child(0)->child(0)->child(0);
         tree->slotSelectItemChecked();
         for (bool maximised : {true, false}) {

@@ -56,7 +56,21 @@ class VideoRowsTest : public QObject
 
 private:
     QTemporaryDir m_dir;
-    QString m_sound, m_silent;
+
+    struct Clip
+    {
+        QString path;
+        double length;
+    };
+    // The row's clip; players made from now on take the row's sound device.
+    Clip rowClip() const
+    {
+        QFETCH(QString, clipName);
+        QFETCH(double, length);
+        QFETCH(QByteArray, audioOutput);
+        MpvSession::setOverride("ao", audioOutput);
+        return {m_dir.filePath(clipName), length};
+    }
 
     // Rows: each clip, with and without a sound device.
     static void clipRows()
@@ -75,10 +89,8 @@ private slots:
     void initTestCase()
     {
         VideoClips::prepareLibmpv();
-        m_sound = m_dir.filePath("sound.avi");
-        m_silent = m_dir.filePath("silent.avi");
-        QVERIFY(VideoClips::makeWithSound(m_sound, "testsrc2=size=64x48:rate=10", 2.5));
-        QVERIFY(VideoClips::make(m_silent, "testsrc2=size=64x48:rate=10", 3.2));
+        QVERIFY(VideoClips::makeWithSound(m_dir.filePath("sound.avi"), "testsrc2=size=64x48:rate=10", 2.5));
+        QVERIFY(VideoClips::make(m_dir.filePath("silent.avi"), "testsrc2=size=64x48:rate=10", 3.2));
     }
 
     void cleanup() { MpvSession::setOverride("ao", "null"); }
@@ -87,11 +99,7 @@ private slots:
 
     void anAddedClipIsPreviewedAndMeasured()
     {
-        QFETCH(QString, clipName);
-        QFETCH(double, length);
-        QFETCH(QByteArray, audioOutput);
-        MpvSession::setOverride("ao", audioOutput);
-        const QString clip = m_dir.filePath(clipName);
+        const auto [clip, length] = rowClip();
         TestEnvironment env;
         ScriptedPrompts prompts;
         Widget w;
@@ -119,11 +127,7 @@ private slots:
 
     void aLoadedClipIsMeasured()
     {
-        QFETCH(QString, clipName);
-        QFETCH(double, length);
-        QFETCH(QByteArray, audioOutput);
-        MpvSession::setOverride("ao", audioOutput);
-        const QString clip = m_dir.filePath(clipName);
+        const auto [clip, length] = rowClip();
         TestEnvironment env;
         ScriptedPrompts prompts;
         const QString schedule = env.path("video.qvsc");
