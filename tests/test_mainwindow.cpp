@@ -134,7 +134,7 @@ private slots:
         w.show();
         ProjectTree *tree = w.curProjectWidget->tree();
         CommonWinObject *window = tree->generalSegments.value(0)->programs.value(0)->windows.value(0);
-        for (const QString &kind : {MediaKind::Video, MediaKind::SimpleText})
+        for (QLatin1String kind : {MediaKind::Video, MediaKind::SimpleText})
             appendItem(window, kind);
         tree->curItem = tree->topLevelItem(0)->child(0)->child(0)->child(0);
         tree->slotSelectItemChecked();
