@@ -236,6 +236,8 @@ void Widget::slotOpenLastDoc(const QString &)
 void Widget::slotStartLast()
 {
     m_startArmed = false;
+    if (projectWidgets.isEmpty())
+        return; // a schedule without display windows: nothing starts, nothing says it plays
     startingUnattended = true;
     const QList<ProjectWidget *> panels = projectWidgets.values();
     for (ProjectWidget *panel : panels)

@@ -232,6 +232,10 @@ private slots:
             QCOMPARE(button->caption, caption);
         }
         QVERIFY(w.menuToolButton->isEnabled() && w.mainMenu->newButton->isEnabled());
+        // Nor does the start that opening at start-up arms claim to play.
+        w.slotStartLast();
+        QCOMPARE(w.playButton->caption, QStringLiteral("play"));
+        QVERIFY(!w.isMinimized());
 
         w.slotNewDoc();
         for (menuButton *button : needADisplayWindow)
