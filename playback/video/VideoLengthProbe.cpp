@@ -45,7 +45,7 @@ void VideoLengthProbe::readNext()
             m_reader->read(path);
             return;
         }
-        qCWarning(lcVideo).noquote() << "no length for" << path << ": not a readable file";
+        qCWarning(lcVideo).noquote() << "no length for" << path << "(not a regular file)";
         takeItemsOf(path);
     }
 }
