@@ -112,14 +112,14 @@ bool Prodoc::loadSchedule(const QString &path)
         readGeneralSegments(tree, displayWindow.generalSegments);
         readCycleSegments(tree, displayWindow.cycleSegments);
         readTimingSegments(tree, displayWindow.timingSegments);
+        // Every tree ends with its root selected, whichever display window is shown first.
+        tree->curItem = tree->topLevelItem(0);
+        tree->setCurrentItem(tree->curItem);
     }
 
     if (!schedule.displayWindows.isEmpty()) {
         m_mainWindow->uncheckAllDisplayWindowButtons();
-        ProjectTree *tree = m_mainWindow->curProjectWidget->tree();
-        tree->curItem = tree->topLevelItem(0);
-        tree->slotSelectItemChecked();
-        tree->setCurrentItem(tree->curItem);
+        m_mainWindow->curProjectWidget->tree()->slotSelectItemChecked();
     }
     return true;
 }

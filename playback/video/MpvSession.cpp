@@ -7,6 +7,7 @@
 
 #include <mpv/client.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -91,7 +92,12 @@ MpvSession::~MpvSession()
 
 void MpvSession::setOverride(const QByteArray &name, const QByteArray &value)
 {
-    overrides().append({name, value});
+    Options &options = overrides();
+    options.erase(std::remove_if(options.begin(), options.end(),
+                                 [&name](const QPair<QByteArray, QByteArray> &option) { return option.first == name; }),
+                  options.end());
+    if (!value.isNull())
+        options.append({name, value});
 }
 
 void MpvSession::setWakeup(void (*wakeup)(void *), void *context)
