@@ -35,11 +35,10 @@ void textWidget::applyFont()
         font = TextStyle::font(fontFamily, fontSize, bold, italic, underline);
 }
 
-QPen textWidget::makePen(qreal verticalX, qreal verticalLength) const
+QPen textWidget::makePen(const TextStyle::GradientGeometry &geometry) const
 {
     QPen pen;
-    TextStyle::applyColourful(pen, colourful, textColour,
-                              {qreal(textWidth), qreal(height()), verticalX, verticalLength});
+    TextStyle::applyColourful(pen, colourful, textColour, geometry);
     return pen;
 }
 
@@ -47,8 +46,7 @@ QPen textWidget::makePen(qreal verticalX, qreal verticalLength) const
 
 bool textWidget::layoutIsCurrent() const
 {
-    return m_laidOutMode == mode && m_laidOutSize == size() && m_laidOutFont == font.key()
-        && m_laidOutText == text;
+    return m_laidOutMode == mode && m_laidOutSize == size() && m_laidOutFont == font.key() && m_laidOutText == text;
 }
 
 void textWidget::rebuildLayout()
@@ -64,6 +62,7 @@ void textWidget::rebuildLayout()
     m_laidOutSize = size();
     m_laidOutFont = font.key();
     m_laidOutText = text;
+    ++m_layoutGeneration;
 }
 
 const QStringList &textWidget::currentPages()
@@ -115,9 +114,9 @@ void textWidget::prepareScrolling()
         textWidth = metrics.horizontalAdvance(text);
         m_stripHeight = TextStrip::heightFor(metrics);
         m_copyBaseline = TextStrip::centredBaseline(metrics, m_stripHeight);
-        m_copyStrip = textWidth > 0 ? TextStrip::render(text, font, makePen(textWidth, height()),
-                                                        QSize(textWidth + fontSize, m_stripHeight),
-                                                        QPoint(0, m_copyBaseline))
+        m_copyStrip = textWidth > 0 ? TextStrip::render(
+                          text, font, makePen({qreal(textWidth), qreal(height()), qreal(textWidth), qreal(height())}),
+                          QSize(textWidth + fontSize, m_stripHeight), QPoint(0, m_copyBaseline))
                                     : QPixmap();
         setStartPosition();
         update();
@@ -137,31 +136,31 @@ void textWidget::renderStrip()
     m_stripHeight = TextStrip::heightFor(metrics);
     const QSize size(fontSize + textWidth, m_stripHeight);
     const QPoint baseline(rollingSpeed > 8 ? fontSize : 0, TextStrip::centredBaseline(metrics, m_stripHeight));
-    stripPixmap = TextStrip::render(text, font, makePen(width(), m_stripHeight), size, baseline);
+    stripPixmap = TextStrip::render(
+        text, font, makePen({qreal(textWidth), qreal(height()), qreal(width()), qreal(m_stripHeight)}), size, baseline);
     stripLabel->setFixedSize(size);
     stripLabel->setPixmap(stripPixmap);
-    x = rollingDirection == 0 ? width() : -textWidth;
+    x = startX();
     stripLabel->move(x, stripY());
+}
+
+int textWidget::startX() const
+{
+    // A text that cannot move would stand outside the area for its whole time.
+    if (!scrolls())
+        return 0;
+    return rollingDirection == 0 ? width() : -textWidth;
 }
 
 void textWidget::setStartPosition()
 {
-    switch (rollingDirection) {
-    case 0:
-        x = width();
-        break;
-    case 1:
-        x = -textWidth;
-        break;
-    case 2:
+    x = startX();
+    if (rollingDirection == 2)
         y = -textWidth;
-        break;
-    case 3:
+    else if (rollingDirection == 3)
         y = height();
-        break;
-    default:
-        break;
-    }
+    if (mode == Scrolling && !endToEnd)
+        stripLabel->move(x, stripY());
 }
 
 bool textWidget::scrolls() const
@@ -267,11 +266,15 @@ void textWidget::paintEvent(QPaintEvent *)
         painter.setRenderHint(QPainter::TextAntialiasing);
         const QStringList &list = mode == Pages ? currentPages() : currentRows();
         painter.setFont(font);
-        painter.setPen(makePen(width(), height()));
         if (page >= 0 && page < list.size()) {
             const int flags = mode == Pages ? verticalFlag | horizontalFlag | Qt::TextWrapAnywhere
                                             : Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-            painter.drawText(rect(), flags, list.at(page));
+            const QString &shown = list.at(page);
+            const QRect drawn = drawnExtent(shown, flags);
+            textWidth = drawn.width();
+            painter.setPen(
+                makePen({qreal(drawn.width()), qreal(height()), qreal(width()), qreal(height()), qreal(drawn.left())}));
+            painter.drawText(rect(), flags, shown);
             drawnPage = page;
         }
     } else if (mode == Scrolling) {
@@ -280,14 +283,26 @@ void textWidget::paintEvent(QPaintEvent *)
     painting = false;
 }
 
+QRect textWidget::drawnExtent(const QString &shown, int flags)
+{
+    if (m_extentPage != page || m_extentFlags != flags || m_extentGeneration != m_layoutGeneration) {
+        m_extent = QFontMetrics(font, this).boundingRect(rect(), flags, shown);
+        m_extentPage = page;
+        m_extentFlags = flags;
+        m_extentGeneration = m_layoutGeneration;
+    }
+    return m_extent;
+}
+
 void textWidget::paintEndToEnd(QPainter &painter)
 {
-    // Directions 2 and 3 draw nothing; an empty text has nothing to repeat.
-    if ((rollingDirection != 0 && rollingDirection != 1) || textWidth <= 0 || m_copyStrip.isNull())
+    // An empty text has nothing to repeat. Copies of a text that rolls
+    // rightwards trail to its left; any other text's copies follow to its right.
+    if (textWidth <= 0 || m_copyStrip.isNull())
         return;
     const int copies = width() / textWidth + 1;
     const int top = (fontSize + height()) / 2 - m_copyBaseline;
     const int pitch = gap + textWidth;
     for (int i = 0; i < copies; ++i)
-        painter.drawPixmap(rollingDirection == 0 ? x + i * pitch : x - i * pitch, top, m_copyStrip);
+        painter.drawPixmap(rollingDirection == 1 ? x - i * pitch : x + i * pitch, top, m_copyStrip);
 }

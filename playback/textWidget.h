@@ -19,6 +19,7 @@
 #include <QStringList>
 
 #include "playback/ScrollPace.h"
+#include "playback/TextStyle.h"
 
 class QTimer;
 
@@ -82,7 +83,9 @@ public:
     void prepareScrolling();
     // The single-copy strip, placed at its start.
     void renderStrip();
-    // By direction: 0 right of the right edge, 1 left of the left edge; 2 and 3 only set y.
+    // By direction: 0 right of the right edge, 1 left of the left edge; a text
+    // that cannot move (directions 2 and 3, a speed outside 1..10) stands at
+    // the left edge, inside the area. 2 and 3 also set y, which nothing draws.
     void setStartPosition();
     // Rolls at the pace of the speed and direction; a text that cannot move starts nothing.
     void startScrolling();
@@ -114,7 +117,12 @@ protected:
 
 private:
     void applyFont();
-    QPen makePen(qreal verticalX, qreal verticalLength) const;
+    QPen makePen(const TextStyle::GradientGeometry &geometry) const;
+    // Where the rolling text starts: see setStartPosition.
+    int startX() const;
+    // Where the page or row shown lies when drawn with `flags` (its colourful
+    // gradient runs across it); measured again only when it changed.
+    QRect drawnExtent(const QString &shown, int flags);
     // The layout is out of date when any of what it was made from changed.
     bool layoutIsCurrent() const;
     void rebuildLayout();
@@ -126,6 +134,12 @@ private:
     QString m_laidOutFont;
     int m_laidOutMode = -1;
     QSize m_laidOutSize;
+    int m_layoutGeneration = 0;
+    // The extent of the page or row drawn last, and what it was measured for.
+    QRect m_extent;
+    int m_extentPage = -1;
+    int m_extentFlags = 0;
+    int m_extentGeneration = -1;
     // The strip that end-to-end copies are drawn from, and its baseline.
     QPixmap m_copyStrip;
     int m_copyBaseline = 0;

@@ -33,6 +33,33 @@ QList<QPair<int, int>> inkRuns(const QImage &image, int row)
     }
     return runs;
 }
+
+// Hues, in sixths of the circle, of the strongly coloured pixels of an image.
+QSet<int> hueSixths(const QImage &image)
+{
+    QSet<int> sixths;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (colour.hsvSaturation() > 150 && colour.value() > 150)
+                sixths.insert(((colour.hsvHue() + 30) / 60) % 6);
+        }
+    }
+    return sixths;
+}
+
+// The first and last column with red ink anywhere in the image; (-1, -1) without ink.
+QPair<int, int> inkSpan(const QImage &image)
+{
+    QPair<int, int> span(-1, -1);
+    for (int y = 0; y < image.height(); ++y) {
+        for (const QPair<int, int> &run : inkRuns(image, y)) {
+            span.first = span.first < 0 ? run.first : qMin(span.first, run.first);
+            span.second = qMax(span.second, run.second);
+        }
+    }
+    return span;
+}
 } // namespace
 
 class TextRenderingTest : public QObject
@@ -56,16 +83,15 @@ private slots:
         QTest::newRow("fits on one page") << "Hello" << 10 << 2 << QStringList{"Hello"} << QStringList{"Hello"};
         QTest::newRow("line feeds start lines")
             << "ab\ncd\nef" << 10 << 2 << QStringList{"ab\ncd", "ef"} << QStringList{"ab\ncd\nef"};
-        QTest::newRow("wrapped by width") << "abcdefg" << 3 << 2 << QStringList{"abcdef", "g"}
-                                          << QStringList{"abc", "def", "g"};
-        QTest::newRow("an empty line stays") << "a\n\nb" << 5 << 1 << QStringList{"a", "", "b"}
-                                             << QStringList{"a\n\nb"};
-        QTest::newRow("lower than a line") << "ab\ncd" << 10 << 0 << QStringList{"ab", "cd"}
-                                           << QStringList{"ab\ncd"};
-        QTest::newRow("a glyph wider than the area") << "WWW" << 0 << 5 << QStringList{"WWW"}
-                                                     << QStringList{"W", "W", "W"};
-        QTest::newRow("a closing line feed opens no page") << "ab\n" << 10 << 1 << QStringList{"ab"}
-                                                            << QStringList{"ab\n"};
+        QTest::newRow("wrapped by width")
+            << "abcdefg" << 3 << 2 << QStringList{"abcdef", "g"} << QStringList{"abc", "def", "g"};
+        QTest::newRow("an empty line stays")
+            << "a\n\nb" << 5 << 1 << QStringList{"a", "", "b"} << QStringList{"a\n\nb"};
+        QTest::newRow("lower than a line") << "ab\ncd" << 10 << 0 << QStringList{"ab", "cd"} << QStringList{"ab\ncd"};
+        QTest::newRow("a glyph wider than the area")
+            << "WWW" << 0 << 5 << QStringList{"WWW"} << QStringList{"W", "W", "W"};
+        QTest::newRow("a closing line feed opens no page") << "ab\n"
+                                                           << 10 << 1 << QStringList{"ab"} << QStringList{"ab\n"};
         QTest::newRow("empty text") << "" << 10 << 3 << QStringList() << QStringList();
     }
 
@@ -91,7 +117,88 @@ private slots:
         font.setPixelSize(20);
         const QFontMetrics metrics(font);
         QCOMPARE(TextLayout::pages("WWW", metrics, 3, metrics.lineSpacing() * 2), (QStringList{"WW", "W"}));
-        QCOMPARE(TextLayout::pages("WWW", metrics, 3, metrics.lineSpacing() * 2).join(QString()), QStringLiteral("WWW"));
+        QCOMPARE(TextLayout::pages("WWW", metrics, 3, metrics.lineSpacing() * 2).join(QString()),
+                 QStringLiteral("WWW"));
+    }
+
+    void colourfulPagesAndRowsRunThroughTheirColours_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("horizontalAlign");
+        QTest::newRow("page, style 1") << int(textWidget::Pages) << 1 << 0;
+        QTest::newRow("page, style 3") << int(textWidget::Pages) << 3 << 0;
+        QTest::newRow("page, style 4") << int(textWidget::Pages) << 4 << 0;
+        QTest::newRow("page, style 5") << int(textWidget::Pages) << 5 << 0;
+        QTest::newRow("page aligned right, style 1") << int(textWidget::Pages) << 1 << 1;
+        QTest::newRow("page centred, style 5") << int(textWidget::Pages) << 5 << 2;
+        QTest::newRow("row, style 1") << int(textWidget::SingleRow) << 1 << 0;
+        QTest::newRow("row, style 4") << int(textWidget::SingleRow) << 4 << 0;
+    }
+
+    // The gradient runs across the text drawn, not across a width measured for some rolling text.
+    void colourfulPagesAndRowsRunThroughTheirColours()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, style);
+        QFETCH(int, horizontalAlign);
+        QWidget area;
+        textWidget text(&area);
+        text.resize(500, 60);
+        text.mode = mode;
+        text.fontFamily = m_mono;
+        text.fontSize = 18;
+        text.colourful = style;
+        text.text = QString(16, QChar(0x2588)); // a solid bar 240 px long
+        text.setAlignment(horizontalAlign, 2);
+        for (int staleWidth : {0, 3000}) { // never measured, or left by a long rolling text
+            text.textWidth = staleWidth;
+            const QImage drawn = text.grab().toImage();
+            QVERIFY2(hueSixths(drawn).size() >= 3, qPrintable(QString("%1 hues").arg(hueSixths(drawn).size())));
+            text.update();
+        }
+    }
+
+    void aTextThatCannotMoveStandsAtItsStart_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<bool>("endToEnd");
+        QTest::newRow("down") << 2 << 5 << false;
+        QTest::newRow("up") << 3 << 10 << false;
+        QTest::newRow("down, end to end") << 2 << 5 << true;
+        QTest::newRow("up, end to end") << 3 << 5 << true;
+        QTest::newRow("left at speed 0") << 0 << 0 << false;
+        QTest::newRow("right at speed 11, end to end") << 1 << 11 << true;
+    }
+
+    void aTextThatCannotMoveStandsAtItsStart()
+    {
+        QFETCH(int, direction);
+        QFETCH(int, speed);
+        QFETCH(bool, endToEnd);
+        QWidget area;
+        area.resize(400, 100);
+        textWidget text(&area);
+        text.resize(400, 100);
+        text.mode = textWidget::Scrolling;
+        text.endToEnd = endToEnd;
+        text.fontFamily = m_mono;
+        text.fontSize = 18;
+        text.textColour = Qt::red;
+        text.text = QString(8, QChar(0x2588)); // 120 px
+        text.rollingDirection = direction;
+        text.rollingSpeed = speed;
+        text.prepareScrolling();
+        text.setStartPosition();
+        text.startScrolling();
+        area.show();
+        QVERIFY(!text.scrollTimer->isActive());
+        const QPair<int, int> shown = inkSpan(text.grab().toImage());
+        QVERIFY2(shown.first >= 0 && shown.first < 20, qPrintable(QString::number(shown.first)));
+        QVERIFY(shown.second - shown.first >= 110); // the whole text, inside the area
+        text.scrollFor(5000);
+        QCOMPARE(inkSpan(text.grab().toImage()), shown); // and it stays there
     }
 
     void endToEndDrawsCopiesFromOneStrip()
@@ -118,7 +225,7 @@ private slots:
         text.x = -100;
         const QImage moved = text.grab().toImage();
         QCOMPARE(inkRuns(moved, moved.height() / 2).size(), 5); // 500 / 120 + 1 copies, all drawn
-        QCOMPARE(TextStrip::rendersMade(), rendersBefore + 1);   // painting copied the one strip
+        QCOMPARE(TextStrip::rendersMade(), rendersBefore + 1);  // painting copied the one strip
         text.text.clear();
         text.prepareScrolling();
         text.grab(); // an empty text draws nothing, and divides by nothing
@@ -170,7 +277,7 @@ private slots:
         for (int i = 0; i < 40; ++i)
             text.scrollFor(25); // one second in steps that each move a fraction at slow speeds
         QCOMPARE(text.x, 3000 - int(left));
-        QCOMPARE(text.stripLabel->x(), left > 0 ? text.x : text.width());
+        QCOMPARE(text.stripLabel->x(), left > 0 ? text.x : 0); // a text that cannot move stands inside
     }
 
     void aHiddenTextDoesNotRoll()
