@@ -67,6 +67,7 @@ bool applyColourful(QPen &pen, int style, const QColor &colour, const GradientGe
         gradient.setFinalStop(geometry.textLeft + geometry.textWidth, geometry.height);
     }
     gradient.setStops(stopsOf(style));
+    gradient.setSpread(geometry.spread);
     pen.setBrush(gradient);
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGradient>
 #include <QString>
 
 class QPen;
@@ -26,6 +27,7 @@ struct GradientGeometry
     qreal verticalX = 0;      // style 2 runs down at this x ...
     qreal verticalLength = 0; // ... from 0 to this length
     qreal textLeft = 0;       // where the text begins (horizontal and diagonal styles start there)
+    QGradient::Spread spread = QGradient::PadSpread; // what lies beyond the gradient's ends
 };
 
 // Sets the pen's brush by the style: 0 a solid brush of the colour, 1-5 a

@@ -8,7 +8,11 @@
 //
 // Pages and rows are laid out again only when the text, its font, kerning,
 // the mode or the widget's size changed; a paint only draws. A rolling text
-// moves at most once per screen frame (ScrollPace).
+// moves at most once per screen frame (ScrollPace). A rolling text of a few
+// screens is rendered whole, once; a longer one (a news feed, a whole text
+// file) is drawn a stretch at a time, what the area shows and an area's width
+// on each side, again whenever it rolls out of that stretch, so showing and
+// rolling it cost the same whatever its length (TextStripPieces).
 
 #include <QColor>
 #include <QFont>
@@ -19,6 +23,7 @@
 #include <QStringList>
 
 #include "playback/ScrollPace.h"
+#include "playback/TextStripPieces.h"
 #include "playback/TextStyle.h"
 
 class QTimer;
@@ -55,10 +60,10 @@ public:
     QTimer *scrollTimer = nullptr; // one tick per screen frame while the text rolls
     int x = 0;                     // left edge of the first copy
     int y = 0;                     // set for the vertical directions, drawn by nothing
-    int textWidth = 0;
-    bool onePass = false; // a rolling text reports the end of each pass
-    int drawnPage = -1;   // the page drawn last
-    int page = 0;         // the page (mode 0) or row (mode 1) shown
+    int textWidth = 0;             // of a text drawn a stretch at a time: as far as measured yet
+    bool onePass = false;          // a rolling text reports the end of each pass
+    int drawnPage = -1;            // the page drawn last
+    int page = 0;                  // the page (mode 0) or row (mode 1) shown
     int colourful = 0;
     int stayTime = 0;
     bool endToEnd = false;
@@ -99,6 +104,8 @@ public:
     void scrollFor(qint64 ms);
     // Where the strip lies from the top: centred, at one height for the whole item.
     int stripY() const;
+    // True while the rolling text is too long to render whole and is drawn a stretch at a time.
+    bool drawnInStretches() const { return m_stretched; }
 
 signals:
     // A one-pass rolling text has completed a pass.
@@ -128,6 +135,26 @@ private:
     void rebuildLayout();
     void paintEndToEnd(QPainter &painter);
 
+    // Rolling. A text wider than this many pixels (or three areas, when that
+    // is more) is drawn a stretch at a time.
+    static constexpr int kWholeStripPixels = 8192;
+    static constexpr int kMinimumStretchMargin = 512;
+    int wholeStripLimit() const;
+    int stretchMargin() const;
+    // Where the text starts inside its strip: a fast text keeps a font size clear.
+    int lead() const;
+    // Measures the text (or as much of a long one as the first stretch needs)
+    // and decides whether it is drawn whole or in stretches.
+    void measureText(const QFontMetrics &metrics);
+    // The strip (or the stretch in view) placed where `x` says.
+    void placeStrip();
+    // Draws the stretch the area shows now, unless the one drawn holds it.
+    void coverView();
+    QPen stretchPen() const;
+    int endX() const;
+    int stretchLeft() const;
+    bool wrapDue() const;
+
     ScrollPace m_pace;
     // What the pages and rows were laid out from.
     QString m_laidOutText;
@@ -143,6 +170,11 @@ private:
     // The strip that end-to-end copies are drawn from, and its baseline.
     QPixmap m_copyStrip;
     int m_copyBaseline = 0;
+    // A long rolling text: its pieces, and the stretch drawn last, as distances from its starting end.
+    TextStripPieces m_pieces;
+    bool m_stretched = false;
+    int m_stretchFrom = 0;
+    int m_stretchTo = 0;
     int m_stripHeight = 0;
     bool m_heldWhileHidden = false;
 };

@@ -4,11 +4,15 @@
 
 #include "playback/TextLayout.h"
 #include "playback/TextStrip.h"
+#include "playback/TextStripPieces.h"
 #include "playback/TextStyle.h"
+#include "playback/dataBaseConn.h"
 #include "playback/textWidget.h"
 #include "playback/videoCoverLabel.h"
 #include "support/PictureItems.h"
 
+#include <QElapsedTimer>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -46,6 +50,30 @@ QSet<int> hueSixths(const QImage &image)
         }
     }
     return sixths;
+}
+
+// Resident kilobytes of this process.
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return 0;
+}
+
+// Numbered sentences up to `characters` characters: no two stretches of it look alike.
+QString newsText(int characters)
+{
+    QString text;
+    text.reserve(characters + 64);
+    for (int i = 0; text.size() < characters; ++i)
+        text += QStringLiteral("Item %1: the market opens at nine. ").arg(i);
+    text.truncate(characters);
+    return text;
 }
 
 // The first and last column with red ink anywhere in the image; (-1, -1) without ink.
@@ -352,6 +380,170 @@ private slots:
         area->slotPlayTextTimeout();
         QTRY_COMPARE(area->index, 1);
         QCOMPARE(player->stayTimer()->interval(), 1000);
+    }
+
+    // A stretch drawn from the pieces shows what the whole text drawn in one go shows there.
+    void aStretchLooksLikeTheWholeTextThere()
+    {
+        QFont font(m_mono);
+        font.setPixelSize(20);
+        const QString text = newsText(3000);
+        const qreal whole = QFontMetricsF(font).horizontalAdvance(text);
+        const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('x'));
+        for (bool fromEnd : {false, true}) {
+            TextStripPieces pieces;
+            pieces.reset(text, font, nullptr, fromEnd);
+            QVERIFY(!pieces.measuredAll());
+            for (int from : {-300, 0, 2345, 17000, int(whole) - 500}) {
+                const int to = from + 800;
+                const QImage stretch = pieces.render(from, to, 40, 30, QPen(Qt::red)).toImage();
+                QImage reference(800, 40, QImage::Format_ARGB32_Premultiplied);
+                reference.fill(Qt::transparent);
+                QPainter painter(&reference);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setRenderHint(QPainter::TextAntialiasing);
+                painter.setFont(font);
+                painter.setPen(Qt::red);
+                painter.drawText(QPointF(fromEnd ? to - whole : -from, 30), text);
+                painter.end();
+                int differing = 0, ink = 0;
+                for (int y = 0; y < 40; ++y) {
+                    for (int x = 0; x < 800; ++x) {
+                        const int a = qAlpha(stretch.pixel(x, y)), b = qAlpha(reference.pixel(x, y));
+                        ink += b > 128;
+                        differing += qAbs(a - b) > 128;
+                    }
+                }
+                QVERIFY2(differing <= ink / 100, qPrintable(QString("from %1%2: %3 of %4 ink pixels differ")
+                                                                .arg(from)
+                                                                .arg(fromEnd ? " from the end" : "")
+                                                                .arg(differing)
+                                                                .arg(ink)));
+                // Nothing much past the stretch was measured.
+                QVERIFY(pieces.measuredWidth() <= to + (TextStripPieces::kPieceLength + 2) * advance);
+            }
+        }
+    }
+
+    void aLongTextRollsOnSmoothlyFromStretchToStretch_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<bool>("endToEnd");
+        QTest::newRow("leftwards") << 0 << false;
+        QTest::newRow("rightwards") << 1 << false;
+        QTest::newRow("leftwards, end to end") << 0 << true;
+    }
+
+    // Every frame shows the frame before moved by the pixels rolled, also
+    // where a new stretch is drawn: no jump, no gap.
+    void aLongTextRollsOnSmoothlyFromStretchToStretch()
+    {
+        QFETCH(int, direction);
+        QFETCH(bool, endToEnd);
+        QWidget area;
+        area.resize(400, 100);
+        textWidget text(&area);
+        text.resize(400, 100);
+        text.mode = textWidget::Scrolling;
+        text.endToEnd = endToEnd;
+        text.fontFamily = m_mono;
+        text.fontSize = 24;
+        text.textColour = Qt::red;
+        text.text = newsText(5000);
+        text.rollingSpeed = 5; // 100 px a second
+        text.rollingDirection = direction;
+        text.prepareScrolling();
+        text.setStartPosition();
+        QVERIFY(text.drawnInStretches());
+        text.startScrolling();
+        area.show();
+        const int rendersBefore = TextStrip::rendersMade();
+        QImage before = text.grab().toImage();
+        for (int frame = 0; frame < 60; ++frame) {
+            const int x = text.x + (direction == 1 ? text.textWidth : 0); // the starting end stays put
+            text.scrollFor(370);                                          // 37 px
+            const int moved = qAbs(text.x + (direction == 1 ? text.textWidth : 0) - x);
+            QCOMPARE(moved, 37);
+            const QImage after = text.grab().toImage();
+            int differing = 0;
+            for (int row = 0; row < 100; row += 3) {
+                for (int column = 0; column < 400 - moved; ++column) {
+                    const QRgb was = before.pixel(direction == 1 ? column : column + moved, row);
+                    const QRgb is = after.pixel(direction == 1 ? column + moved : column, row);
+                    differing += qAbs(qGreen(was) - qGreen(is)) > 128; // red ink has no green
+                }
+            }
+            QVERIFY2(differing < 20, qPrintable(QString("frame %1: %2 pixels jumped").arg(frame).arg(differing)));
+            before = after;
+        }
+        QVERIFY(inkSpan(before).first >= 0);
+        QVERIFY(TextStrip::rendersMade() - rendersBefore >= 2); // it crossed stretches on the way
+    }
+
+    void aLongRollingTextHoldsNothingUp_data()
+    {
+        QTest::addColumn<int>("characters");
+        QTest::addColumn<int>("direction");
+        QTest::newRow("200,000 characters, leftwards") << 200000 << 0;
+        QTest::newRow("1,000,000 characters, rightwards") << 1000000 << 1;
+    }
+
+    // Budget: 40 MB over what the process held before the item showed (the
+    // text itself, 2 MB a million characters, is already in the record).
+    void aLongRollingTextHoldsNothingUp()
+    {
+        QFETCH(int, characters);
+        QFETCH(int, direction);
+        PlayFixture f;
+        CommonWinObject *window = emptyWindow(f);
+        window->width = 600;
+        window->height = 100;
+        TextProperty block;
+        block.fontFamily = m_mono;
+        block.fontSize = 32;
+        block.textColour = Qt::red;
+        block.text = newsText(characters);
+        block.rollingSpeed = 10;
+        block.rollingDirection = direction;
+        block.completePlay = false;
+        block.playDuration = QTime(0, 0, 3);
+        addText(f, MediaKind::ScrollingText, block);
+        f.addWindow("Other", 1, 60); // holds the program while the text's area goes on
+
+        const long before = residentKilobytes();
+        long peak = before;
+        qint64 longestStall = 0;
+        QElapsedTimer sinceLast;
+        QTimer probe; // fires every 100 ms unless the GUI thread is held
+        connect(&probe, &QTimer::timeout, [&] {
+            longestStall = qMax(longestStall, sinceLast.restart() - 100);
+            peak = qMax(peak, residentKilobytes());
+        });
+        sinceLast.start();
+        probe.start(100);
+        f.tree->slotStartPlay(f.display);
+        CommonPlayWindow *area = f.area(window);
+        textWidget *text = textPlayer(area)->widget();
+        area->window()->show();
+        QVERIFY(text->drawnInStretches());
+
+        QTest::qWait(300);
+        const QImage first = text->grab().toImage();
+        QTest::qWait(300);
+        const QImage later = text->grab().toImage();
+        QVERIFY(inkSpan(first).first >= 0 && inkSpan(later).first >= 0); // text in view both times
+        QVERIFY(first != later);                                         // and it moved
+
+        QTRY_VERIFY_WITH_TIMEOUT(area->finished, 6000); // the item's 3 s are over
+        probe.stop();
+        QVERIFY2(longestStall <= 250, qPrintable(QString("held %1 ms").arg(longestStall)));
+        QVERIFY2(peak - before < 40 * 1024, qPrintable(QString("%1 MB more").arg((peak - before) / 1024)));
+        PlayLog::flush();
+        dataBaseConn log;
+        const QString today = f.clock.currentDate().toString("yyyy-MM-dd");
+        const QList<QStringList> rows = log.queryLogs(QStringLiteral("Scrolling Text"), today, today);
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.first().value(6), QStringLiteral("success"));
     }
 
     void aTallStripIsNotClippedAndKeepsItsHeight()
