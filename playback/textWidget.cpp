@@ -51,15 +51,11 @@ bool textWidget::layoutIsCurrent() const
     return m_laidOutMode == mode && m_laidOutSize == size() && m_laidOutFont == font.key() && m_laidOutText == text;
 }
 
-void textWidget::rebuildLayout()
+void textWidget::restartLayout()
 {
-    const QFontMetrics metrics(font, this);
     pages.clear();
     rows.clear();
-    if (mode == Pages)
-        pages = TextLayout::pages(text, metrics, width(), height());
-    else if (mode == SingleRow)
-        rows = TextLayout::rows(text, metrics, width());
+    m_layoutNext = 0;
     m_laidOutMode = mode;
     m_laidOutSize = size();
     m_laidOutFont = font.key();
@@ -67,34 +63,42 @@ void textWidget::rebuildLayout()
     ++m_layoutGeneration;
 }
 
-const QStringList &textWidget::currentPages()
+bool textWidget::hasPage(int index)
 {
+    if ((mode != Pages && mode != SingleRow) || index < 0)
+        return false;
     applyFont();
     if (!layoutIsCurrent())
-        rebuildLayout();
+        restartLayout();
+    QStringList &list = mode == Pages ? pages : rows;
+    const QFontMetrics metrics(font, this);
+    while (list.size() <= index && m_layoutNext < text.size()) {
+        const TextLayout::Piece piece = mode == Pages
+                                            ? TextLayout::nextPage(text, m_layoutNext, metrics, width(), height())
+                                            : TextLayout::nextRow(text, m_layoutNext, metrics, width());
+        list << text.mid(piece.start, piece.end - piece.start);
+        m_layoutNext = piece.next;
+    }
+    return index < list.size();
+}
+
+const QStringList &textWidget::currentPages()
+{
+    if (mode == Pages)
+        hasPage(page + 1);
     return pages;
 }
 
 const QStringList &textWidget::currentRows()
 {
-    applyFont();
-    if (!layoutIsCurrent())
-        rebuildLayout();
-    return rows;
-}
-
-int textWidget::pageCount()
-{
-    if (mode == Pages)
-        return currentPages().size();
     if (mode == SingleRow)
-        return currentRows().size();
-    return 0;
+        hasPage(page + 1);
+    return rows;
 }
 
 void textWidget::showCurrentPage()
 {
-    if (page >= 0 && page < pageCount())
+    if (hasPage(page))
         update();
 }
 
@@ -361,9 +365,9 @@ void textWidget::paintEvent(QPaintEvent *)
     if (mode == Pages || mode == SingleRow) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        const QStringList &list = mode == Pages ? currentPages() : currentRows();
         painter.setFont(font);
-        if (page >= 0 && page < list.size()) {
+        if (hasPage(page)) {
+            const QStringList &list = mode == Pages ? pages : rows;
             const int flags = mode == Pages ? verticalFlag | horizontalFlag | Qt::TextWrapAnywhere
                                             : Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
             const QString &shown = list.at(page);

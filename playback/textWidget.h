@@ -6,8 +6,10 @@
 // of that strip. The area's text player fills the fields from the item, turns
 // the pages and starts, pauses and stops the rolling.
 //
-// Pages and rows are laid out again only when the text, its font, kerning,
-// the mode or the widget's size changed; a paint only draws. A rolling text
+// Pages and rows are laid out as far as they are shown, and again only when
+// the text, its font, kerning, the mode or the widget's size changed; a paint
+// only draws. A paged text of millions of characters shows its first page at
+// once. A rolling text
 // moves at most once per screen frame (ScrollPace). A rolling text of a few
 // screens is rendered whole, once; a longer one (a news feed, a whole text
 // file) is drawn a stretch at a time, what the area shows and an area's width
@@ -75,11 +77,13 @@ public:
     // anything else reads as 0).
     void setAlignment(int horizontalAlign, int verticalAlign);
 
-    // The pages of mode 0 and the rows of mode 1, laid out when they are out of date.
+    // The pages of mode 0 and the rows of mode 1 laid out so far: at least
+    // through the one after the current one (all of them for a short text).
     const QStringList &currentPages();
     const QStringList &currentRows();
-    // Pages in mode 0, rows in mode 1, else 0.
-    int pageCount();
+    // Whether the text has a page (mode 0) or row (mode 1) of that index; lays
+    // it out, and those before it, when they are not yet.
+    bool hasPage(int index);
     // Repaints when the page index lies inside the list of the mode.
     void showCurrentPage();
 
@@ -132,7 +136,8 @@ private:
     QRect drawnExtent(const QString &shown, int flags);
     // The layout is out of date when any of what it was made from changed.
     bool layoutIsCurrent() const;
-    void rebuildLayout();
+    // Forgets the pages and rows: they are laid out again from the start, as far as asked.
+    void restartLayout();
     void paintEndToEnd(QPainter &painter);
 
     // Rolling. A text wider than this many pixels (or three areas, when that
@@ -162,6 +167,7 @@ private:
     int m_laidOutMode = -1;
     QSize m_laidOutSize;
     int m_layoutGeneration = 0;
+    int m_layoutNext = 0; // where the next page or row starts; the text's size once all are laid out
     // The extent of the page or row drawn last, and what it was measured for.
     QRect m_extent;
     int m_extentPage = -1;
