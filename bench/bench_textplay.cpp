@@ -13,6 +13,7 @@
 // With "long" only phase 3 runs.
 
 #include "BenchMeasure.h"
+#include "LongContent.h"
 #include "base/AppContext.h"
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
@@ -42,7 +43,6 @@ const QString kText = QStringLiteral("Opening hours today: 9:00 to 18:00 - welco
                                      "floor - free parking for customers");
 
 using BenchMeasure::cpuSeconds;
-using BenchMeasure::residentKilobytes;
 
 void runFor(int seconds)
 {
@@ -155,17 +155,6 @@ struct LongTextResult
     int renders = 0;
 };
 
-// A news text of `characters` characters: numbered sentences, so no two stretches look alike.
-QString longText(int characters)
-{
-    QString text;
-    text.reserve(characters + 64);
-    for (int i = 0; text.size() < characters; ++i)
-        text += QStringLiteral("Item %1: the market opens at nine, the trains run on time. ").arg(i);
-    text.truncate(characters);
-    return text;
-}
-
 LongTextResult playLongText(int characters, int seconds)
 {
     MainPlayBKLabel display(QStringLiteral("Bench"), nullptr);
@@ -173,7 +162,7 @@ LongTextResult playLongText(int characters, int seconds)
     display.show();
     std::unique_ptr<CommonWinObject> area(areaRecord(QStringLiteral("Rolling"), 0, 100));
     std::unique_ptr<QVLedMediaObject> rolling(textItem(MediaKind::ScrollingText, area.get()));
-    rolling->text.text = longText(characters);
+    rolling->text.text = newsText(characters);
     rolling->text.fontSize = 32;
     rolling->text.rollingSpeed = 10;
     rolling->text.playDuration = QTime(1, 0, 0);
@@ -185,30 +174,21 @@ LongTextResult playLongText(int characters, int seconds)
     QApplication::processEvents();
 
     LongTextResult result;
-    const long before = residentKilobytes();
-    long peak = before;
-    // The GUI thread's lateness: a 100 ms timer that should fire ten times a second.
-    QTimer probe;
-    QElapsedTimer sinceLast;
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        result.longestStallMs = qMax(result.longestStallMs, sinceLast.restart() - 100);
-        peak = qMax(peak, residentKilobytes());
-    });
+    HoldProbe probe;
     const int renders = TextStrip::rendersMade();
     QElapsedTimer showing;
     showing.start();
     player->startRealPlay();
     result.showMs = showing.elapsed();
+    probe.count(result.showMs);
     MoveCounter counter;
     auto *text = qobject_cast<TextContentPlayer *>(player->content().find(MediaFamily::Text));
     if (text)
         text->widget()->stripLabel->installEventFilter(&counter);
-    sinceLast.start();
-    probe.start(100);
     runFor(seconds);
     probe.stop();
-    result.longestStallMs = qMax(result.longestStallMs, result.showMs);
-    result.addedKilobytes = qMax(peak, residentKilobytes()) - before;
+    result.longestStallMs = probe.longestMs;
+    result.addedKilobytes = probe.addedKilobytes();
     result.frames = counter.moves;
     result.renders = TextStrip::rendersMade() - renders;
     player->clearPlayList();

@@ -2,6 +2,7 @@
 // rolling text and its strip, the end of a one-pass text, and the video
 // cover text. Measured with a font the set-up installs, loaded by file.
 
+#include "../bench/LongContent.h"
 #include "playback/TextLayout.h"
 #include "playback/TextStrip.h"
 #include "playback/TextStripPieces.h"
@@ -50,55 +51,6 @@ QSet<int> hueSixths(const QImage &image)
         }
     }
     return sixths;
-}
-
-// Resident kilobytes of this process.
-long residentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return 0;
-}
-
-// How long the GUI thread is held and how much memory the process gains
-// while the probe lives: a 100 ms timer that fires on time unless the thread is busy.
-class HoldProbe
-{
-public:
-    HoldProbe() : m_before(residentKilobytes()), m_peak(m_before)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            longestMs = qMax(longestMs, m_sinceLast.restart() - 100);
-            m_peak = qMax(m_peak, residentKilobytes());
-        });
-        m_sinceLast.start();
-        m_timer.start(100);
-    }
-    void stop() { m_timer.stop(); }
-    long addedKilobytes() const { return m_peak - m_before; }
-    qint64 longestMs = 0;
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_sinceLast;
-    long m_before = 0;
-    long m_peak = 0;
-};
-
-// Numbered sentences up to `characters` characters: no two stretches of it look alike.
-QString newsText(int characters)
-{
-    QString text;
-    text.reserve(characters + 64);
-    for (int i = 0; text.size() < characters; ++i)
-        text += QStringLiteral("Item %1: the market opens at nine. ").arg(i);
-    text.truncate(characters);
-    return text;
 }
 
 // The first and last column with red ink anywhere in the image; (-1, -1) without ink.
@@ -233,17 +185,7 @@ private slots:
         QWidget area;
         area.resize(400, 100);
         textWidget text(&area);
-        text.resize(400, 100);
-        text.mode = textWidget::Scrolling;
-        text.endToEnd = endToEnd;
-        text.fontFamily = m_mono;
-        text.fontSize = 18;
-        text.textColour = Qt::red;
-        text.text = QString(8, QChar(0x2588)); // 120 px
-        text.rollingDirection = direction;
-        text.rollingSpeed = speed;
-        text.prepareScrolling();
-        text.setStartPosition();
+        prepareRolling(text, QString(8, QChar(0x2588)), 18, direction, speed, endToEnd); // 120 px
         text.startScrolling();
         area.show();
         QVERIFY(!text.scrollTimer->isActive());
@@ -468,17 +410,7 @@ private slots:
         QWidget area;
         area.resize(400, 100);
         textWidget text(&area);
-        text.resize(400, 100);
-        text.mode = textWidget::Scrolling;
-        text.endToEnd = endToEnd;
-        text.fontFamily = m_mono;
-        text.fontSize = 24;
-        text.textColour = Qt::red;
-        text.text = newsText(5000);
-        text.rollingSpeed = 5; // 100 px a second
-        text.rollingDirection = direction;
-        text.prepareScrolling();
-        text.setStartPosition();
+        prepareRolling(text, newsText(5000), 24, direction, 5, endToEnd); // 100 px a second
         QVERIFY(text.drawnInStretches());
         text.startScrolling();
         area.show();
@@ -520,14 +452,8 @@ private slots:
         QFETCH(int, characters);
         QFETCH(int, direction);
         PlayFixture f;
-        CommonWinObject *window = emptyWindow(f);
-        window->width = 600;
-        window->height = 100;
-        TextProperty block;
-        block.fontFamily = m_mono;
-        block.fontSize = 32;
-        block.textColour = Qt::red;
-        block.text = newsText(characters);
+        CommonWinObject *window = wideWindow(f);
+        TextProperty block = newsBlock(characters, 32);
         block.rollingSpeed = 10;
         block.rollingDirection = direction;
         block.completePlay = false;
@@ -576,14 +502,8 @@ private slots:
     {
         QFETCH(QString, kind);
         PlayFixture f;
-        CommonWinObject *window = emptyWindow(f);
-        window->width = 600;
-        window->height = 100;
-        TextProperty block;
-        block.fontFamily = m_mono;
-        block.fontSize = 20;
-        block.textColour = Qt::red;
-        block.text = newsText(1000000);
+        CommonWinObject *window = wideWindow(f);
+        TextProperty block = newsBlock(1000000, 20);
         block.stayTime = 1;
         addText(f, kind, block);
         HoldProbe probe;
@@ -669,6 +589,42 @@ private slots:
     }
 
 private:
+    // An empty window of 600 x 100 for items.
+    static CommonWinObject *wideWindow(PlayFixture &f)
+    {
+        CommonWinObject *window = emptyWindow(f);
+        window->width = 600;
+        window->height = 100;
+        return window;
+    }
+
+    // A text block of `characters` characters of news, in red.
+    TextProperty newsBlock(int characters, int points) const
+    {
+        TextProperty block;
+        block.fontFamily = m_mono;
+        block.fontSize = points;
+        block.textColour = Qt::red;
+        block.text = newsText(characters);
+        return block;
+    }
+
+    // A rolling text of `content` in red, 400 x 100, ready at its start.
+    void prepareRolling(textWidget &text, const QString &content, int points, int direction, int speed, bool endToEnd)
+    {
+        text.resize(400, 100);
+        text.mode = textWidget::Scrolling;
+        text.endToEnd = endToEnd;
+        text.fontFamily = m_mono;
+        text.fontSize = points;
+        text.textColour = Qt::red;
+        text.text = content;
+        text.rollingDirection = direction;
+        text.rollingSpeed = speed;
+        text.prepareScrolling();
+        text.setStartPosition();
+    }
+
     QString m_mono;
 };
 
