@@ -13,7 +13,6 @@
 // With "long" only phase 3 runs.
 
 #include "BenchMeasure.h"
-#include "LongContent.h"
 #include "base/AppContext.h"
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
@@ -26,6 +25,8 @@
 #include "playback/TextStyle.h"
 #include "playback/content/TextContentPlayer.h"
 #include "playback/textWidget.h"
+#include "support/HostileProbes.h"
+#include "support/NewsText.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -150,7 +151,7 @@ struct LongTextResult
 {
     qint64 showMs = 0;
     qint64 longestStallMs = 0;
-    long addedKilobytes = 0;
+    qint64 addedMb = 0;
     int frames = 0;
     int renders = 0;
 };
@@ -174,21 +175,22 @@ LongTextResult playLongText(int characters, int seconds)
     QApplication::processEvents();
 
     LongTextResult result;
-    HoldProbe probe;
+    HostileProbes::PeakMemory memory;
+    memory.start();
+    HostileProbes::GuiStallProbe stalls;
+    stalls.start();
     const int renders = TextStrip::rendersMade();
     QElapsedTimer showing;
     showing.start();
     player->startRealPlay();
     result.showMs = showing.elapsed();
-    probe.count(result.showMs);
     MoveCounter counter;
     auto *text = qobject_cast<TextContentPlayer *>(player->content().find(MediaFamily::Text));
     if (text)
         text->widget()->stripLabel->installEventFilter(&counter);
     runFor(seconds);
-    probe.stop();
-    result.longestStallMs = probe.longestMs;
-    result.addedKilobytes = probe.addedKilobytes();
+    result.longestStallMs = stalls.longestStallMs();
+    result.addedMb = memory.growthMb();
     result.frames = counter.moves;
     result.renders = TextStrip::rendersMade() - renders;
     player->clearPlayList();
@@ -276,8 +278,8 @@ int main(int argc, char *argv[])
     for (int characters : {200000, 1000000}) {
         const LongTextResult long_ = playLongText(characters, qMin(seconds, 20));
         out << "phase 3, " << characters << " characters: shown in " << long_.showMs << " ms, GUI thread held at most "
-            << long_.longestStallMs << " ms, " << long_.addedKilobytes / 1024 << " MB added at the peak, moved on "
-            << long_.frames << " frames, " << long_.renders << " strip renders\n";
+            << long_.longestStallMs << " ms, " << long_.addedMb << " MB added at the peak, moved on " << long_.frames
+            << " frames, " << long_.renders << " strip renders\n";
         out.flush();
     }
     PlayLog::flush();

@@ -1,5 +1,6 @@
 // Entrance and exit effects: the geometry of every number, the random draw,
-// and effects run with real animations on an area that plays.
+// effects run with real animations on an area that plays, and the fade as
+// the screen shows it.
 
 #include "model/Effects.h"
 #include "playback/AreaEffects.h"
