@@ -5,7 +5,12 @@
 // at an offset every 16 ms, at the same pixels per second. Prints the CPU
 // seconds (user + system) of each phase, their ratio, and how many text
 // layouts and strip renders phase 1 made against how many frames it moved.
-//   xvfb-run -a -s "-screen 0 1920x1080x24" bench_textplay [seconds per phase]   (default 60)
+// Phase 3 rolls texts of 200,000 and 1,000,000 characters in the same area
+// and prints how long showing them took, the longest the GUI thread was
+// held (a 100 ms timer's worst lateness), the resident memory they added at
+// their peak, and how many frames they moved on.
+//   xvfb-run -a -s "-screen 0 1920x1080x24" bench_textplay [seconds per phase] [long]   (default 60)
+// With "long" only phase 3 runs.
 
 #include "BenchMeasure.h"
 #include "base/AppContext.h"
@@ -20,6 +25,8 @@
 #include "playback/TextStyle.h"
 #include "playback/content/TextContentPlayer.h"
 #include "playback/textWidget.h"
+#include "support/HostileProbes.h"
+#include "support/NewsText.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -30,7 +37,6 @@
 #include <QTimer>
 
 #include <memory>
-
 
 namespace {
 
@@ -141,6 +147,56 @@ PhaseResult playDisplayWindow(int seconds)
     return result;
 }
 
+struct LongTextResult
+{
+    qint64 showMs = 0;
+    qint64 longestStallMs = 0;
+    qint64 addedMb = 0;
+    int frames = 0;
+    int renders = 0;
+};
+
+LongTextResult playLongText(int characters, int seconds)
+{
+    MainPlayBKLabel display(QStringLiteral("Bench"), nullptr);
+    display.setGeometry(0, 0, 1920, 100);
+    display.show();
+    std::unique_ptr<CommonWinObject> area(areaRecord(QStringLiteral("Rolling"), 0, 100));
+    std::unique_ptr<QVLedMediaObject> rolling(textItem(MediaKind::ScrollingText, area.get()));
+    rolling->text.text = newsText(characters);
+    rolling->text.fontSize = 32;
+    rolling->text.rollingSpeed = 10;
+    rolling->text.playDuration = QTime(1, 0, 0);
+    display.playing = true;
+    display.addCommonWin(false, area.get(), SegmentType::General);
+    display.updateWindowGeometry(area.get());
+    CommonPlayWindow *player = display.playWindows.value(0);
+    player->mediaList = {rolling.get()};
+    QApplication::processEvents();
+
+    LongTextResult result;
+    HostileProbes::PeakMemory memory;
+    memory.start();
+    HostileProbes::GuiStallProbe stalls;
+    stalls.start();
+    const int renders = TextStrip::rendersMade();
+    QElapsedTimer showing;
+    showing.start();
+    player->startRealPlay();
+    result.showMs = showing.elapsed();
+    MoveCounter counter;
+    auto *text = qobject_cast<TextContentPlayer *>(player->content().find(MediaFamily::Text));
+    if (text)
+        text->widget()->stripLabel->installEventFilter(&counter);
+    runFor(seconds);
+    result.longestStallMs = stalls.longestStallMs();
+    result.addedMb = memory.growthMb();
+    result.frames = counter.moves;
+    result.renders = TextStrip::rendersMade() - renders;
+    player->clearPlayList();
+    return result;
+}
+
 // The scroller to measure against: one pixmap, painted at an offset every 16 ms.
 class MinimalScroller : public QWidget
 {
@@ -192,6 +248,18 @@ double runMinimalScroller(int seconds)
     return cpuSeconds() - start;
 }
 
+void runPhasesOneAndTwo(QTextStream &out, int seconds)
+{
+    const PhaseResult played = playDisplayWindow(seconds);
+    const double minimal = runMinimalScroller(seconds);
+    out << "phase 1, display window (rolling text + paged text): " << played.cpu << " s CPU in " << seconds << " s\n";
+    out << "phase 2, minimal scroller:                           " << minimal << " s CPU in " << seconds << " s\n";
+    out << "ratio phase 1 / phase 2: " << (minimal > 0 ? played.cpu / minimal : 0) << " (target at most 1.0)\n";
+    out << "phase 1 made " << played.layouts << " text layouts and " << played.renders << " strip renders while "
+        << "moving the text on " << played.frames << " frames\n";
+    out.flush();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -204,14 +272,16 @@ int main(int argc, char *argv[])
     AppContext::displayWindowParent = new QLabel;
 
     QTextStream out(stdout);
-    const PhaseResult played = playDisplayWindow(seconds);
-    const double minimal = runMinimalScroller(seconds);
-    out << "phase 1, display window (rolling text + paged text): " << played.cpu << " s CPU in " << seconds
-        << " s\n";
-    out << "phase 2, minimal scroller:                           " << minimal << " s CPU in " << seconds << " s\n";
-    out << "ratio phase 1 / phase 2: " << (minimal > 0 ? played.cpu / minimal : 0) << " (target at most 1.5)\n";
-    out << "phase 1 made " << played.layouts << " text layouts and " << played.renders << " strip renders while "
-        << "moving the text on " << played.frames << " frames\n";
+    const bool onlyLong = argc > 2 && QString::fromLocal8Bit(argv[2]) == QLatin1String("long");
+    if (!onlyLong)
+        runPhasesOneAndTwo(out, seconds);
+    for (int characters : {200000, 1000000}) {
+        const LongTextResult long_ = playLongText(characters, qMin(seconds, 20));
+        out << "phase 3, " << characters << " characters: shown in " << long_.showMs << " ms, GUI thread held at most "
+            << long_.longestStallMs << " ms, " << long_.addedMb << " MB added at the peak, moved on " << long_.frames
+            << " frames, " << long_.renders << " strip renders\n";
+        out.flush();
+    }
     PlayLog::flush();
     return 0;
 }

@@ -53,6 +53,12 @@ VideoPanel::VideoPanel(PanelHost &host, QWidget *windowPanel) : MediaPanel(host,
     trUpdate();
 }
 
+void VideoPanel::resizeEvent(QResizeEvent *event)
+{
+    MediaPanel::resizeEvent(event);
+    m_tabs->setFixedSize(size());
+}
+
 void VideoPanel::buildShowPage()
 {
     QLabel *page = m_showPage;

@@ -86,6 +86,10 @@ public:
     QComboBox *rotationCombo() const { return m_rotation; }
     QString positionText() const;
 
+protected:
+    // The tab widget follows the panel's size (the main window maximised or restored).
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void buildShowPage();
     void buildBackgroundPage();

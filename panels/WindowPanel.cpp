@@ -379,8 +379,13 @@ void WindowPanel::slotDeleteCommonItem()
     const int row = ranges.first().topRow();
     emit sigDeleteMedia(item, row);
     // The tree frees the item only when it is the one at that row; the main window then lets go of it.
-    if (!host().curMedia())
-        m_mediaTable->removeRow(row);
+    if (host().curMedia())
+        return;
+    m_mediaTable->removeRow(row);
+    // The table would highlight the row that moved up, though no item is current
+    // and no panel shows: nothing stays highlighted until the operator selects again.
+    m_mediaTable->clearSelection();
+    m_mediaTable->setCurrentItem(nullptr);
 }
 
 void WindowPanel::swapRows(int row, int step)

@@ -4,6 +4,7 @@
 
 #include "model/Effects.h"
 
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QRandomGenerator>
@@ -61,29 +62,46 @@ EffectPlan entrance(int number, const QSize &area, int border)
     const QPoint rest(k, k);
     const QRect c0 = edges(k, k, W - 1 - k, H - 1 - k);
     switch (number) {
-    case 1: return move({W - k, k}, rest);
-    case 2: return move({k - W, k}, rest);
-    case 3: return move({k, k - H}, rest);
-    case 4: return move({k, H - k}, rest);
-    case 5: return move({W - k, H - k}, rest);
-    case 6: return move({k - W, H - k}, rest);
-    case 7: return move({k - W, k - H}, rest);
-    case 8: return move({W - k, k - H}, rest);
-    case 9: return wipe(c0, edges(B, k, B - 1, H - 1 - k));
-    case 10: return wipe(c0, edges(W - k, k, W - 1 - k, H - 1 - k));
-    case 11: return wipe(c0, edges(k, H - k, W - 1 - k, H - 1 - k));
-    case 12: return wipe(c0, edges(k, k, W - 1 - k, k - 1));
+    case 1:
+        return move({W - k, k}, rest);
+    case 2:
+        return move({k - W, k}, rest);
+    case 3:
+        return move({k, k - H}, rest);
+    case 4:
+        return move({k, H - k}, rest);
+    case 5:
+        return move({W - k, H - k}, rest);
+    case 6:
+        return move({k - W, H - k}, rest);
+    case 7:
+        return move({k - W, k - H}, rest);
+    case 8:
+        return move({W - k, k - H}, rest);
+    case 9:
+        return wipe(c0, edges(B, k, B - 1, H - 1 - k));
+    case 10:
+        return wipe(c0, edges(W - k, k, W - 1 - k, H - 1 - k));
+    case 11:
+        return wipe(c0, edges(k, H - k, W - 1 - k, H - 1 - k));
+    case 12:
+        return wipe(c0, edges(k, k, W - 1 - k, k - 1));
     case 13:
         return wipe2(edges(k, k, W / 2 - 1 + k, H - 1 - k), edges(k, k, k - 1, H - 1 - k),
                      edges(W / 2, k, 2 * (W / 2) - 1, H - 1 - k), edges(W - k, k, W - 1 - k, H - 1 - k));
-    case 14: return wipe(c0, edges(W / 2, k, W / 2 - 1, H - 1 - k));
+    case 14:
+        return wipe(c0, edges(W / 2, k, W / 2 - 1, H - 1 - k));
     case 15:
         return wipe2(edges(k, k, W - 1 - k, H / 2 - 1 + k), edges(k, k, W - 1 - k, k - 1),
                      edges(k, H / 2, W - 1 - k, 2 * (H / 2) - 1), edges(k, H - k, W - 1 - k, H - 1 - k));
-    case 16: return wipe(c0, edges(k, H / 2, W - 1 - k, H / 2 - 1));
-    case 17: return wipe(QRect(k, k, W - 2 * k, H - 2 * k), QRect(W / 2, H / 2, 0, 0));
-    case 18: return fade();
-    default: return EffectPlan();
+    case 16:
+        return wipe(c0, edges(k, H / 2, W - 1 - k, H / 2 - 1));
+    case 17:
+        return wipe(QRect(k, k, W - 2 * k, H - 2 * k), QRect(W / 2, H / 2, 0, 0));
+    case 18:
+        return fade();
+    default:
+        return EffectPlan();
     }
 }
 
@@ -93,29 +111,46 @@ EffectPlan exit(int number, const QSize &area, int border)
     const QPoint rest(k, k);
     const QRect c1 = edges(k, k, k - 1 + W - B, k - 1 + H - B);
     switch (number) {
-    case 1: return move(rest, {-W, k});
-    case 2: return move(rest, {W, k});
-    case 3: return move(rest, {k, H});
-    case 4: return move(rest, {k, -H});
-    case 5: return move(rest, {-W, -H});
-    case 6: return move(rest, {W, -H});
-    case 7: return move(rest, {W, H});
-    case 8: return move(rest, {-W, H});
-    case 9: return wipe(edges(W, k, W - 1, k - 1 + H - B), c1);
-    case 10: return wipe(edges(k, k, k - 1, k - 1 + H - B), c1);
-    case 11: return wipe(edges(k, k, k - 1 + W - B, k - 1), c1);
-    case 12: return wipe(edges(k, H, k - 1 + W - B, H - 1), c1);
-    case 13: return wipe(edges(W / 2, k, W / 2 - 1, k - 1 + H - B), c1);
+    case 1:
+        return move(rest, {-W, k});
+    case 2:
+        return move(rest, {W, k});
+    case 3:
+        return move(rest, {k, H});
+    case 4:
+        return move(rest, {k, -H});
+    case 5:
+        return move(rest, {-W, -H});
+    case 6:
+        return move(rest, {W, -H});
+    case 7:
+        return move(rest, {W, H});
+    case 8:
+        return move(rest, {-W, H});
+    case 9:
+        return wipe(edges(W, k, W - 1, k - 1 + H - B), c1);
+    case 10:
+        return wipe(edges(k, k, k - 1, k - 1 + H - B), c1);
+    case 11:
+        return wipe(edges(k, k, k - 1 + W - B, k - 1), c1);
+    case 12:
+        return wipe(edges(k, H, k - 1 + W - B, H - 1), c1);
+    case 13:
+        return wipe(edges(W / 2, k, W / 2 - 1, k - 1 + H - B), c1);
     case 14:
         return wipe2(edges(k, k, k - 1, k - 1 + H - B), edges(k, k, W / 2 - 1 + k, k - 1 + H - B),
                      edges(W, k, W - 1, k - 1 + H - B), edges(W / 2, k, 2 * (W / 2) - 1, k - 1 + H - B));
-    case 15: return wipe(edges(k, H / 2, k - 1 + W - B, H / 2 - 1), edges(k, k, k + W - 1, k - 1 + H - B));
+    case 15:
+        return wipe(edges(k, H / 2, k - 1 + W - B, H / 2 - 1), edges(k, k, k + W - 1, k - 1 + H - B));
     case 16:
         return wipe2(edges(k, k, k - 1 + W - B, k - 1), edges(k, k, k - 1 + W - B, H / 2 - 1 + k),
                      edges(k, H, k - 1 + W - B, H - 1), edges(k, H / 2, k - 1 + W - B, 2 * (H / 2) - 1));
-    case 17: return wipe(edges(W / 2, H / 2, W / 2 - 1, H / 2 - 1), edges(k, k, k - 1 + W - B, H - 1 + k));
-    case 18: return fade();
-    default: return EffectPlan();
+    case 17:
+        return wipe(edges(W / 2, H / 2, W / 2 - 1, H / 2 - 1), edges(k, k, k - 1 + W - B, H - 1 + k));
+    case 18:
+        return fade();
+    default:
+        return EffectPlan();
     }
 }
 
@@ -233,11 +268,19 @@ void AreaEffects::start(QWidget *content, const EffectPlan &plan, int speedTenth
         run(m_coverMoves[0], plan.cover1From, plan.cover1To, durationMs);
         return;
     }
-    case EffectPlan::Kind::Fade:
+    case EffectPlan::Kind::Fade: {
+        QGraphicsOpacityEffect *opacity = fadeEffectOn(content);
+        if (!opacity)
+            break; // nothing to fade with: it ends at once
+        m_fadeRest = opacity->opacity();
+        const qreal from = m_entering ? 0.0 : m_fadeRest;
+        const qreal to = m_entering ? m_fadeRest : 0.0;
+        opacity->setOpacity(from); // an entrance never shows a frame at full opacity first
         content->show();
-        m_lead = animation(m_fade, m_area, "windowOpacity");
-        run(m_fade, m_entering ? 0.0 : 1.0, m_entering ? 1.0 : 0.0, durationMs);
+        m_lead = animation(m_fade, opacity, "opacity");
+        run(m_fade, from, to, durationMs);
         return;
+    }
     case EffectPlan::Kind::None:
         break;
     }
@@ -246,8 +289,43 @@ void AreaEffects::start(QWidget *content, const EffectPlan &plan, int speedTenth
     onLeadFinished();
 }
 
+QGraphicsOpacityEffect *AreaEffects::fadeEffectOn(QWidget *content)
+{
+    QGraphicsEffect *existing = content->graphicsEffect();
+    if (auto *own = qobject_cast<QGraphicsOpacityEffect *>(existing)) {
+        m_fadeEffect = own;
+        m_fadeEffectIsOurs = false;
+        return own;
+    }
+    if (existing)
+        return nullptr;
+    auto *ours = new QGraphicsOpacityEffect(content);
+    content->setGraphicsEffect(ours); // the content owns it from here
+    m_fadeEffect = ours;
+    m_fadeEffectIsOurs = true;
+    return ours;
+}
+
+void AreaEffects::endFade()
+{
+    if (m_fade)
+        m_fade->setTargetObject(nullptr);
+    if (!m_fadeEffect)
+        return;
+    m_fadeEffect->setOpacity(m_fadeRest);
+    if (m_fadeEffectIsOurs) {
+        if (QWidget *content = qobject_cast<QWidget *>(m_fadeEffect->parent()))
+            content->setGraphicsEffect(nullptr); // deletes it
+    }
+    m_fadeEffect = nullptr;
+    m_fadeEffectIsOurs = false;
+}
+
 void AreaEffects::onLeadFinished()
 {
+    // The content has its own opacity again before anyone shows or hides it.
+    if (m_lead == m_fade)
+        endFade();
     m_lead = nullptr;
     if (m_entering)
         emit sigEntranceFinished();
@@ -283,8 +361,8 @@ void AreaEffects::stop()
         if (animation)
             animation->stop();
     }
+    endFade();
     hideCovers();
-    m_area->setWindowOpacity(1.0);
 }
 
 void AreaEffects::hideCovers()

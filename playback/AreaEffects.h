@@ -11,6 +11,12 @@
 // Whether an effect entered or left is settled when it starts, before its
 // animation runs: an animation of 0 ms finishes inside start(), and its end
 // is then reported from there.
+//
+// The fade runs on an opacity effect of the content: a child widget has no
+// window opacity of its own to fade. A content that already has an opacity
+// effect (a picture's transparency) fades between 0 and that opacity, which
+// it has again once the fade is over; any other content gets an effect for
+// the fade's time only, so a rolling text is not drawn through one.
 
 #include <QObject>
 #include <QPoint>
@@ -18,6 +24,7 @@
 #include <QRect>
 #include <QSize>
 
+class QGraphicsOpacityEffect;
 class QLabel;
 class QPropertyAnimation;
 class QRandomGenerator;
@@ -75,7 +82,8 @@ public:
     // Holds a running effect where it is, and goes on from there.
     void pause();
     void resume();
-    // Ends whatever runs without reporting it, hides the covers and shows the area fully opaque.
+    // Ends whatever runs without reporting it, hides the covers and gives a
+    // faded content its own opacity back.
     void stop();
     void hideCovers();
 
@@ -89,6 +97,11 @@ private:
     QLabel *cover(int index);
     QPropertyAnimation *animation(QPropertyAnimation *&slot, QObject *target, const QByteArray &property);
     void run(QPropertyAnimation *animation, const QVariant &from, const QVariant &to, int durationMs);
+    // The opacity effect the fade runs on: the content's own, or one of ours; null
+    // when the content has an effect of another kind.
+    QGraphicsOpacityEffect *fadeEffectOn(QWidget *content);
+    // The content's opacity as it was before the fade, and our effect taken away.
+    void endFade();
 
     QWidget *m_area;
     QRandomGenerator *m_generator = nullptr;
@@ -96,8 +109,11 @@ private:
     QPropertyAnimation *m_move = nullptr;
     QPropertyAnimation *m_fade = nullptr;
     QPropertyAnimation *m_coverMoves[2] = {nullptr, nullptr};
-    QPointer<QWidget> m_content; // the widget the move animation runs on
-    QPropertyAnimation *m_lead = nullptr; // the animation whose end ends the effect
+    QPointer<QWidget> m_content;                   // the widget the move animation runs on
+    QPropertyAnimation *m_lead = nullptr;          // the animation whose end ends the effect
+    QPointer<QGraphicsOpacityEffect> m_fadeEffect; // what the fade runs on, while it runs
+    bool m_fadeEffectIsOurs = false;
+    qreal m_fadeRest = 1.0; // the content's opacity outside the fade
     bool m_entering = false;
     int m_lastNumber = 0;
 };

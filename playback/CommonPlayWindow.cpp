@@ -330,8 +330,13 @@ void CommonPlayWindow::relayoutChildren()
 
 void CommonPlayWindow::showEvent(QShowEvent *event)
 {
-    if (winObject)
+    // A new area covers its display window until it first shows: then it
+    // takes its record's size. Later shows (the display window hidden and shown
+    // again, to apply an on-top mode or by the operator) keep the size it has
+    // been given since, by its record or by scaling with its display window.
+    if (winObject && !m_sizedByRecord)
         resize(winObject->width, winObject->height);
+    m_sizedByRecord = true;
     relayoutChildren();
     update();
     QLabel::showEvent(event);

@@ -199,4 +199,5 @@ private:
     WeatherForecast m_forecast;
     bool m_hasForecast = false;
     QPointer<QWidget> m_coverWindow;
+    bool m_sizedByRecord = false; // its first show gave it its record's size
 };

@@ -25,63 +25,82 @@ int widthOf(const QFontMetrics &metrics, const QString &text, int start, int end
     return metrics.horizontalAdvance(text.mid(start, end - start));
 }
 
-// Lines by width alone, or by width and line feeds.
-QVector<Line> wrap(const QString &text, const QFontMetrics &metrics, int width, bool lineFeedsBreak)
+// The line that starts at `start`, by width alone or by width and line feeds;
+// `next` is where the line after it starts.
+Line lineFrom(const QString &text, int start, const QFontMetrics &metrics, int width, bool lineFeedsBreak, int *next)
 {
-    QVector<Line> result;
-    int lineStart = 0;
-    int i = 0;
+    int i = start;
     while (i < text.size()) {
         if (lineFeedsBreak && text.at(i) == QLatin1Char('\n')) {
-            result.append({lineStart, i});
-            lineStart = ++i;
-            continue;
+            *next = i + 1; // a closing line feed opens no empty line after it
+            return {start, i};
         }
-        const int next = nextCharacter(text, i);
+        const int after = nextCharacter(text, i);
         // A character that does not fit starts the next line, unless it would be alone on this one.
-        if (i > lineStart && widthOf(metrics, text, lineStart, next) > width) {
-            result.append({lineStart, i});
-            lineStart = i;
-            continue;
+        if (i > start && widthOf(metrics, text, start, after) > width) {
+            *next = i;
+            return {start, i};
         }
-        i = next;
+        i = after;
     }
-    // A closing line feed ends the last line; it opens no empty one.
-    if (lineStart < text.size())
-        result.append({lineStart, int(text.size())});
-    return result;
+    *next = text.size();
+    return {start, int(text.size())};
+}
+
+void countLayoutFrom(int start)
+{
+    if (start == 0)
+        ++layoutCount;
 }
 
 } // namespace
 
 QVector<Line> lines(const QString &text, const QFontMetrics &metrics, int width)
 {
-    return wrap(text, metrics, width, true);
+    QVector<Line> result;
+    for (int start = 0; start < text.size();)
+        result.append(lineFrom(text, start, metrics, width, true, &start));
+    return result;
+}
+
+Piece nextPage(const QString &text, int start, const QFontMetrics &metrics, int width, int height)
+{
+    countLayoutFrom(start);
+    const int lineSpacing = metrics.lineSpacing();
+    const int perPage = lineSpacing > 0 ? qMax(1, height / lineSpacing) : 1;
+    Piece page{start, start, start};
+    for (int line = 0; line < perPage && page.next < text.size(); ++line)
+        page.end = lineFrom(text, page.next, metrics, width, true, &page.next).end;
+    return page;
+}
+
+Piece nextRow(const QString &text, int start, const QFontMetrics &metrics, int width)
+{
+    countLayoutFrom(start);
+    Piece row{start, start, start};
+    row.end = lineFrom(text, start, metrics, width, false, &row.next).end;
+    return row;
 }
 
 QStringList pages(const QString &text, const QFontMetrics &metrics, int width, int height)
 {
-    ++layoutCount;
     QStringList result;
-    if (text.isEmpty())
-        return result;
-    const QVector<Line> all = lines(text, metrics, width);
-    const int lineSpacing = metrics.lineSpacing();
-    const int perPage = lineSpacing > 0 ? qMax(1, height / lineSpacing) : 1;
-    for (int first = 0; first < all.size(); first += perPage) {
-        const int last = qMin(first + perPage, int(all.size())) - 1;
-        const int start = all.at(first).start;
-        result << text.mid(start, all.at(last).end - start);
+    for (int start = 0; start < text.size();) {
+        const Piece page = nextPage(text, start, metrics, width, height);
+        result << text.mid(page.start, page.end - page.start);
+        start = page.next;
     }
     return result;
 }
 
 QStringList rows(const QString &text, const QFontMetrics &metrics, int width)
 {
-    ++layoutCount;
     QStringList result;
-    for (const Line &line : wrap(text, metrics, width, false))
-        result << text.mid(line.start, line.end - line.start);
+    for (int start = 0; start < text.size();) {
+        const Piece row = nextRow(text, start, metrics, width);
+        result << text.mid(row.start, row.end - row.start);
+        start = row.next;
+    }
     return result;
 }
 

@@ -10,6 +10,10 @@
 // even a glyph wider than the widget, and every page at least one line, even
 // in a widget lower than a line, so a layout always finishes. An empty text
 // has no pages and no rows.
+//
+// A page or row can be laid out on its own, from where the one before it
+// ended (nextPage, nextRow): a text of millions of characters (a whole text
+// file) is laid out as far as it is shown, never all at once.
 
 #include <QFontMetrics>
 #include <QString>
@@ -26,16 +30,27 @@ struct Line
 };
 QVector<Line> lines(const QString &text, const QFontMetrics &metrics, int width);
 
-// Pages of `height` / lineSpacing lines each (at least one). A page is the
-// text from its first line's start to its last line's end, line feeds inside
-// it included, so drawing it wraps it again into the same lines.
-QStringList pages(const QString &text, const QFontMetrics &metrics, int width, int height);
+// One page or row: the range [start, end) of the text it shows, and where the
+// next one starts (the text's size after the last).
+struct Piece
+{
+    int start = 0;
+    int end = 0;
+    int next = 0;
+};
+// The page that starts at `start` (< the text's size): `height` / lineSpacing
+// lines (at least one), from its first line's start to its last line's end,
+// line feeds inside it included, so drawing it wraps it again into the same lines.
+Piece nextPage(const QString &text, int start, const QFontMetrics &metrics, int width, int height);
+// The row that starts at `start`: grown character by character until the next
+// one would not fit. Line feeds are characters like any other here.
+Piece nextRow(const QString &text, int start, const QFontMetrics &metrics, int width);
 
-// Rows one widget wide; a row is grown character by character until the
-// next one would not fit. Line feeds are characters like any other here.
+// Every page and every row of the text.
+QStringList pages(const QString &text, const QFontMetrics &metrics, int width, int height);
 QStringList rows(const QString &text, const QFontMetrics &metrics, int width);
 
-// How many page and row layouts the process has made (for the benchmark).
+// How many page and row layouts the process has begun (for the benchmark).
 int layoutsMade();
 
 } // namespace TextLayout

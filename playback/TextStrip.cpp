@@ -25,6 +25,11 @@ int centredBaseline(const QFontMetrics &metrics, int stripHeight)
 
 QPixmap render(const QString &text, const QFont &font, const QPen &pen, const QSize &size, const QPoint &baseline)
 {
+    return render(QVector<Run>{{baseline, text}}, font, pen, size);
+}
+
+QPixmap render(const QVector<Run> &runs, const QFont &font, const QPen &pen, const QSize &size)
+{
     ++renderCount;
     QPixmap strip(size.expandedTo(QSize(1, 1)));
     strip.fill(QColor(0, 0, 0, 0));
@@ -33,7 +38,8 @@ QPixmap render(const QString &text, const QFont &font, const QPen &pen, const QS
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);
     painter.setPen(pen);
-    painter.drawText(baseline, text);
+    for (const Run &run : runs)
+        painter.drawText(run.baseline, run.text);
     return strip;
 }
 

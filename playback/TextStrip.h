@@ -9,8 +9,10 @@
 #include <QPen>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointF>
 #include <QSize>
 #include <QString>
+#include <QVector>
 
 class QFontMetrics;
 
@@ -27,6 +29,15 @@ int centredBaseline(const QFontMetrics &metrics, int stripHeight);
 // A transparent pixmap of `size` with `text` drawn in `font` and `pen`, its
 // baseline starting at `baseline`.
 QPixmap render(const QString &text, const QFont &font, const QPen &pen, const QSize &size, const QPoint &baseline);
+
+// A piece of text and where its baseline starts.
+struct Run
+{
+    QPointF baseline;
+    QString text;
+};
+// The same with several pieces, each at its own place.
+QPixmap render(const QVector<Run> &runs, const QFont &font, const QPen &pen, const QSize &size);
 
 // How many strips the process has rendered (for the benchmark).
 int rendersMade();

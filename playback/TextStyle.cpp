@@ -39,7 +39,7 @@ QVector<Stop> stopsOf(int style)
     case 4:
         return {{0, r}, {0.2, r}, {0.3, g}, {0.4, g}, {0.5, y}, {0.6, r}, {0.7, r}, {0.8, g}, {0.9, g}, {1, y}};
     case 5:
-        return {{0, r}, {0.1, y}, {0.2, g}, {0.3, c}, {0.4, b}, {0.5, m},
+        return {{0, r},   {0.1, y}, {0.2, g}, {0.3, c}, {0.4, b}, {0.5, m},
                 {0.6, r}, {0.7, y}, {0.8, g}, {0.9, c}, {1, b}};
     default:
         return {};
@@ -60,13 +60,14 @@ bool applyColourful(QPen &pen, int style, const QColor &colour, const GradientGe
         gradient.setStart(geometry.verticalX, 0);
         gradient.setFinalStop(geometry.verticalX, geometry.verticalLength);
     } else if (style == 3) {
-        gradient.setStart(0, 0);
-        gradient.setFinalStop(geometry.textWidth, geometry.height);
+        gradient.setStart(geometry.textLeft, 0);
+        gradient.setFinalStop(geometry.textLeft + geometry.textWidth, geometry.height);
     } else {
-        gradient.setStart(0, geometry.height);
-        gradient.setFinalStop(geometry.textWidth, geometry.height);
+        gradient.setStart(geometry.textLeft, geometry.height);
+        gradient.setFinalStop(geometry.textLeft + geometry.textWidth, geometry.height);
     }
     gradient.setStops(stopsOf(style));
+    gradient.setSpread(geometry.spread);
     pen.setBrush(gradient);
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGradient>
 #include <QString>
 
 class QPen;
@@ -19,11 +20,14 @@ QFont font(const QString &family, int pointSize, bool bold, bool italic, bool un
 QFont spacedFont(const QString &family, int pointSize, bool bold, bool italic, bool underline, int kerning);
 
 // Where the gradient of a colourful style runs, in the drawing widget's coordinates.
-struct GradientGeometry {
+struct GradientGeometry
+{
     qreal textWidth = 0;      // the width of the text (horizontal and diagonal styles end there)
     qreal height = 0;         // the widget's height
     qreal verticalX = 0;      // style 2 runs down at this x ...
     qreal verticalLength = 0; // ... from 0 to this length
+    qreal textLeft = 0;       // where the text begins (horizontal and diagonal styles start there)
+    QGradient::Spread spread = QGradient::PadSpread; // what lies beyond the gradient's ends
 };
 
 // Sets the pen's brush by the style: 0 a solid brush of the colour, 1-5 a

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <cmath>
+
 textWidget::textWidget(QWidget *parent) : QLabel(parent)
 {
     stripLabel = new QLabel(this);
@@ -35,11 +37,10 @@ void textWidget::applyFont()
         font = TextStyle::font(fontFamily, fontSize, bold, italic, underline);
 }
 
-QPen textWidget::makePen(qreal verticalX, qreal verticalLength) const
+QPen textWidget::makePen(const TextStyle::GradientGeometry &geometry) const
 {
     QPen pen;
-    TextStyle::applyColourful(pen, colourful, textColour,
-                              {qreal(textWidth), qreal(height()), verticalX, verticalLength});
+    TextStyle::applyColourful(pen, colourful, textColour, geometry);
     return pen;
 }
 
@@ -47,53 +48,57 @@ QPen textWidget::makePen(qreal verticalX, qreal verticalLength) const
 
 bool textWidget::layoutIsCurrent() const
 {
-    return m_laidOutMode == mode && m_laidOutSize == size() && m_laidOutFont == font.key()
-        && m_laidOutText == text;
+    return m_laidOutMode == mode && m_laidOutSize == size() && m_laidOutFont == font.key() && m_laidOutText == text;
 }
 
-void textWidget::rebuildLayout()
+void textWidget::restartLayout()
 {
-    const QFontMetrics metrics(font, this);
     pages.clear();
     rows.clear();
-    if (mode == Pages)
-        pages = TextLayout::pages(text, metrics, width(), height());
-    else if (mode == SingleRow)
-        rows = TextLayout::rows(text, metrics, width());
+    m_layoutNext = 0;
     m_laidOutMode = mode;
     m_laidOutSize = size();
     m_laidOutFont = font.key();
     m_laidOutText = text;
+    ++m_layoutGeneration;
+}
+
+bool textWidget::hasPage(int index)
+{
+    if ((mode != Pages && mode != SingleRow) || index < 0)
+        return false;
+    applyFont();
+    if (!layoutIsCurrent())
+        restartLayout();
+    QStringList &list = mode == Pages ? pages : rows;
+    const QFontMetrics metrics(font, this);
+    while (list.size() <= index && m_layoutNext < text.size()) {
+        const TextLayout::Piece piece = mode == Pages
+                                            ? TextLayout::nextPage(text, m_layoutNext, metrics, width(), height())
+                                            : TextLayout::nextRow(text, m_layoutNext, metrics, width());
+        list << text.mid(piece.start, piece.end - piece.start);
+        m_layoutNext = piece.next;
+    }
+    return index < list.size();
 }
 
 const QStringList &textWidget::currentPages()
 {
-    applyFont();
-    if (!layoutIsCurrent())
-        rebuildLayout();
+    if (mode == Pages)
+        hasPage(page + 1);
     return pages;
 }
 
 const QStringList &textWidget::currentRows()
 {
-    applyFont();
-    if (!layoutIsCurrent())
-        rebuildLayout();
-    return rows;
-}
-
-int textWidget::pageCount()
-{
-    if (mode == Pages)
-        return currentPages().size();
     if (mode == SingleRow)
-        return currentRows().size();
-    return 0;
+        hasPage(page + 1);
+    return rows;
 }
 
 void textWidget::showCurrentPage()
 {
-    if (page >= 0 && page < pageCount())
+    if (hasPage(page))
         update();
 }
 
@@ -104,21 +109,52 @@ int textWidget::stripY() const
     return (height() - m_stripHeight) / 2;
 }
 
+int textWidget::lead() const
+{
+    return !endToEnd && rollingSpeed > 8 ? fontSize : 0;
+}
+
+int textWidget::wholeStripLimit() const
+{
+    return qMax(kWholeStripPixels, width() + 2 * stretchMargin());
+}
+
+int textWidget::stretchMargin() const
+{
+    return qMax(width(), kMinimumStretchMargin);
+}
+
+void textWidget::measureText(const QFontMetrics &metrics)
+{
+    m_stripHeight = TextStrip::heightFor(metrics);
+    m_stretchFrom = m_stretchTo = 0;
+    // A text that cannot move stands with its beginning in view.
+    m_pieces.reset(text, font, this, scrolls() && rollingDirection == 1);
+    m_pieces.measureTo(wholeStripLimit() + 1);
+    m_stretched = !m_pieces.measuredAll() || m_pieces.measuredWidth() > wholeStripLimit();
+    if (m_stretched) {
+        textWidth = int(m_pieces.measuredWidth());
+        return;
+    }
+    m_pieces.clear();
+    textWidth = metrics.horizontalAdvance(text);
+}
+
 void textWidget::prepareScrolling()
 {
+    applyFont();
+    const QFontMetrics metrics(font, this);
     if (endToEnd) {
         // Copies are drawn from one strip; the moving label is not used.
         stripPixmap = QPixmap();
         stripLabel->hide();
-        applyFont();
-        const QFontMetrics metrics(font, this);
-        textWidth = metrics.horizontalAdvance(text);
-        m_stripHeight = TextStrip::heightFor(metrics);
+        measureText(metrics);
         m_copyBaseline = TextStrip::centredBaseline(metrics, m_stripHeight);
-        m_copyStrip = textWidth > 0 ? TextStrip::render(text, font, makePen(textWidth, height()),
-                                                        QSize(textWidth + fontSize, m_stripHeight),
-                                                        QPoint(0, m_copyBaseline))
-                                    : QPixmap();
+        m_copyStrip = QPixmap();
+        if (!m_stretched && textWidth > 0)
+            m_copyStrip = TextStrip::render(
+                text, font, makePen({qreal(textWidth), qreal(height()), qreal(textWidth), qreal(height())}),
+                QSize(textWidth + fontSize, m_stripHeight), QPoint(0, m_copyBaseline));
         setStartPosition();
         update();
         return;
@@ -133,35 +169,106 @@ void textWidget::renderStrip()
 {
     applyFont();
     const QFontMetrics metrics(font, this);
-    textWidth = metrics.horizontalAdvance(text);
-    m_stripHeight = TextStrip::heightFor(metrics);
+    measureText(metrics);
+    if (m_stretched) {
+        x = startX();
+        placeStrip(); // draws the stretch in view
+        return;
+    }
     const QSize size(fontSize + textWidth, m_stripHeight);
-    const QPoint baseline(rollingSpeed > 8 ? fontSize : 0, TextStrip::centredBaseline(metrics, m_stripHeight));
-    stripPixmap = TextStrip::render(text, font, makePen(width(), m_stripHeight), size, baseline);
+    const QPoint baseline(lead(), TextStrip::centredBaseline(metrics, m_stripHeight));
+    stripPixmap = TextStrip::render(
+        text, font, makePen({qreal(textWidth), qreal(height()), qreal(width()), qreal(m_stripHeight)}), size, baseline);
     stripLabel->setFixedSize(size);
     stripLabel->setPixmap(stripPixmap);
-    x = rollingDirection == 0 ? width() : -textWidth;
+    x = startX();
     stripLabel->move(x, stripY());
+}
+
+int textWidget::startX() const
+{
+    // A text that cannot move would stand outside the area for its whole time.
+    if (!scrolls())
+        return 0;
+    return rollingDirection == 0 ? width() : -textWidth;
 }
 
 void textWidget::setStartPosition()
 {
-    switch (rollingDirection) {
-    case 0:
-        x = width();
-        break;
-    case 1:
-        x = -textWidth;
-        break;
-    case 2:
+    x = startX();
+    if (rollingDirection == 2)
         y = -textWidth;
-        break;
-    case 3:
+    else if (rollingDirection == 3)
         y = height();
-        break;
-    default:
-        break;
+    if (mode == Scrolling)
+        placeStrip();
+}
+
+// ---- long texts, drawn a stretch at a time ------------------------------
+
+int textWidget::endX() const
+{
+    // Where the starting end of the text is on screen.
+    return m_pieces.fromEnd() ? x + lead() + textWidth : x + lead();
+}
+
+int textWidget::stretchLeft() const
+{
+    return m_pieces.fromEnd() ? endX() - m_stretchTo : endX() + m_stretchFrom;
+}
+
+void textWidget::coverView()
+{
+    const int end = endX(); // stays where it is while more of the text is measured
+    const int shownFrom = m_pieces.fromEnd() ? end - width() : -end;
+    const int shownTo = shownFrom + width();
+    if (m_stretchTo > m_stretchFrom && shownFrom >= m_stretchFrom && shownTo <= m_stretchTo)
+        return;
+    m_stretchFrom = shownFrom - stretchMargin();
+    m_stretchTo = shownTo + stretchMargin();
+    const QFontMetrics metrics(font, this);
+    const QPixmap stretch = m_pieces.render(m_stretchFrom, m_stretchTo, m_stripHeight,
+                                            TextStrip::centredBaseline(metrics, m_stripHeight), stretchPen());
+    // What was measured on the way widens the text: its starting end stays on screen where it was.
+    textWidth = int(m_pieces.measuredWidth());
+    if (m_pieces.fromEnd())
+        x = end - lead() - textWidth;
+    if (endToEnd) {
+        m_copyStrip = stretch;
+        return;
     }
+    stripPixmap = stretch;
+    stripLabel->setFixedSize(stretch.size());
+    stripLabel->setPixmap(stripPixmap);
+}
+
+QPen textWidget::stretchPen() const
+{
+    // A gradient over a text of millions of pixels would show one flat colour:
+    // it runs over each area's width of the text instead, mirrored at each
+    // end, and moves with the text.
+    const qreal period = qMax(width(), 64);
+    const qreal origin = m_pieces.fromEnd() ? m_stretchTo : -m_stretchFrom; // distance 0 in the stretch
+    TextStyle::GradientGeometry geometry{m_pieces.fromEnd() ? -period : period, qreal(height()), qreal(width()),
+                                         qreal(m_stripHeight), std::fmod(origin, 2 * period)};
+    geometry.spread = QGradient::ReflectSpread;
+    return makePen(geometry);
+}
+
+void textWidget::placeStrip()
+{
+    if (m_stretched)
+        coverView();
+    if (!endToEnd)
+        stripLabel->move(m_stretched ? stretchLeft() : x, stripY());
+}
+
+bool textWidget::wrapDue() const
+{
+    // A long text has run its course only once all of it has been measured.
+    if (m_stretched && !m_pieces.measuredAll())
+        return false;
+    return rollingDirection == 0 ? x < -(textWidth + fontSize) : x > width() + fontSize;
 }
 
 bool textWidget::scrolls() const
@@ -205,26 +312,17 @@ void textWidget::scrollFor(qint64 ms)
     const int pixels = m_pace.advance(ms);
     if (pixels == 0)
         return;
-    bool wrapped = false;
-    if (rollingDirection == 0) {
-        x -= pixels;
-        if (x < -(textWidth + fontSize)) {
-            x = width();
-            wrapped = true;
-        }
-    } else if (rollingDirection == 1) {
-        x += pixels;
-        if (x > width() + fontSize) {
-            x = -textWidth;
-            wrapped = true;
-        }
-    } else {
+    if (rollingDirection != 0 && rollingDirection != 1)
         return;
+    x += rollingDirection == 0 ? -pixels : pixels;
+    const bool wrapped = wrapDue();
+    if (wrapped) {
+        x = rollingDirection == 0 ? width() : -textWidth;
+        m_stretchFrom = m_stretchTo = 0; // the stretch in view is the first one again
     }
+    placeStrip();
     if (endToEnd)
         update();
-    else
-        stripLabel->move(x, stripY());
     if (wrapped && onePass)
         emit sigPassFinished();
 }
@@ -234,8 +332,10 @@ void textWidget::scrollFor(qint64 ms)
 void textWidget::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
-    if (mode == Scrolling && !endToEnd)
-        stripLabel->move(x, stripY());
+    if (mode == Scrolling) {
+        m_stretchFrom = m_stretchTo = 0; // a stretch as wide as the area was before
+        placeStrip();
+    }
 }
 
 void textWidget::hideEvent(QHideEvent *event)
@@ -265,13 +365,17 @@ void textWidget::paintEvent(QPaintEvent *)
     if (mode == Pages || mode == SingleRow) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        const QStringList &list = mode == Pages ? currentPages() : currentRows();
         painter.setFont(font);
-        painter.setPen(makePen(width(), height()));
-        if (page >= 0 && page < list.size()) {
+        if (hasPage(page)) {
+            const QStringList &list = mode == Pages ? pages : rows;
             const int flags = mode == Pages ? verticalFlag | horizontalFlag | Qt::TextWrapAnywhere
                                             : Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-            painter.drawText(rect(), flags, list.at(page));
+            const QString &shown = list.at(page);
+            const QRect drawn = drawnExtent(shown, flags);
+            textWidth = drawn.width();
+            painter.setPen(
+                makePen({qreal(drawn.width()), qreal(height()), qreal(width()), qreal(height()), qreal(drawn.left())}));
+            painter.drawText(rect(), flags, shown);
             drawnPage = page;
         }
     } else if (mode == Scrolling) {
@@ -280,14 +384,31 @@ void textWidget::paintEvent(QPaintEvent *)
     painting = false;
 }
 
+QRect textWidget::drawnExtent(const QString &shown, int flags)
+{
+    if (m_extentPage != page || m_extentFlags != flags || m_extentGeneration != m_layoutGeneration) {
+        m_extent = QFontMetrics(font, this).boundingRect(rect(), flags, shown);
+        m_extentPage = page;
+        m_extentFlags = flags;
+        m_extentGeneration = m_layoutGeneration;
+    }
+    return m_extent;
+}
+
 void textWidget::paintEndToEnd(QPainter &painter)
 {
-    // Directions 2 and 3 draw nothing; an empty text has nothing to repeat.
-    if ((rollingDirection != 0 && rollingDirection != 1) || textWidth <= 0 || m_copyStrip.isNull())
+    // An empty text has nothing to repeat. Copies of a text that rolls
+    // rightwards trail to its left; any other text's copies follow to its right.
+    if (textWidth <= 0 || m_copyStrip.isNull())
         return;
-    const int copies = width() / textWidth + 1;
     const int top = (fontSize + height()) / 2 - m_copyBaseline;
+    if (m_stretched) {
+        // Longer than the area: one copy, drawn from the stretch in view.
+        painter.drawPixmap(stretchLeft(), top, m_copyStrip);
+        return;
+    }
+    const int copies = width() / textWidth + 1;
     const int pitch = gap + textWidth;
     for (int i = 0; i < copies; ++i)
-        painter.drawPixmap(rollingDirection == 0 ? x + i * pitch : x - i * pitch, top, m_copyStrip);
+        painter.drawPixmap(rollingDirection == 1 ? x - i * pitch : x + i * pitch, top, m_copyStrip);
 }

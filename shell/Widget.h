@@ -59,6 +59,7 @@ class TimingSegmentPanel;
 class TimingSegmentTimePropertyWin;
 class UrlPanel;
 class VideoDevicePanel;
+class VideoLengthProbe;
 class VideoPanel;
 class VideoProperty;
 class WeatherPanel;
@@ -466,6 +467,9 @@ private:
     void connectTab(newDisplayWindowButton *tab);
     void applyOnTopMode(MainPlayBKLabel *displayWindow, int onTopMode);
     void setEditingEnabled(bool enabled);
+    // The commands that act on a display window (play, stop, hide, lock,
+    // back-stage, monitor) are enabled exactly while there is one.
+    void updateDisplayWindowCommands();
     void showPlayButton(bool showsPlay);
     // Area players of every display window whose window belongs to the named display window.
     QList<CommonPlayWindow *> areasOf(const QString &displayName) const;
@@ -538,4 +542,7 @@ private:
     bool m_startArmed = false; // one delayed start, however often start-up opens a schedule
     // The date buttons' calendar, over every panel; hidden whenever the panel or display window changes.
     CalendarPopup *m_calendarPopup = nullptr;
+    // Measures the video items whose length is not known yet (made on first use, a child).
+    VideoLengthProbe &lengthProbe();
+    VideoLengthProbe *m_lengthProbe = nullptr;
 };

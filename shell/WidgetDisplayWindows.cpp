@@ -2,10 +2,12 @@
 // four times under one name: its record, its tab, the window on the desktop
 // and its tree panel; every lookup goes by that name.
 
+#include "base/AppContext.h"
+#include "base/Prompts.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
-#include "model/QVLedMediaObject.h"
 #include "model/Counter.h"
+#include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "panels/ProgramPanel.h"
 #include "panels/SchedulePanel.h"
@@ -15,10 +17,9 @@
 #include "panels/controls/CalendarPopup.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
-#include "base/AppContext.h"
-#include "shell/dialogs/DisplaySettingsDialog.h"
-#include "base/Prompts.h"
+#include "shell/MainMenuBKLabel.h"
 #include "shell/Widget.h"
+#include "shell/dialogs/DisplaySettingsDialog.h"
 #include "shell/menuButton.h"
 #include "shell/newDisplayWindowButton.h"
 
@@ -164,6 +165,15 @@ void Widget::setDisplayWindowInfo(const QString &name, int x, int y, int width, 
         if (MainPlayBKLabel *displayWindow = displayWindowNamed(name))
             applyOnTopMode(displayWindow, 0);
     }
+    updateDisplayWindowCommands();
+}
+
+void Widget::updateDisplayWindowCommands()
+{
+    const bool any = !playWinObjects.isEmpty();
+    for (menuButton *command : {playButton, stopButton, hideButton, lockButton, backstageButton, monitorButton,
+                                mainMenu->playButton, mainMenu->pauseButton, mainMenu->stopButton})
+        command->setEnabled(any);
 }
 
 void Widget::uncheckAllDisplayWindowButtons()
@@ -334,12 +344,13 @@ void Widget::slotDisplayWindowSetting()
         if (record->backStage)
             origin += backStageOrigin(curDisplayName);
         displayWindow->setGeometry(QRect(origin, QSize(record->width, record->height)));
+        // The mode first: an area the hide and show give its first show has taken its record's size by then.
+        applyOnTopMode(displayWindow, record->onTopMode);
         for (CommonPlayWindow *area : qAsConst(displayWindow->playWindows)) {
             area->move(int(area->x() * fx), int(area->y() * fy));
             area->resize(int(area->width() * fx), int(area->height() * fy));
             area->relayoutChildren();
         }
-        applyOnTopMode(displayWindow, record->onTopMode);
         displayWindow->update();
     }
     for (newDisplayWindowButton *tab : qAsConst(displayWindowButtons)) {

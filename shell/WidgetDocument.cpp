@@ -190,6 +190,12 @@ void Widget::slotClearCurrentAllScheme()
     displayWindowButtons.clear();
     delete tabLayout;
     tabLayout = nullptr;
+    // Nothing is left to show or act on until a schedule is built or read.
+    showPanel(nullptr);
+    hideAllSetupLabel();
+    clearTableWidget(mediaTable);
+    curMediaList.clear();
+    updateDisplayWindowCommands();
 }
 
 void Widget::showFirstTreePanel()
@@ -230,6 +236,8 @@ void Widget::slotOpenLastDoc(const QString &)
 void Widget::slotStartLast()
 {
     m_startArmed = false;
+    if (projectWidgets.isEmpty())
+        return; // a schedule without display windows: nothing starts, nothing says it plays
     startingUnattended = true;
     const QList<ProjectWidget *> panels = projectWidgets.values();
     for (ProjectWidget *panel : panels)

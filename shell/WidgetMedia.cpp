@@ -7,6 +7,7 @@
 #include "panels/MediaPanel.h"
 #include "panels/WindowPanel.h"
 #include "playback/MainPlayBKLabel.h"
+#include "playback/video/VideoLengthProbe.h"
 #include "shell/Widget.h"
 
 #include <QTableWidget>
@@ -52,6 +53,11 @@ void Widget::slotaddVideoObject(int row, QVLedMediaObject *item)
 {
     addMediaRow(row, item, MediaKinds::tableLabel(*item));
     updateVideoProperty(&item->video);
+    refreshPreview(MediaFamily::Video);
+    // The preview's player reports the length where it can show the file; the
+    // probe learns it also where it cannot (a hidden display window).
+    if (!item->video.duration.isValid() || item->video.duration == QTime(0, 0))
+        lengthProbe().probe(item);
 }
 
 void Widget::slotaddImageObject(int row, QVLedMediaObject *item)

@@ -9,6 +9,7 @@
 #include "model/RecordSet.h"
 #include "panels/WindowPanel.h"
 #include "playback/MainPlayBKLabel.h"
+#include "playback/video/VideoLengthProbe.h"
 #include "shell/Widget.h"
 
 #include <algorithm>
@@ -35,6 +36,8 @@ void Widget::forgetRecords(const RecordSet &doomed)
         panel->tree()->forgetRecords(doomed);
     for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows))
         displayWindow->forgetRecords(doomed);
+    if (m_lengthProbe)
+        m_lengthProbe->forget(doomed);
 }
 
 void Widget::clearSelectionInto(const QString &displayName)

@@ -7,6 +7,7 @@
 #include "panels/VideoPanel.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
+#include "playback/video/VideoLengthProbe.h"
 #include "shell/Widget.h"
 
 void Widget::updateVideoProperty(VideoProperty *video)
@@ -38,6 +39,16 @@ void Widget::slotVideoProgressReported(QVLedMediaObject *item, float seconds)
         setVideoProgress(int(seconds));
 }
 
+VideoLengthProbe &Widget::lengthProbe()
+{
+    if (!m_lengthProbe) {
+        m_lengthProbe = new VideoLengthProbe(this);
+        connect(m_lengthProbe, &VideoLengthProbe::sigLengthKnown, this,
+                [this](QVLedMediaObject *item, double seconds) { slotVideoRangeReported(item, float(seconds)); });
+    }
+    return *m_lengthProbe;
+}
+
 void Widget::slotPreviewVideo(QVLedMediaObject *item)
 {
     MainPlayBKLabel *displayWindow = displayWindowNamed(curDisplayName);
@@ -45,8 +56,9 @@ void Widget::slotPreviewVideo(QVLedMediaObject *item)
         return;
     displayWindow->showNameMarks = false;
     displayWindow->update();
+    // Read unseen and unheard: neither a drawing surface nor a sound device is needed.
     if (!displayWindow->playing)
-        displayWindow->probeVideoLength(item);
+        lengthProbe().probe(item);
 }
 
 PlayLabel *Widget::videoPlayerOfCurrentWindow(bool allNames) const

@@ -41,7 +41,9 @@ void menuButton::leaveEvent(QEvent *event)
 void menuButton::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    if (!mouseOutside)
+    if (!isEnabled())
+        painter.setOpacity(0.35); // a command with nothing to act on is drawn faint
+    else if (!mouseOutside)
         painter.fillRect(rect(), QColor(255, 255, 255, 50));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(QRectF(25.0, 6.0, 32, 32), icon, QRectF(icon.rect()));

@@ -4,12 +4,13 @@
 #include "model/ScheduleRecords.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
-#include "shell/dialogs/DisplaySettingsDialog.h"
 #include "shell/Widget.h"
+#include "shell/dialogs/DisplaySettingsDialog.h"
 #include "shell/newDisplayWindowButton.h"
 #include "support/Probes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
+#include "support/TreeProbe.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -227,39 +228,64 @@ private slots:
         QCOMPARE(w.curDisplayName, Widget::displayWindowName(1));
     }
 
-    void settingsScaleAreasAndApplyOnTopMode()
+    // Positions and sizes of the areas shown scale together, whatever the on-top
+    // mode: the hide and show that apply a mode leave the scaled sizes alone.
+    void settingsScaleShownAreasForEveryOnTopMode_data()
     {
+        QTest::addColumn<int>("onTopMode");
+        QTest::addColumn<bool>("hiddenBefore"); // the display window hidden while its area was made
+        QTest::newRow("Never") << 0 << false;
+        QTest::newRow("Always") << 1 << false;
+        QTest::newRow("Playing") << 2 << false;
+        QTest::newRow("Never, area made hidden") << 0 << true;
+        QTest::newRow("Always, area made hidden") << 1 << true;
+    }
+
+    void settingsScaleShownAreasForEveryOnTopMode()
+    {
+        QFETCH(int, onTopMode);
+        QFETCH(bool, hiddenBefore);
         TestEnvironment env;
         ScriptedPrompts prompts;
         Widget w;
         MainPlayBKLabel *display = displayWindow(w, w.curDisplayName);
         QVERIFY(display);
-        CommonPlayWindow *area = display->playWindows.value(0);
-        QVERIFY(area);
-        area->setGeometry(10, 20, 100, 60);
+        display->setVisible(!hiddenBefore);
+        // A window added now gets its area when it is selected.
+        ProjectTree *tree = w.curProjectWidget->tree();
+        chooseFromMenu(prompts, tree, itemAt(tree, "General Segment1/Program1"), tree->addWindowAction);
+        clickItem(tree, itemAt(tree, "General Segment1/Program1/Common Window2"));
+        CommonPlayWindow *area = display->playWindows.value(1);
+        QVERIFY(area && area->isVisibleTo(display));
         CommonWinObject *record = area->winObject;
-        const QRect recordGeometry(record->x, record->y, record->width, record->height);
+        QCOMPARE(record->name, QStringLiteral("Common Window2"));
+        record->x = 10;
+        record->y = 20;
+        record->width = 100;
+        record->height = 60;
+        display->updateWindowGeometry(record);
 
-        prompts.onDialog = [](QDialog *dialog) {
+        prompts.onDialog = [onTopMode](QDialog *dialog) {
             auto *d = static_cast<DisplaySettingsDialog *>(dialog);
             d->widthSpin->setValue(640);
             d->heightSpin->setValue(480);
-            d->neverRadio->setChecked(true);
+            d->setOnTopMode(onTopMode);
             return pressOk(dialog);
         };
         w.slotDisplayWindowSetting();
+        QCoreApplication::processEvents();
         QCOMPARE(display->geometry().size(), QSize(640, 480));
+        QVERIFY(area->isVisible());
         QCOMPARE(area->geometry(), QRect(20, 40, 200, 120));
-        QCOMPARE(QRect(record->x, record->y, record->width, record->height), recordGeometry);
-        QCOMPARE(w.currentPlayWinObject->onTopMode, 0);
-        QVERIFY(!(display->windowFlags() & Qt::WindowStaysOnTopHint));
+        QCOMPARE(QRect(record->x, record->y, record->width, record->height), QRect(10, 20, 100, 60));
+        QCOMPARE(w.currentPlayWinObject->onTopMode, onTopMode);
+        if (onTopMode != 2)
+            QCOMPARE(bool(display->windowFlags() & Qt::WindowStaysOnTopHint), onTopMode == 1);
 
-        prompts.onDialog = [](QDialog *dialog) {
-            static_cast<DisplaySettingsDialog *>(dialog)->alwaysRadio->setChecked(true);
-            return pressOk(dialog);
-        };
-        w.slotDisplayWindowSetting();
-        QVERIFY(display->windowFlags() & Qt::WindowStaysOnTopHint);
+        // Shown again later (hidden by the operator, or minimised and restored), it keeps that size.
+        display->hide();
+        display->show();
+        QCOMPARE(area->geometry(), QRect(20, 40, 200, 120));
     }
 };
 

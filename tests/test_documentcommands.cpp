@@ -1,16 +1,25 @@
-#include "shell/Prodoc.h"
+#include "base/AppContext.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
 #include "model/ScheduleRecords.h"
-#include "base/AppContext.h"
-#include "shell/dialogs/DisplaySettingsDialog.h"
+#include "panels/ProgramPanel.h"
+#include "panels/PropertyPanel.h"
+#include "panels/SchedulePanel.h"
+#include "panels/SegmentPanel.h"
+#include "panels/TimingSegmentPanel.h"
+#include "panels/WindowPanel.h"
+#include "shell/MainMenuBKLabel.h"
+#include "shell/Prodoc.h"
 #include "shell/Widget.h"
+#include "shell/dialogs/DisplaySettingsDialog.h"
+#include "shell/menuButton.h"
 #include "shell/newDisplayWindowButton.h"
 #include "support/Probes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 
 #include <QSettings>
+#include <QTableWidget>
 #include <QtTest>
 
 
@@ -172,6 +181,67 @@ private slots:
         QVERIFY(w.projectWidgets.value(first)->isVisibleTo(w.treeHolder));
         QVERIFY(!w.projectWidgets.value(Widget::displayWindowName(2))->isVisibleTo(w.treeHolder));
         QVERIFY(!w.curCommonWin && !w.curMedia);
+        // What the property area shows is what the shown tree has selected: its root, the schedule page.
+        ProjectTree *shown = w.projectWidgets.value(first)->tree();
+        QTreeWidgetItem *root = shown->topLevelItem(0);
+        QCOMPARE(shown->curItem, root);
+        QCOMPARE(shown->currentItem(), root);
+        QCOMPARE(shown->selectedItems(), QList<QTreeWidgetItem *>{root});
+        QVERIFY(w.scheduleSetupLabel->isVisibleTo(w.workArea));
+        for (QWidget *page : std::initializer_list<QWidget *>{w.segmentSetupLabel, w.timingSegmentSetupLabel,
+                                                              w.programSetupLabel, w.commonWinSetupLabel})
+            QVERIFY(!page->isVisibleTo(w.workArea));
+    }
+
+    // A schedule without a display window leaves nothing shown to edit, and
+    // the commands that act on a display window wait until there is one again.
+    void aScheduleWithoutDisplayWindowsLeavesNothingToActOn()
+    {
+        TestEnvironment env;
+        ScriptedPrompts prompts;
+        prompts.answer = QMessageBox::No;
+        QFile empty(env.path("empty.qvsc"));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        QDataStream(&empty) << qint32(3) << qint32(0); // the counter, no display window
+        empty.close();
+        Widget w;
+        w.show();
+        ProjectTree *tree = w.curProjectWidget->tree();
+        tree->curItem = tree->topLevelItem(0)->child(0)->child(0)->child(0);
+        tree->slotSelectItemChecked();
+        QVERIFY(w.commonWinSetupLabel->isVisible());
+
+        prompts.fileName = env.path("empty.qvsc");
+        w.slotOpenDoc();
+        QVERIFY(w.projectWidgets.isEmpty() && w.displayWindows.isEmpty() && w.displayWindowButtons.isEmpty());
+        QVERIFY(!w.curCommonWin && !w.curProgram && !w.curMedia);
+        for (QWidget *page : w.findChildren<PropertyPanel *>())
+            QVERIFY2(!page->isVisible(), page->metaObject()->className());
+        QCOMPARE(w.mediaTable->rowCount(), 0);
+        const QList<menuButton *> needADisplayWindow{
+            w.playButton,          w.stopButton,    w.hideButton,           w.lockButton,
+            w.backstageButton,     w.monitorButton, w.mainMenu->playButton, w.mainMenu->pauseButton,
+            w.mainMenu->stopButton};
+        for (menuButton *button : needADisplayWindow)
+            QVERIFY2(!button->isEnabled(), qPrintable(button->caption));
+        const QImage faint = w.playButton->grab().toImage();
+        // A press on a disabled button reaches no command: the captions stay.
+        for (menuButton *button : {w.playButton, w.hideButton, w.lockButton}) {
+            const QString caption = button->caption;
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(button->caption, caption);
+        }
+        QVERIFY(w.menuToolButton->isEnabled() && w.mainMenu->newButton->isEnabled());
+        // Nor does the start that opening at start-up arms claim to play.
+        w.slotStartLast();
+        QCOMPARE(w.playButton->caption, QStringLiteral("play"));
+        QVERIFY(!w.isMinimized());
+
+        w.slotNewDoc();
+        for (menuButton *button : needADisplayWindow)
+            QVERIFY2(button->isEnabled(), qPrintable(button->caption));
+        QVERIFY(w.playButton->grab().toImage() != faint); // the operator sees the difference
+        QVERIFY(w.scheduleSetupLabel->isVisible());
     }
 
     void playStartKeepsANamelessScheduleForRecovery()

@@ -1,13 +1,16 @@
 // Entrance and exit effects: the geometry of every number, the random draw,
-// and effects run with real animations on an area that plays.
+// effects run with real animations on an area that plays, and the fade as
+// the screen shows it.
 
 #include "model/Effects.h"
 #include "playback/AreaEffects.h"
 #include "support/PictureItems.h"
 
+#include <QGraphicsEffect>
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -39,8 +42,8 @@ EffectPlan wipeOf(QRect from, QRect to, QRect from2 = {}, QRect to2 = {})
 bool samePlan(const EffectPlan &a, const EffectPlan &b)
 {
     return a.kind == b.kind && a.moveFrom == b.moveFrom && a.moveTo == b.moveTo && a.cover1From == b.cover1From
-        && a.cover1To == b.cover1To && a.twoCovers == b.twoCovers
-        && (!a.twoCovers || (a.cover2From == b.cover2From && a.cover2To == b.cover2To));
+           && a.cover1To == b.cover1To && a.twoCovers == b.twoCovers
+           && (!a.twoCovers || (a.cover2From == b.cover2From && a.cover2To == b.cover2To));
 }
 QString describe(const EffectPlan &p)
 {
@@ -48,7 +51,11 @@ QString describe(const EffectPlan &p)
         return QStringLiteral("(%1,%2 %3x%4)").arg(q.x()).arg(q.y()).arg(q.width()).arg(q.height());
     };
     return QStringLiteral("kind %1 move (%2,%3)->(%4,%5) c1 %6->%7 c2 %8->%9")
-        .arg(int(p.kind)).arg(p.moveFrom.x()).arg(p.moveFrom.y()).arg(p.moveTo.x()).arg(p.moveTo.y())
+        .arg(int(p.kind))
+        .arg(p.moveFrom.x())
+        .arg(p.moveFrom.y())
+        .arg(p.moveTo.x())
+        .arg(p.moveTo.y())
         .arg(r(p.cover1From), r(p.cover1To), r(p.cover2From), r(p.cover2To));
 }
 } // namespace
@@ -106,8 +113,8 @@ private slots:
         QFETCH(int, border);
         QFETCH(EffectPlan, expected);
         const QSize area(101, 61);
-        const EffectPlan plan = entrance ? EffectGeometry::entrance(number, area, border)
-                                         : EffectGeometry::exit(number, area, border);
+        const EffectPlan plan
+            = entrance ? EffectGeometry::entrance(number, area, border) : EffectGeometry::exit(number, area, border);
         QVERIFY2(samePlan(plan, expected), qPrintable(describe(plan) + " != " + describe(expected)));
     }
 
@@ -159,6 +166,74 @@ private slots:
         QVERIFY(!player->effects()->entering());
         QVERIFY(!player->stayTimer()->isActive());
         QVERIFY(!player->view()->isVisible()); // left: the item ended
+        QTRY_VERIFY(area->finished);
+    }
+
+    void fadeChangesWhatTheScreenShows_data()
+    {
+        QTest::addColumn<bool>("picture"); // a picture has an opacity of its own; a text has none
+        QTest::newRow("picture") << true;
+        QTest::newRow("text") << false;
+    }
+
+    // The fade in and the fade out each pass through shades between the
+    // background and the content, and the content ends at its full colour.
+    void fadeChangesWhatTheScreenShows()
+    {
+        QFETCH(bool, picture);
+        PlayFixture f;
+        CommonWinObject *window = emptyWindow(f);
+        if (picture) {
+            ImageProperty block;
+            block.pixmap = filled({100, 50}, Qt::red);
+            block.comingOn = block.goingOutOn = true;
+            block.comingStyle = block.outStyle = 18;
+            block.comingSpeed = block.outSpeed = 15; // 1.5 s
+            addImage(f, block);
+        } else {
+            TextProperty block;
+            block.text = QString(3, QChar(0x2588)); // solid bars on one page
+            block.fontFamily = loadFont();
+            block.fontSize = 30;
+            block.textColour = Qt::red;
+            block.comingOn = block.goingOutOn = true;
+            block.comingStyle = block.outStyle = 18;
+            block.comingSpeed = block.outSpeed = 15;
+            addText(f, MediaKind::SimpleText, block);
+        }
+        CommonWinObject *other = f.addWindow("Other", 1);
+        f.tree->slotStartPlay(f.display);
+        f.area(other)->move(150, 0); // beside the faded area, not over it
+        CommonPlayWindow *area = f.area(window);
+        QWidget *display = area->window();
+        display->show();
+        QVERIFY(QTest::qWaitForWindowExposed(display));
+        PagedContentPlayer *player = picture ? static_cast<PagedContentPlayer *>(imagePlayer(area))
+                                             : static_cast<PagedContentPlayer *>(textPlayer(area));
+        const QPoint probe = area->mapTo(display, QPoint(20, area->height() / 2));
+        // The red of the probe on screen, sampled while the effect runs.
+        auto shades = [&] {
+            QSet<int> seen;
+            while (player->effects()->isRunning()) {
+                const QImage shown = QGuiApplication::primaryScreen()->grabWindow(display->winId()).toImage();
+                seen.insert(QColor(shown.pixel(probe)).red());
+                QTest::qWait(40);
+            }
+            QSet<int> between;
+            for (int red : seen)
+                if (red > 20 && red < 235)
+                    between.insert(red);
+            return between;
+        };
+        QVERIFY(player->effects()->isRunning());
+        QVERIFY2(shades().size() >= 2, "the fade in shows no shades between");
+        QTRY_COMPARE(QColor(QGuiApplication::primaryScreen()->grabWindow(display->winId()).toImage().pixel(probe)),
+                     QColor(Qt::red));
+
+        player->pageTimeout(); // the page's stay is over: it fades out
+        QVERIFY(player->effects()->isRunning());
+        QVERIFY2(shades().size() >= 2, "the fade out shows no shades between");
+        QVERIFY(picture || !player->view()->graphicsEffect()); // a text is drawn without an effect again
         QTRY_VERIFY(area->finished);
     }
 

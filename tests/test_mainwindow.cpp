@@ -1,24 +1,31 @@
-#include "shell/Prodoc.h"
+#include "base/AppContext.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectTreeItem.h"
 #include "editor/ProjectWidget.h"
 #include "model/KindNames.h"
+#include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "panels/SchedulePanel.h"
+#include "panels/TextPanel.h"
+#include "panels/VideoPanel.h"
+#include "panels/WindowPanel.h"
 #include "playback/MainPlayBKLabel.h"
-#include "base/AppContext.h"
-#include "shell/dialogs/DisplaySettingsDialog.h"
+#include "shell/Prodoc.h"
 #include "shell/Settings.h"
 #include "shell/StartupSequence.h"
 #include "shell/Widget.h"
+#include "shell/dialogs/DisplaySettingsDialog.h"
 #include "shell/menuButton.h"
 #include "shell/newDisplayWindowButton.h"
+#include "support/Probes.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QtTest>
 
 class MainWindowTest : public QObject
@@ -116,6 +123,36 @@ private slots:
         for (ProjectWidget *panel : w.projectWidgets)
             QCOMPARE(panel->size(), QSize(294, w.treeArea->height() - 55));
         QCOMPARE(w.pos(), QPoint((1920 - 1024) / 2, (1080 - 715) / 2));
+    }
+
+    // The video panel, as the text panel, spans the property area in either
+    // layout: the operator reaches every control of a maximised window.
+    void mediaPanelsSpanThePropertyAreaInEitherLayout()
+    {
+        TestEnvironment env;
+        Widget w;
+        w.show();
+        ProjectTree *tree = w.curProjectWidget->tree();
+        CommonWinObject *window = tree->generalSegments.value(0)->programs.value(0)->windows.value(0);
+        for (QLatin1String kind : {MediaKind::Video, MediaKind::SimpleText})
+            appendItem(window, kind);
+        tree->curItem = tree->topLevelItem(0)->child(0)->child(0)->child(0);
+        tree->slotSelectItemChecked();
+        for (bool maximised : {true, false}) {
+            if (maximised)
+                w.slotShowMaximized();
+            else
+                w.slotResume();
+            for (int row : {0, 1}) { // the video item, then the text item
+                w.mediaTable->selectRow(row);
+                w.slotCommonItemTableSelectionChanged();
+                QWidget *panel = row == 0 ? static_cast<QWidget *>(w.videoSetupLabel) : w.textSetupLabel;
+                QVERIFY(panel->isVisible());
+                QCOMPARE(panel->width(), w.commonWinSetupLabel->width());
+                QCOMPARE(panel->findChild<QTabWidget *>()->size(), panel->size());
+            }
+        }
+        QCOMPARE(w.commonWinSetupLabel->width(), w.workArea->width() - 322);
     }
 
     void closingWritesANormalEnd()

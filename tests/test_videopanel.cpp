@@ -5,6 +5,7 @@
 #include "model/RecordSet.h"
 #include "panels/CommonFontSetDialog.h"
 #include "panels/VideoPanel.h"
+#include "playback/video/VideoLengthProbe.h"
 #include "support/FakePanelHost.h"
 #include "support/FakeVideo.h"
 #include "support/PlayFixture.h"
@@ -304,42 +305,129 @@ private slots:
         QCOMPARE(player->callsOf("seek").size(), 1);
     }
 
-    // A video just loaded is opened hidden and muted until its file reports
-    // its length, which goes into that item; then it is closed.
-    void aLoadedVideoLearnsItsLength()
+    // Videos just loaded wait for their files' lengths, read one file at a
+    // time by a reader of their own: no area opens a player only to measure.
+    // A length goes into every waiting item of its file.
+    void loadedVideosLearnTheirLengthsInTurn()
     {
-        OneVideo one;
-        QVLedMediaObject *item = one.item;
-        CommonPlayWindow *area = one.area;
-        item->video.endTime = QTime(0, 0, 1);
-        one.f.w->slotPreviewVideo(item);
-        FakeVideoEngine *player = FakeVideoEngine::of(area->videoPlayer());
-        QVERIFY(player);
-        QCOMPARE(player->calls, (QStringList{"open /clips/a.mp4", "volume 0", "contiue"}));
-        QVERIFY(area->videoPlayer()->isHidden());
-        area->owner->stopAllWindows(); // the editor stops its previews: the probe goes on
-        QVERIFY(!player->callsOf("close").size());
-        player->reportLength(12.5f);
-        QCOMPARE(item->video.duration, QTime(0, 0, 12, 500));
-        QCOMPARE(item->video.endTime, QTime(0, 0, 12, 500));
-        QCOMPARE(player->calls.last(), QStringLiteral("close"));
-        player->reportLength(20); // nothing is open any more
-        QCOMPARE(item->video.duration, QTime(0, 0, 12, 500));
+        OneVideo one(3);
+        QTemporaryDir dir;
+        const QString a = dir.filePath("a.mp4"), b = dir.filePath("b.mp4");
+        for (const QString &path : {a, b}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QStringList paths{a, b, a};
+        for (int i = 0; i < 3; ++i) {
+            QVLedMediaObject *item = one.window->media.value(i);
+            item->kind = MediaKind::Video;
+            item->video.path = paths.at(i);
+            item->video.endTime = QTime(0, 0, 1);
+        }
+        FakeLengthReads::asked.clear();
+        for (QVLedMediaObject *item : one.window->media)
+            one.f.w->slotPreviewVideo(item);
+        QCOMPARE(FakeLengthReads::asked, QStringList{a});
+        QVERIFY(!one.area->videoPlayer());
+        auto *reader = one.f.w->findChild<VideoLengthReader *>();
+        QVERIFY(reader);
+
+        FakeLengthReads::answer(reader, 12.5);
+        for (int i : {0, 2}) {
+            QCOMPARE(one.window->media.value(i)->video.duration, QTime(0, 0, 12, 500));
+            QCOMPARE(one.window->media.value(i)->video.endTime, QTime(0, 0, 12, 500));
+        }
+        QCOMPARE(FakeLengthReads::asked, (QStringList{a, b}));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot read the length of .*b.mp4"));
+        FakeLengthReads::fail(reader);
+        QCOMPARE(one.window->media.value(1)->video.duration, QTime(0, 0));
+        QVERIFY(reader->reading().isEmpty());
+
+        // What is not a regular file is never opened.
+        one.window->media.value(1)->video.path = dir.path();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no length for .* \\(not a regular file\\)"));
+        one.f.w->slotPreviewVideo(one.window->media.value(1));
+        QCOMPARE(FakeLengthReads::asked.size(), 2);
     }
 
-    // An item about to be freed is forgotten by a probe of its file too.
+    // A clip added to a window is previewed in its area, and its length, read
+    // even while that display window is hidden, fills the panel: "Except" then
+    // takes it as its end and an end past it snaps back.
+    void anAddedClipIsPreviewedAndMeasured()
+    {
+        PlayFixture f;
+        f.addGeneral("G");
+        f.addProgram("P", General);
+        CommonWinObject *window = f.addWindow("W", 0);
+        CommonPlayWindow *area = f.area(window);
+        QTemporaryDir dir;
+        const QString clip = dir.filePath("clip.mp4");
+        QFile file(clip);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        f.tree->curItem = f.tree->topLevelItem(0)->child(1)->child(0)->child(0); // the window "W"
+        f.tree->slotSelectItemChecked();
+        QCOMPARE(f.w->curCommonWin, window);
+        area->owner->hide();
+        FakeLengthReads::asked.clear();
+        f.prompts.fileNames = QStringList{clip};
+        f.tree->addMediaFileSlot();
+        QVLedMediaObject *item = window->media.value(0);
+        QVERIFY(item && item->video.path == clip);
+        QCOMPARE(f.w->curMedia, item);
+        FakeVideoEngine *player = FakeVideoEngine::of(area->videoPlayer());
+        QVERIFY(player);
+        QCOMPARE(player->callsOf("open"), QStringList{"open " + clip});
+        QVERIFY(area->videoPlayer()->isVisibleTo(area));
+        QCOMPARE(FakeLengthReads::asked, QStringList{clip});
+
+        FakeLengthReads::answer(f.w->findChild<VideoLengthReader *>(), 83.5);
+        QCOMPARE(item->video.duration, QTime(0, 1, 23, 500));
+        VideoPanel *panel = f.w->videoSetupLabel;
+        QCOMPARE(panel->durationEdit()->time(), QTime(0, 1, 23, 500));
+        panel->rangeBox()->setChecked(true);
+        QCOMPARE(item->video.endTime, QTime(0, 1, 23, 500));
+        panel->endEdit()->setTime(QTime(0, 2, 0));
+        QCOMPARE(panel->endEdit()->time(), QTime(0, 1, 23, 500));
+        QCOMPARE(item->video.endTime, QTime(0, 1, 23, 500));
+
+        // A clip whose length is known already is not measured again.
+        item->video.duration = QTime(0, 1, 23, 500);
+        FakeLengthReads::asked.clear();
+        f.w->slotaddVideoObject(0, item);
+        QVERIFY(FakeLengthReads::asked.isEmpty());
+    }
+
+    // An item about to be freed waits no longer; the next one is read.
     void aProbeForgetsAnItemAboutToGo()
     {
-        OneVideo one;
-        one.f.w->slotPreviewVideo(one.item);
-        FakeVideoEngine *player = FakeVideoEngine::of(one.area->videoPlayer());
+        OneVideo one(2);
+        QTemporaryDir dir;
+        QVLedMediaObject *first = one.window->media.value(0);
+        QVLedMediaObject *second = one.window->media.value(1);
+        second->kind = MediaKind::Video;
+        first->video.path = dir.filePath("a.mp4");
+        second->video.path = dir.filePath("b.mp4");
+        for (const QVLedMediaObject *item : {first, second}) {
+            QFile file(item->video.path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        FakeLengthReads::asked.clear();
+        one.f.w->slotPreviewVideo(first);
+        one.f.w->slotPreviewVideo(second);
+        auto *probe = one.f.w->findChild<VideoLengthProbe *>();
+        QVERIFY(probe);
+        QSignalSpy known(probe, &VideoLengthProbe::sigLengthKnown);
         RecordSet doomed;
-        doomed.add(one.item);
-        one.area->owner->forgetRecords(doomed);
-        QCOMPARE(player->calls.last(), QStringLiteral("close"));
-        QSignalSpy reports(one.area->owner, &MainPlayBKLabel::sigVideoRangeReported);
-        player->reportLength(12);
-        QVERIFY(reports.isEmpty());
+        doomed.add(first);
+        one.f.w->forgetRecords(doomed);
+        auto *reader = one.f.w->findChild<VideoLengthReader *>();
+        FakeLengthReads::answer(reader, 12);
+        QVERIFY(known.isEmpty());
+        QCOMPARE(FakeLengthReads::asked, (QStringList{first->video.path, second->video.path}));
+        FakeLengthReads::answer(reader, 7);
+        QCOMPARE(known.size(), 1);
+        QCOMPARE(second->video.duration, QTime(0, 0, 7));
     }
 
     // The player is made on the area's first video item; one that cannot be made fails the item only.

@@ -17,6 +17,7 @@
 #include "support/PlayFixture.h"
 
 #include <QApplication>
+#include <QCameraInfo>
 #include <QFile>
 #include <QSignalSpy>
 #include <QWebEnginePage>
@@ -400,7 +401,9 @@ private slots:
         QStringList names;
         for (int i = 0; i < kinds.size(); ++i) {
             names << rows.value(i).value(0);
-            QCOMPARE(rows.value(i).value(6), QString("success"));
+            // Without a camera the camera item showed nothing: it is logged as failed.
+            const bool noCamera = names.last() == QLatin1String("Device") && QCameraInfo::defaultCamera().isNull();
+            QCOMPARE(rows.value(i).value(6), QString(noCamera ? "failed" : "success"));
         }
         QCOMPARE(names, (QStringList{"Digital Clock", "Analog Clock", "Digital Timer", "URL", "Device", "Weather",
                                      "Streaming Media"}));

@@ -10,6 +10,8 @@
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "panels/DigitalClockPanel.h"
+#include "panels/DigitalTimerPanel.h"
+#include "panels/MediaPanel.h"
 #include "panels/WindowPanel.h"
 #include "panels/controls/ColourButton.h"
 #include "playback/CommonPlayWindow.h"
@@ -218,6 +220,38 @@ private slots:
         QCOMPARE(p.tableTexts(), QStringList{"Digital Clock"});
         QVERIFY(!p.w.curMedia);
         QVERIFY(p.w.digitalClockSetupLabel->isHidden());
+    }
+
+    // After a middle row goes, no row stands highlighted without its item being
+    // current: nothing is selected, no media panel shows, and a copy keeps what
+    // was copied before instead of storing the item that went.
+    void afterADeleteTheHighlightAndTheCurrentItemAgree()
+    {
+        Panel p;
+        p.choose(kWindow, p.tree()->addAnalogClockAction);
+        p.choose(kWindow, p.tree()->addDigitalClockAction);
+        p.choose(kWindow, p.tree()->addDigitalTimerAction);
+        p.clickRow(0);
+        p.w.slotCopyCommonItem();
+        QVLedMediaObject *copied = p.window()->media.value(0);
+        QCOMPARE(copiedMedia, copied);
+        p.clickRow(1);
+        QCOMPARE(p.w.curMedia, p.window()->media.value(1));
+        p.w.slotDeleteCommonItem();
+        QCOMPARE(kindsOf(p.window()), QStringList({"analogClock", "digitalTimer"}));
+        QVERIFY(p.w.mediaTable->selectedRanges().isEmpty());
+        QCOMPARE(p.w.mediaTable->currentRow(), -1);
+        QVERIFY(!p.w.curMedia);
+        for (QWidget *panel : p.panel->findChildren<MediaPanel *>())
+            QVERIFY(panel->isHidden());
+        p.w.slotCopyCommonItem();
+        QCOMPARE(copiedMedia, copied);
+        p.w.slotPasteCommonItem();
+        QCOMPARE(kindsOf(p.window()), QStringList({"analogClock", "digitalTimer", "analogClock"}));
+        // the next click selects as any click does
+        p.clickRow(1);
+        QCOMPARE(p.w.curMedia, p.window()->media.value(1));
+        QVERIFY(p.w.digitalTimerSetupLabel->isVisible());
     }
 
     void deletingTheCopiedItemEmptiesThePaste()

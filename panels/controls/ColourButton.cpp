@@ -12,6 +12,8 @@ ColourButton::ColourButton(QWidget *parent, const QSize &size, const QRect &swat
     m_swatch = new QFrame(this);
     m_swatch->setGeometry(swatch);
     m_swatch->setFrameShape(QFrame::Box);
+    // A child of a button would fill with the button's role, the button's grey.
+    m_swatch->setBackgroundRole(QPalette::Window);
     m_swatch->setAutoFillBackground(true);
     // Clicks on the swatch belong to the button.
     m_swatch->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -66,9 +66,9 @@ void TextContentPlayer::fillWidget(const QVLedMediaObject &item)
     text->gap = m_text.intervalOfCycle;
     text->rollingSpeed = m_text.rollingSpeed;
     text->rollingDirection = m_text.rollingDirection;
-    text->mode = kind == MediaKindId::ScrollingText ? textWidget::Scrolling
-        : kind == MediaKindId::SingleRowText        ? textWidget::SingleRow
-                                                    : textWidget::Pages;
+    text->mode = kind == MediaKindId::ScrollingText   ? textWidget::Scrolling
+                 : kind == MediaKindId::SingleRowText ? textWidget::SingleRow
+                                                      : textWidget::Pages;
     text->setAlignment(m_text.horizontalAlign, m_text.verticalAlign);
     text->page = 0;
     text->drawnPage = -1;
@@ -154,7 +154,7 @@ void TextContentPlayer::nextPage(bool afterExit)
 {
     textWidget *text = widget();
     ++text->page;
-    if (text->page >= text->pageCount()) {
+    if (!text->hasPage(text->page)) {
         finish();
         return;
     }

@@ -20,11 +20,30 @@ VideoDeviceWindow::VideoDeviceWindow(QWidget *parent) : QLabel(parent)
 {
     makeAudio();
     viewfinder = new QCameraViewfinder(this);
+    makeCamera();
+}
+
+void VideoDeviceWindow::makeCamera()
+{
     // A machine without a camera keeps the viewfinder empty instead of asking the system for one.
-    if (!QCameraInfo::defaultCamera().isNull()) {
-        camera = new QCamera(QCameraInfo::defaultCamera(), this);
-        camera->setViewfinder(viewfinder);
-    }
+    const QCameraInfo info = QCameraInfo::defaultCamera();
+    if (camera || info.isNull())
+        return;
+    camera = new QCamera(info, this);
+    camera->setViewfinder(viewfinder);
+    connect(camera, &QCamera::errorOccurred, this, [this](QCamera::Error) {
+        emit sigCameraFailed(QStringLiteral("the camera failed: %1").arg(camera->errorString()));
+    });
+}
+
+QString VideoDeviceWindow::cameraProblem()
+{
+    makeCamera();
+    if (!camera)
+        return QStringLiteral("no camera is connected");
+    if (camera->availability() != QMultimedia::Available)
+        return QStringLiteral("the camera is not available (%1)").arg(int(camera->availability()));
+    return QString();
 }
 
 VideoDeviceWindow::~VideoDeviceWindow()

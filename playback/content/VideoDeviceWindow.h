@@ -4,7 +4,9 @@
 // at the same time, the default microphone played on the default speaker at
 // 8 kHz. A machine without a camera shows an empty viewfinder; without a
 // microphone or a speaker there is no sound; nothing is read from or written
-// to a device that is not there.
+// to a device that is not there. Whether there is a camera to show is asked
+// before capture starts (cameraProblem), and a camera that fails once started
+// says so (sigCameraFailed).
 
 #include <QAudio>
 #include <QAudioFormat>
@@ -38,9 +40,17 @@ public:
     // bytes written (0 when there was nothing or no output).
     static qint64 copyBlock(QIODevice *input, QIODevice *output);
 
+    // Why no camera picture can show, or empty when the camera is there. A
+    // camera plugged in since the last call is found now.
+    QString cameraProblem();
+
     void startCapture();
     void stopCapture();
     bool capturing() const { return m_capturing; }
+
+signals:
+    // The camera reported an error while capturing; `reason` says which.
+    void sigCameraFailed(const QString &reason);
 
 public slots:
     void finishedPlaying(QAudio::State state);
@@ -55,6 +65,7 @@ protected:
 
 private:
     void makeAudio();
+    void makeCamera();
 
     QMetaObject::Connection m_readConnection; // ours alone: Qt's own connections stay
     bool m_capturing = false;

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -96,7 +97,12 @@ MpvSession::~MpvSession()
 
 void MpvSession::setOverride(const QByteArray &name, const QByteArray &value)
 {
-    overrides().append({name, value});
+    Options &options = overrides();
+    options.erase(std::remove_if(options.begin(), options.end(),
+                                 [&name](const QPair<QByteArray, QByteArray> &option) { return option.first == name; }),
+                  options.end());
+    if (!value.isNull())
+        options.append({name, value});
 }
 
 void MpvSession::setWakeup(void (*wakeup)(void *), void *context)

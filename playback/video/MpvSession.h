@@ -55,7 +55,8 @@ public:
     mpv_handle *handle() const { return m_handle; }
 
     // Options every player of the process takes over the built-in ones (the
-    // tests and benchmarks: "ao" "null"). Set before players are made.
+    // tests and benchmarks: "ao" "null"). Set before players are made; a name
+    // set again takes the new value, a null value drops it.
     static void setOverride(const QByteArray &name, const QByteArray &value);
 
     // libmpv calls `wakeup(context)` when events wait; null clears it.

@@ -5,6 +5,7 @@
 // was asked and lets a test speak for libmpv (length, position, failure, end).
 
 #include "playback/video/PlayLabel.h"
+#include "playback/video/VideoLengthReader.h"
 #include "playback/video/VideoValues.h"
 
 #include <QMap>
@@ -44,4 +45,14 @@ public:
     void end();
     // The calls whose text starts with the word.
     QStringList callsOf(const QString &word) const;
+};
+
+// The length readers of the recording back end answer when a test speaks for libmpv.
+struct FakeLengthReads
+{
+    // Every file a reader was asked to read, in order; a test clears it.
+    static QStringList asked;
+    // The file being read is `seconds` long / cannot be read; nothing happens when none is.
+    static void answer(VideoLengthReader *reader, double seconds);
+    static void fail(VideoLengthReader *reader);
 };

@@ -31,7 +31,9 @@ public:
     MpvSession &session() { return *m_session; }
     // Opens the file once frames can be drawn: at once when the render
     // context stands, else when it is made; a surface nobody shows opens it
-    // on the next turn of the event loop, without a picture (a length probe).
+    // on the next turn of the event loop, without a picture (the label is
+    // usually shown by then). Lengths of files nobody sees are read by
+    // VideoLengthReader, which needs no render context.
     void openFile(const QString &path);
     void closeFile();
     // False once the render context could not be made.
