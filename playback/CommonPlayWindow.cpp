@@ -123,7 +123,6 @@ ContentPlayer *CommonPlayWindow::playerFor(MediaFamily family, const QVLedMediaO
         return nullptr;
     }
     connect(player, &ContentPlayer::sigItemFinished, this, &CommonPlayWindow::onItemFinished);
-    connect(player, &ContentPlayer::sigItemFailed, this, &CommonPlayWindow::onItemFailed);
     if (auto *video = qobject_cast<VideoContentPlayer *>(player))
         connectVideo(video);
     handForecastTo(player);
@@ -154,13 +153,6 @@ void CommonPlayWindow::onItemFinished(quint64 ticket, bool succeeded)
     if (paused)
         return; // the item ends when the area resumes
     m_stayTimer.start(int(qMax<qint64>(0, kMinimumStayMs - elapsedMs())));
-}
-
-void CommonPlayWindow::onItemFailed(quint64 ticket)
-{
-    // The item stays for its time all the same; only its row changes.
-    if (ticket == m_ticket && currentItem)
-        m_itemSucceeded = false;
 }
 
 void CommonPlayWindow::onStayTimeout()

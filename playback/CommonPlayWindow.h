@@ -177,7 +177,6 @@ private:
     // The family's player, made and wired on first use; null when it cannot start.
     ContentPlayer *playerFor(MediaFamily family, const QVLedMediaObject &item);
     void onItemFinished(quint64 ticket, bool succeeded);
-    void onItemFailed(quint64 ticket);
     // The video player, or null while the area has none.
     VideoContentPlayer *videoContent() const;
     // Hands the video player's reports to the display window.

@@ -1,8 +1,8 @@
 // Streams in their area, on the recording video back end: opened at the
 // item's volume, paused and resumed with the area, closed when the item ends
-// and when the area stops; a stream that never opened keeps its place and is
-// logged as failed; the panel's live volume reaching the stream of the
-// current window's own area, and only the stored value while playing.
+// and when the area stops; a stream that never opened ends after a second
+// and is logged as failed; the panel's live volume reaching the stream of
+// the current window's own area, and only the stored value while playing.
 
 #include "panels/StreamingPanel.h"
 #include "playback/content/StreamPlayer.h"
@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(engine->calls.value(engine->calls.size() - 1), QString("close"));
     }
 
-    void aStreamThatNeverOpenedKeepsItsPlaceAndIsLoggedAsFailed()
+    void aStreamThatNeverOpenedEndsAfterASecondAndIsLoggedAsFailed()
     {
         PlayFixture f;
         f.addGeneral("G");
@@ -74,17 +74,17 @@ private slots:
         CommonWinObject *window = f.addWindow("W", 3);
         makeStream(window->media.value(0), "http://127.0.0.1:1/refused", 40);
         makeStream(window->media.value(1), "http://127.0.0.1/hall", 40);
-        window->media.value(0)->streaming.timeLength = window->media.value(1)->streaming.timeLength = QTime(0, 0, 2);
+        window->media.value(0)->streaming.timeLength = window->media.value(1)->streaming.timeLength = QTime(0, 10, 0);
         f.tree->slotStartPlay(f.display);
         CommonPlayWindow *area = f.area(window);
         FakeVideoEngine *engine = streamEngine(area);
         engine->fail();
-        f.clock.advanceMs(1500);
-        QTest::qWait(1500);
-        QCOMPARE(area->index, 0); // shown (as nothing) for its whole stay, like a stream that plays
+        // Not ten minutes of an empty area: the next item comes after a second.
+        f.clock.advanceMs(1000);
         QTRY_COMPARE_WITH_TIMEOUT(area->index, 1, 3000);
         f.clock.advanceMs(2000);
-        QTRY_COMPARE_WITH_TIMEOUT(area->index, 2, 3000);
+        area->playNextElement(); // the second one played
+        QCOMPARE(area->index, 2);
 
         const QList<QStringList> rows = f.loggedRows();
         QCOMPARE(rows.size(), 2);

@@ -1,5 +1,5 @@
-// The bookkeeping every content player shares: which showing an end or
-// failure report belongs to, and that a stopped player or a preview reports nothing.
+// The bookkeeping every content player shares: which showing an end report
+// belongs to, and that a stopped player or a preview reports nothing.
 
 #include "playback/content/ContentPlayer.h"
 
@@ -28,10 +28,4 @@ void ContentPlayer::reportFinished(quint64 ticket, bool succeeded)
 {
     if (ticket != 0)
         emit sigItemFinished(ticket, succeeded);
-}
-
-void ContentPlayer::reportFailed()
-{
-    if (m_ticket != 0)
-        emit sigItemFailed(m_ticket);
 }

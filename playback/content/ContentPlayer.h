@@ -72,10 +72,6 @@ signals:
     // row says "success" or "failed". Emitted by reportFinished() only; the
     // area takes at most one report per showing.
     void sigItemFinished(quint64 ticket, bool succeeded);
-    // The item of `ticket` could not show (a stream that never opened): it
-    // keeps its place for its stay time, and its play log row says "failed".
-    // Emitted by reportFailed() only.
-    void sigItemFailed(quint64 ticket);
 
 protected:
     // show() and stop() without the ticket bookkeeping: what each family does.
@@ -90,9 +86,6 @@ protected:
     // arrive late from work started for an item (a decoder's end-of-file
     // event); the area drops the report unless that showing is still current.
     void reportFinished(quint64 ticket, bool succeeded);
-    // For players the area times: the item shown now could not show. Nothing
-    // is reported after stop(), for a preview, or once the item is over.
-    void reportFailed();
     // The ticket of the item shown now; 0 for a preview or after stop().
     quint64 currentTicket() const { return m_ticket; }
 

@@ -5,7 +5,7 @@
 // The area's stay timer ends the item; the stream is closed when its item
 // ends and when the area stops, so it never plays on under the next item. A
 // stream that cannot be opened or played (refused, a redirect loop, no
-// video in what comes) shows nothing for its stay time and is logged as failed.
+// video in what comes) ends after a second and is logged as failed.
 
 #include "playback/content/ContentPlayer.h"
 
