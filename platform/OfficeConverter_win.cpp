@@ -5,8 +5,11 @@
 
 #include "platform/OfficeConverter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
+#include <QTimer>
 #include <QVector>
 
 #include <ole2.h>
@@ -102,11 +105,20 @@ IDispatch *openWord(IDispatch *documents, const QString &source)
 HRESULT exportWord(IDispatch *document, const QString &target, int format)
 {
     return call(document, DISPATCH_METHOD, L"ExportAsFixedFormat",
-                {{L"OutputFileName", text(target)}, {L"ExportFormat", number(format)},
-                 {L"OpenAfterExport", number(0)}, {L"OptimizeFor", number(0)}, {L"Range", number(0)},
-                 {L"From", number(0)}, {L"To", number(0)}, {L"Item", number(0)}, {L"IncludeDocProps", number(1)},
-                 {L"KeepIRM", number(1)}, {L"CreateBookmarks", number(2)}, {L"DocStructureTags", number(1)},
-                 {L"BitmapMissingFonts", number(1)}, {L"UseISO19005_1", number(0)}});
+                {{L"OutputFileName", text(target)},
+                 {L"ExportFormat", number(format)},
+                 {L"OpenAfterExport", number(0)},
+                 {L"OptimizeFor", number(0)},
+                 {L"Range", number(0)},
+                 {L"From", number(0)},
+                 {L"To", number(0)},
+                 {L"Item", number(0)},
+                 {L"IncludeDocProps", number(1)},
+                 {L"KeepIRM", number(1)},
+                 {L"CreateBookmarks", number(2)},
+                 {L"DocStructureTags", number(1)},
+                 {L"BitmapMissingFonts", number(1)},
+                 {L"UseISO19005_1", number(0)}});
 }
 
 IDispatch *openPresentation(IDispatch *presentations, const QString &source)
@@ -114,7 +126,9 @@ IDispatch *openPresentation(IDispatch *presentations, const QString &source)
     VARIANT presentation;
     VariantInit(&presentation);
     return objectOf(call(presentations, DISPATCH_METHOD, L"Open",
-                         {{L"FileName", text(source)}, {L"ReadOnly", number(0)}, {L"Untitled", number(0)},
+                         {{L"FileName", text(source)},
+                          {L"ReadOnly", number(0)},
+                          {L"Untitled", number(0)},
                           {L"WithWindow", number(0)}},
                          &presentation),
                     presentation);
@@ -159,12 +173,16 @@ constexpr DWORD kAnyServer = 23;
 
 } // namespace
 
-bool OfficeConverter::convert(Application application, const QString &source, const QString &target, int format)
+namespace {
+
+// The whole conversion through automation, on the calling thread: true when
+// the export call succeeded and the target is not empty, else false with `error`.
+bool exportWithAutomation(OfficeConverter::Application application, const QString &source, const QString &target,
+                          int format, QString *error)
 {
-    m_error.clear();
-    const Steps &steps = application == Application::Word ? kWord
-        : application == Application::PowerPoint           ? kPowerPoint
-                                                           : kExcel;
+    const Steps &steps = application == OfficeConverter::Application::Word         ? kWord
+                         : application == OfficeConverter::Application::PowerPoint ? kPowerPoint
+                                                                                   : kExcel;
     const QString from = QDir::toNativeSeparators(source);
     const QString to = QDir::toNativeSeparators(target);
 
@@ -173,18 +191,18 @@ bool OfficeConverter::convert(Application application, const QString &source, co
     IDispatch *app = nullptr;
     if (FAILED(CLSIDFromProgID(steps.progId, &classId))
         || FAILED(CoCreateInstance(classId, nullptr, kAnyServer, IID_IDispatch, reinterpret_cast<void **>(&app)))) {
-        m_error = QStringLiteral("the Office application cannot be created");
+        *error = QStringLiteral("the Office application cannot be created");
         CoUninitialize();
         return false;
     }
     VARIANT collectionValue;
     VariantInit(&collectionValue);
-    IDispatch *collection =
-        objectOf(call(app, DISPATCH_PROPERTYGET, steps.collection, {}, &collectionValue), collectionValue);
+    IDispatch *collection
+        = objectOf(call(app, DISPATCH_PROPERTYGET, steps.collection, {}, &collectionValue), collectionValue);
     IDispatch *document = collection ? steps.open(collection, from) : nullptr;
     if (!document) {
         // The application is not asked to quit on this path.
-        m_error = QStringLiteral("the document cannot be opened");
+        *error = QStringLiteral("the document cannot be opened");
         if (collection)
             collection->Release();
         app->Release();
@@ -199,8 +217,48 @@ bool OfficeConverter::convert(Application application, const QString &source, co
     app->Release();
     CoUninitialize();
     if (exported != 0) {
-        m_error = QStringLiteral("the export failed with status %1").arg(long(exported));
+        *error = QStringLiteral("the export failed with status %1").arg(long(exported));
         return false;
     }
-    return QFileInfo(target).size() > 0;
+    if (QFileInfo(target).size() <= 0) {
+        *error = QStringLiteral("no PDF was written");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// The automation call waits for the Office application: it runs on a thread
+// of its own (COM is set up for that thread alone), and the outcome comes
+// back to the calling thread. A conversion that does not end in time is
+// reported as failed; the application goes on in its own process.
+void OfficeConverter::start(Application application, const QString &source, const QString &target, int format,
+                            Done done)
+{
+    struct Work
+    {
+        bool ok = false;
+        QString error;
+    };
+    auto work = std::make_shared<Work>();
+    QThread *thread
+        = QThread::create([=] { work->ok = exportWithAutomation(application, source, target, format, &work->error); });
+    auto reported = std::make_shared<bool>(false);
+    auto report = [done, reported](Outcome outcome, const QString &error) {
+        if (*reported)
+            return;
+        *reported = true;
+        done(outcome, error);
+    };
+    QObject *context = QCoreApplication::instance();
+    const int timeoutMs = m_timeoutMs;
+    QObject::connect(thread, &QThread::finished, context, [=] {
+        report(work->ok ? Outcome::Converted : Outcome::Failed, work->error);
+        thread->deleteLater();
+    });
+    QTimer::singleShot(timeoutMs, context, [report, timeoutMs] {
+        report(Outcome::Failed, QStringLiteral("the Office application took longer than %1 s").arg(timeoutMs / 1000));
+    });
+    thread->start();
 }

@@ -7,6 +7,7 @@
 #include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "playback/AreaEffects.h"
+#include "playback/content/OfficePageFeed.h"
 
 #include <QFileInfo>
 #include <QGraphicsOpacityEffect>
@@ -81,7 +82,7 @@ int ImageContentPlayer::pageCount() const
 
 QPixmap ImageContentPlayer::sourceOf(int index) const
 {
-    return m_office ? m_image.pages.value(index) : m_image.pixmap;
+    return m_office ? QPixmap::fromImage(m_feed->page(index)) : m_image.pixmap;
 }
 
 QPixmap ImageContentPlayer::shownPicture() const
@@ -119,6 +120,11 @@ void ImageContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
     const QColor colour(m_image.bgColour.red(), m_image.bgColour.green(), m_image.bgColour.blue(), 0);
     picture->setBackground(colour, m_image.bgIsColour ? QPixmap() : background);
 
+    if (m_office) {
+        m_officePageShown = false;
+        feed()->setDocument(m_image.pages);
+        aimFeed();
+    }
     m_source = sourceOf(0);
     showPicture();
     if (realPlay())
@@ -142,6 +148,8 @@ void ImageContentPlayer::showPicture()
         picture->setPixmap(QPixmap());
         return;
     }
+    if (m_office)
+        m_officePageShown = true;
     const QPixmap scaled = m_source.scaled(picture->size(), scale == 0 ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio,
                                            Qt::SmoothTransformation);
     QTransform turn;
@@ -244,7 +252,40 @@ void ImageContentPlayer::nextPage(bool afterExit)
 void ImageContentPlayer::finish()
 {
     label()->hide();
-    reportFinished(true);
+    reportFinished(!m_office || m_officePageShown);
+}
+
+// ---- Office pages -------------------------------------------------------
+
+OfficePageFeed *ImageContentPlayer::feed()
+{
+    if (!m_feed) {
+        m_feed = new OfficePageFeed(this);
+        connect(m_feed, &OfficePageFeed::sigPageReady, this, [this](int index) {
+            if (index == m_pageIndex)
+                officePageArrived();
+        });
+        connect(m_feed, &OfficePageFeed::sigDocumentChanged, this, &ImageContentPlayer::officePageArrived);
+    }
+    return m_feed;
+}
+
+void ImageContentPlayer::aimFeed()
+{
+    const int scale = m_image.scaleType;
+    const QSize size = scale == 0 || scale == 1 ? label()->size() : QSize();
+    feed()->setTarget(size, scale == 0 ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
+}
+
+void ImageContentPlayer::officePageArrived()
+{
+    if (!showing() || !m_office)
+        return;
+    const QPixmap page = sourceOf(m_pageIndex);
+    if (page.isNull())
+        return; // asked for; it comes
+    m_source = page;
+    showPicture();
 }
 
 // ---- pause, stop, place -------------------------------------------------
@@ -264,6 +305,8 @@ void ImageContentPlayer::resumeContent()
 void ImageContentPlayer::stopItem()
 {
     endItem();
+    if (m_feed)
+        m_feed->clear();
     stopMusic();
     if (m_label)
         m_label->hide();
@@ -277,7 +320,12 @@ void ImageContentPlayer::placeIn(const QRect &contentRect)
     m_label->resize(contentRect.size());
     if (!effectRunning())
         m_label->move(contentRect.topLeft());
-    // The picture follows the new size, from the page kept in memory.
+    // The picture follows the new size, from the page kept in memory; an
+    // Office page is drawn again for it and replaces this one when it comes.
     if (showing())
         showPicture();
+    if (showing() && m_office) {
+        aimFeed();
+        officePageArrived();
+    }
 }

@@ -9,6 +9,11 @@
 // The picture label, the effects' covers and the music player are made the
 // first time they are needed. Resizing the area rescales the picture shown
 // from the picture kept in memory; no file is read again.
+//
+// Office pages come from an OfficePageFeed, drawn at the label's size as
+// they are needed: a page shows once it is drawn, and a document still
+// being prepared shows its first page once it is ready. An Office item that
+// showed no page at all ends as failed.
 
 #include "playback/content/PagedContentPlayer.h"
 
@@ -16,6 +21,7 @@
 
 #include <QPixmap>
 
+class OfficePageFeed;
 class QGraphicsOpacityEffect;
 class QMediaPlayer;
 class QMediaPlaylist;
@@ -66,6 +72,13 @@ private:
     void nextPage(bool afterExit);
     void finish();
 
+    // ---- Office pages ----
+    OfficePageFeed *feed();
+    // Draws the item's pages for the label's size and scale mode.
+    void aimFeed();
+    // A page drawn, or the document ready: the current page shows when it is there.
+    void officePageArrived();
+
     PictureLabel *m_label = nullptr;
     QGraphicsOpacityEffect *m_opacity = nullptr;
     QMediaPlayer *m_music = nullptr;
@@ -76,4 +89,7 @@ private:
     bool m_office = false;
     int m_pageIndex = 0;
     QPixmap m_source; // the current page's picture as decoded
+
+    OfficePageFeed *m_feed = nullptr;
+    bool m_officePageShown = false; // an Office page was shown during this item
 };
