@@ -7,10 +7,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 #include <QTimer>
+#include <QUuid>
 #include <QVector>
+
+#include <memory>
 
 #include <ole2.h>
 #include <oleauto.h>
@@ -175,10 +179,11 @@ constexpr DWORD kAnyServer = 23;
 
 namespace {
 
-// The whole conversion through automation, on the calling thread: true when
-// the export call succeeded and the target is not empty, else false with `error`.
-bool exportWithAutomation(OfficeConverter::Application application, const QString &source, const QString &target,
-                          int format, QString *error)
+// The whole conversion through automation, on the calling thread: Converted
+// when the export call succeeded and the target is not empty; Unavailable
+// when the application cannot be created; else Failed. `error` says why.
+OfficeConverter::Outcome exportWithAutomation(OfficeConverter::Application application, const QString &source,
+                                              const QString &target, int format, QString *error)
 {
     const Steps &steps = application == OfficeConverter::Application::Word         ? kWord
                          : application == OfficeConverter::Application::PowerPoint ? kPowerPoint
@@ -193,7 +198,7 @@ bool exportWithAutomation(OfficeConverter::Application application, const QStrin
         || FAILED(CoCreateInstance(classId, nullptr, kAnyServer, IID_IDispatch, reinterpret_cast<void **>(&app)))) {
         *error = QStringLiteral("the Office application cannot be created");
         CoUninitialize();
-        return false;
+        return OfficeConverter::Outcome::Unavailable;
     }
     VARIANT collectionValue;
     VariantInit(&collectionValue);
@@ -207,7 +212,7 @@ bool exportWithAutomation(OfficeConverter::Application application, const QStrin
             collection->Release();
         app->Release();
         CoUninitialize();
-        return false;
+        return OfficeConverter::Outcome::Failed;
     }
     const HRESULT exported = steps.exportPdf(document, to, format);
     steps.close(document);
@@ -218,47 +223,62 @@ bool exportWithAutomation(OfficeConverter::Application application, const QStrin
     CoUninitialize();
     if (exported != 0) {
         *error = QStringLiteral("the export failed with status %1").arg(long(exported));
-        return false;
+        return OfficeConverter::Outcome::Failed;
     }
     if (QFileInfo(target).size() <= 0) {
         *error = QStringLiteral("no PDF was written");
-        return false;
+        return OfficeConverter::Outcome::Failed;
     }
-    return true;
+    return OfficeConverter::Outcome::Converted;
 }
 
 } // namespace
 
 // The automation call waits for the Office application: it runs on a thread
 // of its own (COM is set up for that thread alone), and the outcome comes
-// back to the calling thread. A conversion that does not end in time is
-// reported as failed; the application goes on in its own process.
+// back to the calling thread. The application writes a file of this
+// conversion's own, moved to the target only when it is in time: a
+// conversion past its time-out is reported as failed, and whatever it writes
+// later is removed and reaches no one.
 void OfficeConverter::start(Application application, const QString &source, const QString &target, int format,
                             Done done)
 {
     struct Work
     {
-        bool ok = false;
+        Outcome outcome = Outcome::Failed;
         QString error;
+        bool reported = false;
     };
     auto work = std::make_shared<Work>();
-    QThread *thread
-        = QThread::create([=] { work->ok = exportWithAutomation(application, source, target, format, &work->error); });
-    auto reported = std::make_shared<bool>(false);
-    auto report = [done, reported](Outcome outcome, const QString &error) {
-        if (*reported)
-            return;
-        *reported = true;
-        done(outcome, error);
-    };
+    const QString own = QFileInfo(target).absolutePath() + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::Id128)
+                        + QStringLiteral(".converting.pdf");
+    QThread *thread = QThread::create(
+        [=] { work->outcome = exportWithAutomation(application, source, own, format, &work->error); });
     QObject *context = QCoreApplication::instance();
-    const int timeoutMs = m_timeoutMs;
     QObject::connect(thread, &QThread::finished, context, [=] {
-        report(work->ok ? Outcome::Converted : Outcome::Failed, work->error);
         thread->deleteLater();
+        if (work->reported) {
+            QFile::remove(own);
+            return;
+        }
+        work->reported = true;
+        Outcome outcome = work->outcome;
+        if (outcome == Outcome::Converted) {
+            QFile::remove(target);
+            if (!QFile::rename(own, target)) {
+                outcome = Outcome::Failed;
+                work->error = QStringLiteral("the PDF cannot be written to %1").arg(target);
+            }
+        }
+        QFile::remove(own);
+        done(outcome, work->error);
     });
-    QTimer::singleShot(timeoutMs, context, [report, timeoutMs] {
-        report(Outcome::Failed, QStringLiteral("the Office application took longer than %1 s").arg(timeoutMs / 1000));
+    const int timeoutMs = m_timeoutMs;
+    QTimer::singleShot(timeoutMs, context, [work, done, timeoutMs] {
+        if (work->reported)
+            return;
+        work->reported = true;
+        done(Outcome::Failed, QStringLiteral("the Office application took longer than %1 s").arg(timeoutMs / 1000));
     });
     thread->start();
 }
