@@ -6,6 +6,8 @@
 
 #include "base/Log.h"
 
+#include <mutex>
+
 extern "C" {
 #include <mupdf/fitz.h>
 }
@@ -54,6 +56,22 @@ namespace {
 
 // What a page needs of MuPDF's cache of fonts and pictures; dropped with the document.
 constexpr size_t kStoreBytes = 64u << 20;
+
+// Documents are opened on several threads at once, each with a context of
+// its own; MuPDF keeps a little state beyond its contexts, which these guard.
+std::mutex lockSet[FZ_LOCK_MAX];
+
+void lockOne(void *, int lock)
+{
+    lockSet[lock].lock();
+}
+
+void unlockOne(void *, int lock)
+{
+    lockSet[lock].unlock();
+}
+
+const fz_locks_context kLocks{nullptr, lockOne, unlockOne};
 
 void logMessage(void *, const char *message)
 {
@@ -167,7 +185,7 @@ std::unique_ptr<Page> Document::page(int index) const
 std::unique_ptr<Document> loadDocument(const QString &path, QString *error)
 {
     auto context = std::make_shared<Context>();
-    context->ctx = fz_new_context(nullptr, nullptr, kStoreBytes);
+    context->ctx = fz_new_context(nullptr, &kLocks, kStoreBytes);
     if (!context->ctx) {
         if (error)
             *error = QStringLiteral("MuPDF cannot start");
