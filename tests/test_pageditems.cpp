@@ -217,6 +217,40 @@ private slots:
         QCOMPARE(player->shownPicture().size(), QSize(80, 200)); // stretched, then turned
     }
 
+    // A long document costs two pages: the one shown and the next, drawn for the size they show at.
+    void officePagesAreDrawnForTheirAreaTwoAtATime()
+    {
+        PlayFixture f;
+        CommonWinObject *window = emptyWindow(f);
+        QList<QImage> pictures;
+        for (int i = 0; i < 50; ++i) {
+            QImage page(600, 800, QImage::Format_RGB32);
+            page.fill(i % 2 ? Qt::green : Qt::red);
+            pictures << page;
+        }
+        const auto source = std::make_shared<PicturePages>(pictures);
+        ImageProperty block = officeBlock(0, 5);
+        block.pages = DocumentPages::ready(source);
+        block.scaleType = 1;
+        addImage(f, block, MediaKind::Office);
+        f.tree->slotStartPlay(f.display);
+        CommonPlayWindow *area = f.area(window);
+        ImageContentPlayer *player = imagePlayer(area);
+        QTRY_COMPARE(player->shownPicture().size(), QSize(37, 50)); // an upright page in the 100 x 50 area
+        QTRY_COMPARE(source->drawn(), 2);
+
+        area->resize(300, 150);
+        area->relayoutChildren();
+        QTRY_COMPARE(player->shownPicture().size(), QSize(112, 150));
+        QCOMPARE(player->shownPicture().toImage().pixelColor(50, 75), QColor(Qt::red));
+        QTRY_COMPARE(source->drawn(), 4); // drawn again at the new size, not enlarged
+        area->slotPlayImageTimeout();
+        QTRY_COMPARE(player->shownPicture().toImage().pixelColor(50, 75), QColor(Qt::green));
+        QTRY_COMPARE(source->drawn(), 5); // the page after it, and no other
+        QTest::qWait(200);
+        QCOMPARE(source->drawn(), 5);
+    }
+
     void aBackgroundPictureShowsWhateverItsPath()
     {
         PlayFixture f;
