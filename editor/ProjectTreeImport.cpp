@@ -9,7 +9,6 @@
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 
-#include <QImageReader>
 #include <QStandardPaths>
 
 namespace {
@@ -26,14 +25,6 @@ QString kindString(MediaKindId id)
 QString textOf(const QTreeWidgetItem *item)
 {
     return item ? item->text(0) : QString();
-}
-
-// The picture, its format told by its contents.
-QPixmap decodePicture(const QString &path)
-{
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return QPixmap::fromImage(reader.read());
 }
 
 } // namespace
@@ -65,8 +56,8 @@ void ProjectTree::addMediaFileSlot()
             item->video.path = path;
             break;
         case MediaKindId::Image:
+            // Decoded when it is shown, in the background and to the size of its area.
             item->image.path = path;
-            item->image.pixmap = decodePicture(path);
             break;
         case MediaKindId::Txt:
             item->text.text = MediaFileImport::readTextFile(path);

@@ -52,7 +52,9 @@ class ImageProperty
 {
 public:
     QString path;
-    QPixmap pixmap; // decoded picture; not saved
+    // A picture already in memory, shown instead of the file; not saved. Loading and
+    // import leave it null: the file at `path` is decoded when the item is shown.
+    QPixmap pixmap;
     bool bgIsColour = true;
     QColor bgColour{0, 0, 0};
     QString bgPicture;

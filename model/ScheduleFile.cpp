@@ -1,21 +1,15 @@
 #include "model/ScheduleFile.h"
 
+#include "model/RegularFile.h"
 #include "model/Schedule.h"
 #include "model/ScheduleReader.h"
 #include "model/ScheduleWriter.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace ScheduleFile {
 
@@ -31,42 +25,6 @@ void setError(QString *error, const QString &text)
         *error = text;
 }
 
-// Opens the path for reading only when it names a regular file. A FIFO would
-// block open() until a writer comes, a device would never end: a path in the
-// settings can name either.
-bool openRegularFile(QFile &file, QString *reason)
-{
-#ifdef Q_OS_UNIX
-    // Opened without waiting, then looked at: nothing can swap the file in between.
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        *reason = qt_error_string(errno);
-        return false;
-    }
-    struct stat status;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        *reason = tr("it is not a regular file");
-        return false;
-    }
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
-#else
-    if (!QFileInfo(file.fileName()).isFile()) {
-        *reason = QFileInfo::exists(file.fileName()) ? tr("it is not a regular file") : tr("no such file");
-        return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
-#endif
-}
 } // namespace
 
 bool save(const QString &path, const Schedule &schedule, QString *error)
@@ -113,7 +71,7 @@ std::unique_ptr<OwnedSchedule> load(const QString &path, QString *error)
 {
     QFile file(path);
     QString reason;
-    if (!openRegularFile(file, &reason)) {
+    if (!RegularFile::open(file, &reason)) {
         setError(error, tr("cannot open %1: %2").arg(path, reason));
         return nullptr;
     }

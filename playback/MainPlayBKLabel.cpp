@@ -1,15 +1,15 @@
 #include "playback/MainPlayBKLabel.h"
 
+#include "base/AppContext.h"
+#include "base/PictureRequest.h"
 #include "model/DisplayGeometry.h"
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
-#include "model/ScheduleRecords.h"
 #include "model/RecordSet.h"
+#include "model/ScheduleRecords.h"
 #include "playback/CommonPlayWindow.h"
-#include "base/AppContext.h"
 
 #include <QPainter>
-
 
 MainPlayBKLabel::MainPlayBKLabel(const QString &name, QWidget *parent) : QLabel(parent), name(name)
 {
@@ -22,8 +22,40 @@ void MainPlayBKLabel::setBackgroundImage(const QString &path)
 {
     backgroundImagePath = path;
     backgroundImage = QImage();
-    if (!path.isEmpty())
-        backgroundImage.load(path);
+    if (path.isEmpty()) {
+        if (m_backgroundRequest)
+            m_backgroundRequest->forget();
+        return;
+    }
+    askForBackground();
+}
+
+void MainPlayBKLabel::askForBackground()
+{
+    if (!m_backgroundRequest) {
+        m_backgroundRequest = new PictureRequest(QStringLiteral("display window's background picture"), this);
+        connect(m_backgroundRequest, &PictureRequest::sigSettled, this, &MainPlayBKLabel::backgroundSettled);
+    }
+    const PictureCache::Result result = m_backgroundRequest->want(backgroundImagePath, size());
+    if (result.state != PictureCache::State::Pending)
+        backgroundSettled(result);
+}
+
+void MainPlayBKLabel::backgroundSettled(const PictureCache::Result &result)
+{
+    // One that cannot be read paints nothing over the colour.
+    if (result.state != PictureCache::State::Ready)
+        return;
+    backgroundImage = result.picture;
+    update();
+}
+
+void MainPlayBKLabel::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    // A larger window may want more pixels of its background picture than were decoded.
+    if (!backgroundImagePath.isEmpty())
+        askForBackground();
 }
 
 void MainPlayBKLabel::addCommonWin(bool exclusive, CommonWinObject *window, const QString &segmentType)
@@ -69,7 +101,8 @@ void MainPlayBKLabel::updateWindowGeometry(CommonWinObject *window)
     // Whatever the record holds, the area stays where its size cannot overflow.
     player->move(qBound(DisplayGeometry::kMinPosition, window->x, DisplayGeometry::kMaxPosition),
                  qBound(DisplayGeometry::kMinPosition, window->y, DisplayGeometry::kMaxPosition));
-    player->resize(qBound(0, window->width, DisplayGeometry::kMaxSize), qBound(0, window->height, DisplayGeometry::kMaxSize));
+    player->resize(qBound(0, window->width, DisplayGeometry::kMaxSize),
+                   qBound(0, window->height, DisplayGeometry::kMaxSize));
     player->relayoutChildren();
     m_areaVisibility.repaint(player);
 }

@@ -13,10 +13,12 @@
 #include <QPoint>
 #include <QRect>
 
+#include "base/PictureCache.h"
 #include "playback/AreaIndex.h"
 #include "playback/AreaVisibility.h"
 
 class CommonPlayWindow;
+class PictureRequest;
 class CommonWinObject;
 class QVLedMediaObject;
 class RecordSet;
@@ -50,6 +52,9 @@ public:
     int widthAtPress = -1;
     int heightAtPress = -1;
 
+    // The picture painted over the display window, decoded in the background
+    // to the window's size; it shows when it is there (nothing shows for one
+    // that cannot be read).
     void setBackgroundImage(const QString &path);
     // Shows the area of the record, making its area player when none exists.
     void addCommonWin(bool exclusive, CommonWinObject *window, const QString &segmentType);
@@ -123,11 +128,16 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void askForBackground();
+    void backgroundSettled(const PictureCache::Result &result);
+
     // Calls `play` with the item on every area it belongs to.
     void forEachAreaOf(QVLedMediaObject *item, void (CommonPlayWindow::*play)(QVLedMediaObject *));
 
     AreaIndex m_areaIndex;
     AreaVisibility m_areaVisibility;
+    PictureRequest *m_backgroundRequest = nullptr;
 };

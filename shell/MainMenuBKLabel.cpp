@@ -41,7 +41,9 @@ void layOut(QLabel *row, std::initializer_list<menuButton *> buttons)
 
 MainMenuBKLabel::MainMenuBKLabel(Widget *widget, QWidget *parent) : QLabel(parent), widget(widget)
 {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // A tool window is owned by the main window where the window manager sees
+    // it, so it opens above that always-on-top window and off the task bar.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setStyleSheet(QStringLiteral("QLabel {background:#293955}"));
     setFixedSize(380, 520);
     installEventFilter(this);

@@ -229,8 +229,8 @@ void Prodoc::readMediaItems(ProjectTree *tree, const CommonWinObject *window)
             if (row->id == MediaKindId::Office) {
                 tree->loadOfficeObject(id, d, s, p, w, item->image);
             } else {
-                // The picture itself is not stored: decode it again from its file, if it is still there.
-                item->image.pixmap.load(item->image.path);
+                // The picture itself is not stored, nor decoded here: play decodes it in the
+                // background when it is first shown, so no picture holds up the schedule.
                 tree->loadImageObject(id, d, s, p, w, item->image);
             }
             break;

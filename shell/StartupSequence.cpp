@@ -1,6 +1,7 @@
 #include "shell/StartupSequence.h"
 
 #include "base/Log.h"
+#include "platform/FontStandIns.h"
 #include "platform/InstanceGuard.h"
 #include "platform/ProcessControl.h"
 #include "platform/StopSignals.h"
@@ -72,6 +73,7 @@ int run(int argc, char *argv[])
     AppContext::initAppDirPath();
     readSettings();
     AppContext::installTranslators();
+    FontStandIns::install();
     AppContext::setApplicationFont();
     AppContext::enumerateScreens();
 

@@ -14,38 +14,13 @@
 #include "support/AddDisplayWindow.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
+#include "support/X11Desktop.h"
 
 #include <QLabel>
 #include <QScreen>
-#include <QX11Info>
 #include <QtTest>
 
-#include <xcb/xcb.h>
-#include <xcb/xtest.h>
-
 namespace {
-
-// Moves the real pointer and presses its left button through XTest.
-void pointer(uint8_t type, const QPoint &at = {})
-{
-    xcb_connection_t *connection = QX11Info::connection();
-    const xcb_window_t root = xcb_window_t(QX11Info::appRootWindow());
-    if (type == XCB_MOTION_NOTIFY)
-        xcb_test_fake_input(connection, type, 0, XCB_CURRENT_TIME, root, int16_t(at.x()), int16_t(at.y()), 0);
-    else
-        xcb_test_fake_input(connection, type, XCB_BUTTON_INDEX_1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-    xcb_flush(connection);
-    QTest::qWait(60);
-}
-
-void realDrag(const QPoint &from, const QPoint &to)
-{
-    pointer(XCB_MOTION_NOTIFY, from);
-    pointer(XCB_BUTTON_PRESS);
-    for (int step = 1; step <= 5; ++step)
-        pointer(XCB_MOTION_NOTIFY, from + (to - from) * step / 5);
-    pointer(XCB_BUTTON_RELEASE);
-}
 
 // The main window out of the display windows' way, on the real screens.
 struct Desk
@@ -84,7 +59,7 @@ private slots:
         // an unlocked display window follows the pointer: the drag is real
         MainPlayBKLabel *first = w.displayWindows.value(0);
         QVERIFY(QTest::qWaitForWindowExposed(first));
-        realDrag(first->geometry().center(), first->geometry().center() + QPoint(40, 30));
+        RealPointer::drag(first->geometry().center(), first->geometry().center() + QPoint(40, 30));
         QTRY_COMPARE(first->pos(), QPoint(40, 30));
         QVERIFY(w.document->saveSchedule(d.env.path("saved.qvsc")));
 
@@ -100,7 +75,7 @@ private slots:
         for (MainPlayBKLabel *display : w.displayWindows) {
             QVERIFY(QTest::qWaitForWindowExposed(display));
             const QPoint before = display->pos();
-            realDrag(display->geometry().center(), display->geometry().center() + QPoint(60, 45));
+            RealPointer::drag(display->geometry().center(), display->geometry().center() + QPoint(60, 45));
             QTest::qWait(100);
             QCOMPARE(display->pos(), before);
         }

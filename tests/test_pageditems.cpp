@@ -116,6 +116,60 @@ private slots:
         QCOMPARE(loggedToday(f).size(), 1);
     }
 
+    // A picture from a file is decoded in the background: the item waits for
+    // it, and its stay begins when it shows, also when it comes during a pause.
+    void aPictureFromAFileStaysFromWhenItShows()
+    {
+        PlayFixture f;
+        CommonWinObject *window = emptyWindow(f);
+        const QString path = f.env.path("beach.png");
+        QVERIFY(filled({400, 200}, Qt::red).save(path, "PNG"));
+        ImageProperty block;
+        block.path = path;
+        block.stayTime = 3;
+        addImage(f, block);
+        f.tree->slotStartPlay(f.display);
+        CommonPlayWindow *area = f.area(window);
+        ImageContentPlayer *player = imagePlayer(area);
+        QVERIFY(player->shownPicture().isNull());
+        QVERIFY(!player->stayTimer()->isActive());
+        area->pauseRealPlay();
+        QTRY_VERIFY(!player->shownPicture().isNull());
+        QCOMPARE(player->shownPicture().size(), QSize(100, 50));
+        QVERIFY(!player->stayTimer()->isActive());
+        area->resumeRealPlay();
+        QVERIFY(player->stayTimer()->isActive());
+        QCOMPARE(player->stayTimer()->interval(), 3000);
+    }
+
+    // The picture is decoded for the area's size: a larger area asks the file
+    // again for more pixels, and shows them when they come.
+    void aLargerAreaGetsTheFileReadAgain()
+    {
+        PlayFixture f;
+        CommonWinObject *window = emptyWindow(f);
+        const QString path = f.env.path("checks.png");
+        QImage checks(800, 400, QImage::Format_RGB32); // squares of 2 x 2 pixels
+        for (int y = 0; y < checks.height(); ++y)
+            for (int x = 0; x < checks.width(); ++x)
+                checks.setPixel(x, y, (x / 2 + y / 2) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+        QVERIFY(checks.save(path, "PNG"));
+        ImageProperty block;
+        block.path = path;
+        addImage(f, block);
+        f.tree->slotStartPlay(f.display);
+        CommonPlayWindow *area = f.area(window);
+        ImageContentPlayer *player = imagePlayer(area);
+        QTRY_VERIFY(!player->shownPicture().isNull());
+        const QRgb averaged = player->shownPicture().toImage().pixel(0, 0); // eight squares to a pixel: grey
+        QVERIFY(qGray(averaged) > 60 && qGray(averaged) < 200);
+        area->resize(400, 200);
+        area->relayoutChildren();
+        QCOMPARE(player->shownPicture().size(), QSize(400, 200)); // at once, from what is held
+        QTRY_COMPARE(player->shownPicture().toImage().pixel(0, 0), qRgb(0, 0, 0));
+        QCOMPARE(player->shownPicture().toImage().pixel(1, 0), qRgb(255, 255, 255));
+    }
+
     void aPauseOnPageTwoResumesPageTwo()
     {
         PlayFixture f;
@@ -265,9 +319,10 @@ private slots:
         addImage(f, block);
         f.tree->slotStartPlay(f.display);
         ImageContentPlayer *player = imagePlayer(f.area(window));
-        const QImage shown = player->view()->grab().toImage();
-        QCOMPARE(shown.pixelColor(2, 25), QColor(Qt::blue));
-        QCOMPARE(shown.pixelColor(50, 25), QColor(Qt::red));
+        // The background is decoded in the background: the picture shows at once, the wall when it comes.
+        QCOMPARE(player->view()->grab().toImage().pixelColor(50, 25), QColor(Qt::red));
+        QTRY_COMPARE(player->view()->grab().toImage().pixelColor(2, 25), QColor(Qt::blue));
+        QCOMPARE(player->view()->grab().toImage().pixelColor(50, 25), QColor(Qt::red));
     }
 
     void twoTextItemsEachShowTheirOwnPage()

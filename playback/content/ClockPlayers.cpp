@@ -95,6 +95,7 @@ void DigitalTimerPlayer::showItem(QVLedMediaObject *item, Purpose)
         timer->setGraphicsEffect(new QGraphicsOpacityEffect(timer)); // the timer widget owns it
     const DigitalTimerProperty &p = item->digitalTimer;
     timer->setBackgroundRule(ContentBackground::styleSheet(ContentBackground::of(p)));
+    ContentBackground::paintPicture(timer, ContentBackground::of(p));
     if (auto *opacity = qobject_cast<QGraphicsOpacityEffect *>(timer->graphicsEffect())) {
         const qreal level = qBound(0, p.transparency, 10) / 10.0;
         opacity->setOpacity(level);

@@ -2,18 +2,31 @@
 
 #include "playback/content/ContentBackground.h"
 
+#include "playback/content/PictureBackdrop.h"
+
 #include <QLabel>
 #include <QPixmap>
 
 namespace ContentBackground {
 
 namespace {
-// A quoted url() keeps paths with blanks or brackets whole.
-QString cssUrl(const QString &path)
+PictureBackdrop::Style pictureStyle(const BackgroundFields &f, OtherStyles otherStyles)
 {
-    QString escaped = path;
-    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
+    if (f.transparent || f.isColour)
+        return PictureBackdrop::Style::None;
+    if (f.imageStyle == 0)
+        return PictureBackdrop::Style::Tiled;
+    if (f.imageStyle == 1)
+        return PictureBackdrop::Style::Stretched;
+    return otherStyles == OtherStyles::SetPixmap ? PictureBackdrop::Style::LabelPixmap : PictureBackdrop::Style::None;
+}
+
+void showPicture(QWidget *widget, const BackgroundFields &f, OtherStyles otherStyles)
+{
+    const PictureBackdrop::Style style = pictureStyle(f, otherStyles);
+    // A widget that never had a picture gets no backdrop for showing none.
+    if (PictureBackdrop *backdrop = PictureBackdrop::of(widget, style != PictureBackdrop::Style::None))
+        backdrop->show(f.picture, style);
 }
 } // namespace
 
@@ -28,10 +41,8 @@ QString styleSheet(const BackgroundFields &f, const QString &selector)
                    .arg(f.colour.red())
                    .arg(f.colour.green())
                    .arg(f.colour.blue());
-    else if (f.imageStyle == 0)
-        rule = QStringLiteral("background-image: url(%1);").arg(cssUrl(f.picture));
-    else if (f.imageStyle == 1)
-        rule = QStringLiteral("border-image: url(%1);").arg(cssUrl(f.picture));
+    else if (f.imageStyle == 0 || f.imageStyle == 1)
+        rule = QStringLiteral("background:transparent;"); // the picture is painted under the widget
     if (rule.isEmpty() || selector.isEmpty())
         return rule;
     return selector + QStringLiteral(" { ") + rule + QStringLiteral(" }");
@@ -42,11 +53,14 @@ void apply(QLabel *label, const BackgroundFields &f, OtherStyles otherStyles, co
     if (!label)
         return;
     label->setStyleSheet(styleSheet(f, selector));
-    const bool pixmapCase = !f.transparent && !f.isColour && f.imageStyle != 0 && f.imageStyle != 1;
-    if (pixmapCase && otherStyles == OtherStyles::SetPixmap)
-        label->setPixmap(QPixmap(f.picture)); // a picture that does not load leaves no pixmap
-    else
-        label->setPixmap(QPixmap());
+    label->setPixmap(QPixmap()); // a picture of its own comes when it is decoded
+    showPicture(label, f, otherStyles);
+}
+
+void paintPicture(QWidget *widget, const BackgroundFields &f)
+{
+    if (widget)
+        showPicture(widget, f, OtherStyles::NoBackground);
 }
 
 } // namespace ContentBackground

@@ -4,11 +4,17 @@
 // block: transparent, a colour, or a picture tiled, stretched or (for the
 // clocks and the count timer) set as the label's own picture. Written once
 // for the clocks, the count timer and the weather window.
+//
+// A colour is a style sheet. A picture is not named in a style sheet (Qt
+// would read the whole file on the GUI thread at the next polish, and wait
+// for ever on a FIFO): it is decoded in the background and painted under the
+// widget (PictureBackdrop), and the style sheet keeps the widget transparent.
 
 #include <QColor>
 #include <QString>
 
 class QLabel;
+class QWidget;
 
 struct BackgroundFields
 {
@@ -41,10 +47,14 @@ enum class OtherStyles {
 
 // The style sheet of the rule; empty for "no background". `selector` scopes
 // it to one widget type, so a window whose children have style sheets of
-// their own does not repeat its picture in each child.
+// their own does not take its background into each child.
 QString styleSheet(const BackgroundFields &fields, const QString &selector = QString());
 
 // Replaces whatever background the label had with the item's.
 void apply(QLabel *label, const BackgroundFields &fields, OtherStyles otherStyles, const QString &selector = QString());
+
+// The picture of the rule (tiled or stretched) painted under `widget`
+// instead of any it had, for a widget that sets styleSheet() itself.
+void paintPicture(QWidget *widget, const BackgroundFields &fields);
 
 } // namespace ContentBackground

@@ -3,7 +3,7 @@
 
 #include "playback/content/ImageContentPlayer.h"
 
-#include "base/Log.h"
+#include "base/PictureRequest.h"
 #include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "playback/AreaEffects.h"
@@ -109,34 +109,129 @@ void ImageContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
     m_office = row && row->id == MediaKindId::Office;
     m_image = item->image;
     m_pageIndex = 0;
+    m_waitingForPicture = false;
+    m_startWhenResumed = false;
 
     area()->setStyleSheet(QStringLiteral("background:transparent;"));
     PictureLabel *picture = label();
     m_opacity->setOpacity(qBound(0.0, m_image.transparency / 10.0, 1.0));
-    QPixmap background;
-    if (!m_image.bgIsColour && !m_image.bgPicture.isEmpty() && !background.load(m_image.bgPicture))
-        qCDebug(lcPlayback).noquote() << "background picture" << m_image.bgPicture << "cannot be read";
     // A colour background is fully transparent: only the picture is seen.
     const QColor colour(m_image.bgColour.red(), m_image.bgColour.green(), m_image.bgColour.blue(), 0);
-    picture->setBackground(colour, m_image.bgIsColour ? QPixmap() : background);
+    picture->setBackground(colour, QPixmap());
+    requestBackground();
 
-    if (m_office) {
-        m_officePageShown = false;
-        feed()->setDocument(m_image.pages);
-        aimFeed();
-    }
-    m_source = sourceOf(0);
-    showPicture();
     if (realPlay())
         startMusic();
     picture->move(contentRect().topLeft());
     picture->show();
+    if (m_office) {
+        m_officePageShown = false;
+        feed()->setDocument(m_image.pages);
+        aimFeed();
+        m_source = sourceOf(0);
+        showPicture();
+        startPage();
+    } else {
+        requestPicture();
+    }
+}
+
+void ImageContentPlayer::startPage()
+{
     if (m_image.comingOn) {
         enter();
     } else {
         effects()->hideCovers();
         stay();
     }
+}
+
+// ---- the picture and the background picture ----------------------------
+
+PictureRequest *ImageContentPlayer::pictureRequest()
+{
+    if (!m_pictureRequest) {
+        m_pictureRequest = new PictureRequest(QStringLiteral("picture"), this);
+        connect(m_pictureRequest, &PictureRequest::sigSettled, this, &ImageContentPlayer::pictureSettled);
+    }
+    return m_pictureRequest;
+}
+
+PictureRequest *ImageContentPlayer::backgroundRequest()
+{
+    if (!m_backgroundRequest) {
+        m_backgroundRequest = new PictureRequest(QStringLiteral("background picture"), this);
+        connect(m_backgroundRequest, &PictureRequest::sigSettled, this, &ImageContentPlayer::backgroundSettled);
+    }
+    return m_backgroundRequest;
+}
+
+void ImageContentPlayer::requestPicture()
+{
+    // A picture the record already holds needs no file.
+    if (!m_image.pixmap.isNull()) {
+        m_source = m_image.pixmap;
+        showPicture();
+        startPage();
+        return;
+    }
+    m_source = QPixmap();
+    showPicture(); // nothing of the item before stays
+    m_waitingForPicture = true;
+    askForPicture();
+}
+
+void ImageContentPlayer::askForPicture()
+{
+    const PictureCache::Result result = pictureRequest()->want(m_image.path, contentRect().size());
+    if (result.state != PictureCache::State::Pending)
+        pictureSettled(result);
+}
+
+void ImageContentPlayer::pictureSettled(const PictureCache::Result &result)
+{
+    if (!showing() || m_office)
+        return;
+    const bool ready = result.state == PictureCache::State::Ready;
+    if (ready) {
+        m_source = QPixmap::fromImage(result.picture);
+        showPicture();
+    }
+    if (!m_waitingForPicture)
+        return; // more pixels for a larger area, or none: what shows stays
+    m_waitingForPicture = false;
+    if (!ready) {
+        reportFinished(false); // nothing of the item could be shown
+        return;
+    }
+    if (paused())
+        m_startWhenResumed = true;
+    else
+        startPage();
+}
+
+void ImageContentPlayer::requestBackground()
+{
+    if (m_image.bgIsColour || m_image.bgPicture.isEmpty()) {
+        if (m_backgroundRequest)
+            m_backgroundRequest->forget();
+        return;
+    }
+    const PictureCache::Result result = backgroundRequest()->want(m_image.bgPicture, contentRect().size());
+    if (result.state != PictureCache::State::Pending)
+        backgroundSettled(result);
+}
+
+void ImageContentPlayer::backgroundSettled(const PictureCache::Result &result)
+{
+    // A background that cannot be read leaves the colour; the item's picture still shows.
+    if (!showing() || result.state != PictureCache::State::Ready)
+        return;
+    PictureLabel *picture = label();
+    const QColor colour(m_image.bgColour.red(), m_image.bgColour.green(), m_image.bgColour.blue(), 0);
+    const QSize size = picture->size().isEmpty() ? result.picture.size() : picture->size();
+    picture->setBackground(
+        colour, QPixmap::fromImage(result.picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 void ImageContentPlayer::showPicture()
@@ -203,7 +298,7 @@ void ImageContentPlayer::entranceFinished()
 
 void ImageContentPlayer::pageTimeout()
 {
-    if (!showing())
+    if (!showing() || m_waitingForPicture)
         return;
     stopStay();
     stopMusic(); // the music plays while the first page stays
@@ -300,6 +395,10 @@ void ImageContentPlayer::resumeContent()
 {
     if (m_music && m_music->state() == QMediaPlayer::PausedState)
         m_music->play();
+    if (m_startWhenResumed) {
+        m_startWhenResumed = false;
+        startPage();
+    }
 }
 
 void ImageContentPlayer::stopItem()
@@ -308,6 +407,12 @@ void ImageContentPlayer::stopItem()
     if (m_feed)
         m_feed->clear();
     stopMusic();
+    m_waitingForPicture = false;
+    m_startWhenResumed = false;
+    if (m_pictureRequest)
+        m_pictureRequest->forget();
+    if (m_backgroundRequest)
+        m_backgroundRequest->forget();
     if (m_label)
         m_label->hide();
 }
@@ -320,12 +425,17 @@ void ImageContentPlayer::placeIn(const QRect &contentRect)
     m_label->resize(contentRect.size());
     if (!effectRunning())
         m_label->move(contentRect.topLeft());
-    // The picture follows the new size, from the page kept in memory; an
-    // Office page is drawn again for it and replaces this one when it comes.
-    if (showing())
-        showPicture();
-    if (showing() && m_office) {
+    if (!showing())
+        return;
+    // The picture follows the new size, from the page kept in memory; a
+    // larger area may want more pixels of the file than were decoded, and
+    // an Office page is drawn again for it, replacing this one when it comes.
+    showPicture();
+    if (!m_office && m_image.pixmap.isNull())
+        askForPicture();
+    if (m_office) {
         aimFeed();
         officePageArrived();
     }
+    requestBackground();
 }

@@ -7,8 +7,12 @@
 // page has stayed (and left, with an exit effect).
 //
 // The picture label, the effects' covers and the music player are made the
-// first time they are needed. Resizing the area rescales the picture shown
-// from the picture kept in memory; no file is read again.
+// first time they are needed. A picture comes from the picture cache,
+// decoded in the background to the size the area shows: until it is there
+// the item waits (its background shows), and its stay begins when it shows.
+// A picture that cannot be read ends the item as failed. Resizing the area
+// rescales the picture shown, and asks the cache for more pixels if it
+// needs them.
 //
 // Office pages come from an OfficePageFeed, drawn at the label's size as
 // they are needed: a page shows once it is drawn, and a document still
@@ -17,6 +21,7 @@
 
 #include "playback/content/PagedContentPlayer.h"
 
+#include "base/PictureCache.h"
 #include "model/MediaProperties.h"
 
 #include <QPixmap>
@@ -26,6 +31,7 @@ class QGraphicsOpacityEffect;
 class QMediaPlayer;
 class QMediaPlaylist;
 class PictureLabel;
+class PictureRequest;
 
 class ImageContentPlayer : public PagedContentPlayer
 {
@@ -66,8 +72,20 @@ private:
     void showPicture();
     void startMusic();
     void stopMusic();
+    // The page comes in with its entrance, or stays at once.
+    void startPage();
     void enter();
     void stay();
+
+    // ---- the item's picture and background picture, from the picture cache ----
+    PictureRequest *pictureRequest();
+    PictureRequest *backgroundRequest();
+    // Asks for the item's picture for the label's size; the item waits while it is decoded.
+    void requestPicture();
+    void askForPicture();
+    void pictureSettled(const PictureCache::Result &result);
+    void requestBackground();
+    void backgroundSettled(const PictureCache::Result &result);
     // The next Office page, or the end of the item; a page after an exit always enters with an effect.
     void nextPage(bool afterExit);
     void finish();
@@ -89,6 +107,10 @@ private:
     bool m_office = false;
     int m_pageIndex = 0;
     QPixmap m_source; // the current page's picture as decoded
+    PictureRequest *m_pictureRequest = nullptr;
+    PictureRequest *m_backgroundRequest = nullptr;
+    bool m_waitingForPicture = false; // the item is shown, its picture is being decoded
+    bool m_startWhenResumed = false;  // the picture came during a pause: the page starts on resume
 
     OfficePageFeed *m_feed = nullptr;
     bool m_officePageShown = false; // an Office page was shown during this item

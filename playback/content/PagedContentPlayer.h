@@ -40,6 +40,7 @@ protected:
     void endItem();
     bool showing() const { return m_showing; }
     bool realPlay() const { return m_realPlay; }
+    bool paused() const { return m_paused; }
 
     // Times the page for `ms`, at least a second; a preview times nothing.
     void startStay(qint64 ms);

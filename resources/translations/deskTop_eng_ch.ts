@@ -1178,6 +1178,17 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>文件不存在</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleFile</name>
     <message>
         <source>cannot write %1: %2</source>
@@ -1202,14 +1213,6 @@
     <message>
         <source>%1 is damaged or not a schedule: %2</source>
         <translation>%1 已损坏或不是节目方案：%2</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>它不是普通文件</translation>
-    </message>
-    <message>
-        <source>no such file</source>
-        <translation>文件不存在</translation>
     </message>
 </context>
 <context>

@@ -1179,6 +1179,17 @@
     </message>
 </context>
 <context>
+    <name>RegularFile</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no such file</translation>
+    </message>
+</context>
+<context>
     <name>ScheduleFile</name>
     <message>
         <source>cannot write %1: %2</source>
@@ -1203,14 +1214,6 @@
     <message>
         <source>%1 is damaged or not a schedule: %2</source>
         <translation>%1 is damaged or not a schedule: %2</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>it is not a regular file</translation>
-    </message>
-    <message>
-        <source>no such file</source>
-        <translation>no such file</translation>
     </message>
 </context>
 <context>

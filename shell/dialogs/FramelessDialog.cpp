@@ -9,7 +9,9 @@
 
 FramelessDialog::FramelessDialog(QWidget *parent, const QSize &size) : QDialog(parent)
 {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // A dialog window is owned by the main window where the window manager
+    // sees it, so it stays above that always-on-top window and off the task bar.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(size);
     setStyleSheet(QStringLiteral("QDialog {background:white;border:1px solid #293855}"));
     m_title = new QLabel(this);

@@ -12,7 +12,9 @@
 
 MonitorWin::MonitorWin(Widget *mainWindow) : QWidget(mainWindow), mainWindow(mainWindow)
 {
-    setWindowFlags(Qt::Window);
+    // A dialog window is owned by the main window where the window manager
+    // sees it: above that always-on-top window, focused, off the task bar.
+    setWindowFlags(Qt::Dialog);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("monitor"));
     resize(328, 248);

@@ -42,7 +42,7 @@ inline QVLedMediaObject *addImage(PlayFixture &f, const ImageProperty &block, co
     else
         f.tree->loadImageObject(++id, f.display, window->segmentName, window->programName, window->name, block);
     QVLedMediaObject *item = window->media.last();
-    item->image.pixmap = block.pixmap; // the loaders decode pictures from files; these have none
+    item->image.pixmap = block.pixmap; // a picture held in memory: these items need no file
     item->image.pages = block.pages;
     return item;
 }
