@@ -5,6 +5,7 @@
 
 #include "base/Log.h"
 #include "editor/OfficePages.h"
+#include "model/RegularFile.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -41,11 +42,12 @@ QJsonObject signatureOf(const QFileInfo &document)
             {QStringLiteral("modified"), QString::number(document.lastModified().toMSecsSinceEpoch())}};
 }
 
-// A small JSON object from a regular file of ours; empty when there is none.
+// A small JSON object from a regular file; empty when there is none.
 QJsonObject readObject(const QString &path)
 {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    QString reason;
+    if (!RegularFile::open(file, &reason))
         return {};
     return QJsonDocument::fromJson(file.read(kMaxRecordBytes)).object();
 }
