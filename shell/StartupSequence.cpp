@@ -13,6 +13,7 @@
 #include "shell/Widget.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 
@@ -21,27 +22,45 @@
 
 namespace StartupSequence {
 
-void openStartupSchedules(Widget &mainWindow)
+QString openStartupSchedules(Widget &mainWindow)
 {
     if (AppContext::Play == 1) {
-        if (AppContext::PlayType == 0)
+        if (AppContext::PlayType == 0) {
             mainWindow.slotOpenSettingsDoc(AppContext::SchemePath);
-        else if (AppContext::PlayType == 1)
+            return AppContext::SchemePath;
+        }
+        if (AppContext::PlayType == 1) {
             mainWindow.slotOpenSettingsDoc(AppContext::LastSchemePath);
+            return AppContext::LastSchemePath;
+        }
     }
+    return QString();
 }
 
 namespace {
-void checkCloseType(Widget &mainWindow)
+// Two names of one file (links and "." resolved), when it is there.
+bool sameFile(const QString &a, const QString &b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QFileInfo first(a), second(b);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return first.absoluteFilePath() == second.absoluteFilePath();
+}
+} // namespace
+
+void checkCloseType(Widget &mainWindow, const QString &openedAtStart)
 {
     if (AppContext::CloseType == QLatin1String("normal")) {
         writeCloseType(QString());
         AppContext::CloseType.clear();
+    } else if (sameFile(openedAtStart, AppContext::LastSchemePath)) {
+        qCInfo(lcShell).noquote() << "the last schedule" << AppContext::LastSchemePath << "is open already";
     } else {
         mainWindow.slotOpenLastDoc(QString());
     }
 }
-} // namespace
 
 int run(int argc, char *argv[])
 {
@@ -76,11 +95,11 @@ int run(int argc, char *argv[])
         // the trees' records) before the hidden parent goes.
         Widget mainWindow;
         mainWindow.requestStartupWeather();
-        openStartupSchedules(mainWindow);
+        const QString openedAtStart = openStartupSchedules(mainWindow);
         mainWindow.show();
         ProcessControl::startDetached(AppContext::appDirPath + QLatin1Char('/')
                                       + ProcessControl::executableName(QStringLiteral("QVDidUdodidServer")));
-        checkCloseType(mainWindow);
+        checkCloseType(mainWindow, openedAtStart);
         // Declared after the main window, so it goes before the window does.
         const std::unique_ptr<MyGlobalShortCut> raiseHotKey(
             new MyGlobalShortCut(QStringLiteral("Ctrl+Q"), &mainWindow));
