@@ -4,6 +4,7 @@
 #include "playback/video/MpvSession.h"
 
 #include "base/Log.h"
+#include "playback/video/MessageBudget.h"
 
 #include <mpv/client.h>
 
@@ -235,21 +236,17 @@ void MpvSession::handleEvent(const mpv_event &event, QList<MpvReport> *reports)
 
 void MpvSession::logMessage(const mpv_event_log_message &message)
 {
-    // Every player drains on the GUI thread: one count for all of them.
-    static QElapsedTimer minute;
-    static int logged = 0;
-    static int leftOut = 0;
-    if (!minute.isValid() || minute.elapsed() >= 60000) {
-        if (leftOut > 0)
-            qCWarning(lcVideo).noquote() << "libmpv:" << leftOut << "further messages left out in the last minute";
-        minute.start();
-        logged = 0;
-        leftOut = 0;
-    }
-    if (++logged > kMostMessagesPerMinute) {
-        ++leftOut;
+    // Every player drains on the GUI thread: one budget for all of them.
+    static QElapsedTimer clock;
+    static MessageBudget budget(kMostMessagesPerMinute);
+    if (!clock.isValid())
+        clock.start();
+    int leftOut = 0;
+    const bool admitted = budget.admit(clock.elapsed(), &leftOut);
+    if (leftOut > 0)
+        qCWarning(lcVideo).noquote() << "libmpv:" << leftOut << "further messages left out in a minute";
+    if (!admitted)
         return;
-    }
     qCWarning(lcVideo).noquote() << QStringLiteral("libmpv %1 [%2] %3")
                                         .arg(QString::fromUtf8(message.level), QString::fromUtf8(message.prefix),
                                              QString::fromUtf8(message.text).trimmed());

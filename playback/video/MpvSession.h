@@ -12,8 +12,8 @@
 //
 // libmpv never writes to the terminal itself: its warnings and errors come
 // out of the drain into the "qv.video" category, a bounded number a minute
-// for all players together, so files broken in every frame cannot fill the
-// service log.
+// for all players together (MessageBudget), so files broken in every frame
+// cannot fill the service log.
 
 #include <QByteArray>
 #include <QList>
