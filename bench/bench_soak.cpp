@@ -10,8 +10,10 @@
 // them every 3 minutes:
 //   xvfb-run -a -s '-screen 0 1920x1080x24' build/bench/bench_soak 120 --mixed
 // Every minute a line gives the resident memory of the program alone and with
-// its helpers, CPU, rows and stderr so far; at the end, the slope of memory
-// after warm-up (the first 15 minutes, or a third of a shorter run).
+// its helpers, its threads and open files, CPU, rows and stderr so far; at
+// the end, the slope of memory after warm-up (the first 15 minutes, or a
+// third of a shorter run), rows due against rows written, and stderr bytes
+// an hour with the lines written most often.
 
 #include "BenchSupport.h"
 #include "base/AppContext.h"
@@ -374,7 +376,16 @@ struct Sample
     double minute = 0;
     double programMiB = 0;
     double withHelpersMiB = 0;
+    int threads = 0;     // of the program
+    int descriptors = 0; // open files of the program
 };
+
+Sample sampleAt(double minute)
+{
+    return {minute, residentKilobytes() / 1024.0, residentOfTree() / 1024.0,
+            QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(),
+            QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size()};
+}
 
 // Least-squares slope of y over the samples from `fromMinute` on, in MiB an hour.
 double slopePerHour(const QList<Sample> &samples, double fromMinute, double Sample::*y)
@@ -434,10 +445,12 @@ int main(int argc, char **argv)
 
     QList<Sample> samples;
     quint64 due = 0;
+    int insertions = 0;
     QElapsedTimer wall;
     out << "platform: " << QGuiApplication::platformName() << "; " << (mixed ? "mixed areas" : "8 areas of 1 s texts")
         << " for " << minutes << " min in real time; warm-up " << warmUpMinutes << " min\n";
-    out << "   min  program MiB  with helpers MiB   CPU %   rows due  written  failed   stderr bytes\n";
+    out << "   min  program MiB  with helpers MiB  threads  files   CPU %   rows due  written  failed   stderr "
+           "bytes\n";
     out.flush();
     {
         Widget w;
@@ -450,17 +463,26 @@ int main(int argc, char **argv)
         }
         w.slotOverallPlay();
         wall.start();
+        // Counts the timing insertions as the sequencer starts them.
+        QTimer insertionWatch;
+        bool inserted = false;
+        QObject::connect(&insertionWatch, &QTimer::timeout, [&] {
+            const bool now = w.curProjectWidget->tree()->insertedPlayMode == 2;
+            insertions += now && !inserted ? 1 : 0;
+            inserted = now;
+        });
+        insertionWatch.start(500);
         double cpuBefore = cpuSeconds();
         QTimer minute;
         QObject::connect(&minute, &QTimer::timeout, [&] {
             const double now = cpuSeconds();
-            Sample sample{wall.elapsed() / 60000.0, residentKilobytes() / 1024.0, residentOfTree() / 1024.0};
+            const Sample sample = sampleAt(wall.elapsed() / 60000.0);
             samples << sample;
             const Rows rows = rowsIn(log);
-            out << QString::asprintf("%6.1f %12.1f %17.1f %7.1f %10llu %8lld %7lld %14lld\n", sample.minute,
-                                     sample.programMiB, sample.withHelpersMiB, 100.0 * (now - cpuBefore) / 60.0,
-                                     static_cast<unsigned long long>(PlayLog::queuedRows()), rows.written, rows.failed,
-                                     stderrFile.bytes());
+            out << QString::asprintf(
+                "%6.1f %12.1f %17.1f %8d %6d %7.1f %10llu %8lld %7lld %14lld\n", sample.minute, sample.programMiB,
+                sample.withHelpersMiB, sample.threads, sample.descriptors, 100.0 * (now - cpuBefore) / 60.0,
+                static_cast<unsigned long long>(PlayLog::queuedRows()), rows.written, rows.failed, stderrFile.bytes());
             out.flush();
             cpuBefore = now;
         });
@@ -481,12 +503,19 @@ int main(int argc, char **argv)
                              "(target: under 2 MB an hour)\n",
                              warmUpMinutes, slopePerHour(samples, warmUpMinutes, &Sample::programMiB),
                              slopePerHour(samples, warmUpMinutes, &Sample::withHelpersMiB));
+    const auto warm = std::find_if(samples.cbegin(), samples.cend(),
+                                   [&](const Sample &sample) { return sample.minute >= warmUpMinutes; });
+    if (warm != samples.cend())
+        out << "after warm-up: threads " << QString::asprintf("%+d", samples.last().threads - warm->threads)
+            << ", open files " << QString::asprintf("%+d", samples.last().descriptors - warm->descriptors)
+            << "   (target: 0)\n";
     out << "play log: rows due " << due << ", written " << rows.written << " (" << rows.failed
         << " failed), kept in the fallback file " << kept << ", dropped " << PlayLog::droppedRows()
         << "   (target: written + kept = due, none dropped)\n";
     out << "rows by item: " << rowsByName(log).join(QStringLiteral(", ")) << "\n";
     if (mixed)
-        out << "weather service: " << weatherService.requests.size() << " requests (the forecast and its pictures)\n";
+        out << "timing insertions: " << insertions << "; weather service: " << weatherService.requests.size()
+            << " requests (the forecast and its pictures)\n";
     out << QString::asprintf("stderr: %lld bytes, %.0f bytes an hour   (target: under 1 MB an hour)\n", stderrBytes,
                              stderrBytes / qMax(hours, 1e-6));
     const QStringList commonest = stderrFile.commonest(8);
