@@ -175,8 +175,10 @@ void ProjectTree::slotStartPlay(const QString &name)
         slotStartCyclePlay(name);
         playing = true;
         m_lastGeneralTick = QDateTime();
-        slotPlayTimeout();
+        // The display window leaves the editor before the first program comes:
+        // what the editor showed there goes, and only what plays is shown.
         mainWindow->slotGetRealBeginWinInfo(displayName);
+        slotPlayTimeout();
         generalCheckTimer->start(kCheckIntervalMs);
         return;
     }
@@ -186,15 +188,54 @@ void ProjectTree::slotStartPlay(const QString &name)
     if (!paused) {
         paused = true;
         generalCheckTimer->stop();
+        holdPlayTimers();
         if (musicPlayer)
             musicPlayer->pause();
     } else {
         paused = false;
         generalCheckTimer->start(kCheckIntervalMs);
+        releasePlayTimers();
         if (musicPlayer && !musicPlaylist->isEmpty())
             musicPlayer->play();
         mainWindow->slotRealPlayContinue(currentSegmentType);
     }
+}
+
+void ProjectTree::holdPlayTimers()
+{
+    m_heldTimers.clear();
+    for (QTimer *timer : {programTimer, cyclePlayTimer, timingPlayTimer}) {
+        if (!timer->isActive())
+            continue;
+        m_heldTimers.append({timer, timer->remainingTime()});
+        timer->stop();
+    }
+}
+
+void ProjectTree::holdProgramLength()
+{
+    // Only the first insertion holds it: a timing point that takes over from a
+    // cycle insertion finds it held already.
+    if (!programTimer->isActive())
+        return;
+    m_heldProgramMs = programTimer->remainingTime();
+    programTimer->stop();
+}
+
+void ProjectTree::releaseProgramLength()
+{
+    if (m_heldProgramMs < 0)
+        return;
+    programTimer->start(qMax(1, m_heldProgramMs));
+    m_heldProgramMs = -1;
+}
+
+void ProjectTree::releasePlayTimers()
+{
+    // Whatever ends them stops them, so the shorter interval lasts one round.
+    for (const auto &held : qAsConst(m_heldTimers))
+        held.first->start(qMax(1, held.second));
+    m_heldTimers.clear();
 }
 
 void ProjectTree::slotStartCyclePlay(const QString &name)
@@ -260,6 +301,8 @@ void ProjectTree::slotStopPlay(const QString &name)
     generalPlayCount = 0;
     insertedPlayMode = -1;
     currentGeneralSegment = nullptr;
+    m_heldTimers.clear();
+    m_heldProgramMs = -1;
     m_lastTimingTick = QDateTime();
     mainWindow->stopRealPlay(name);
     stopMusic();
@@ -397,6 +440,7 @@ void ProjectTree::slotPlayCycleObj()
         startProgramMusic(program);
         cycleWindows = program->windows;
     }
+    holdProgramLength();
     insertedPlayMode = 1;
     if (segment->playMode == 0)
         cyclePlayTimer->start(insertedLengthMs(segment->playMinutes, segment->playSeconds));
@@ -443,6 +487,14 @@ void ProjectTree::slotPlayTimingObj()
     const QList<ProgramObject *> programs = programsNamedFor(segment);
     if (playableFrom(programs, 0, false) < 0)
         return; // nothing to insert: what plays goes on
+    if (insertedPlayMode == 2 && !timingPrograms.isEmpty()) {
+        // The timing insertion that shows goes on: its programs come again
+        // after it and its duration counts afresh; what shows is not started over.
+        timingPrograms += programs;
+        if (segment->playMode == 0)
+            timingPlayTimer->start(insertedLengthMs(segment->playMinutes, segment->playSeconds));
+        return;
+    }
     if (insertedPlayMode == 1) {
         // The cycle insertion is over; its own end must not cut the timing one short.
         cyclePlayTimer->stop();
@@ -458,6 +510,7 @@ void ProjectTree::slotPlayTimingObj()
         startProgramMusic(program);
         timingWindows = program->windows;
     }
+    holdProgramLength();
     insertedPlayMode = 2;
     if (segment->playMode == 0)
         timingPlayTimer->start(insertedLengthMs(segment->playMinutes, segment->playSeconds));
@@ -469,22 +522,35 @@ void ProjectTree::slotCyclePlayTimeout()
 {
     cycleWindows.clear();
     cyclePlayTimer->stop();
+    endInsertedAreas(cyclePrograms, SegmentType::Cycle);
     for (CommonWinObject *window : qAsConst(generalWindows))
         playGeneralWindow(window);
     cyclePrograms.clear();
     cycleProgramIndex = 0;
     insertedPlayMode = 0;
+    releaseProgramLength();
 }
 
 void ProjectTree::slotTimingPlayTimeout()
 {
     timingWindows.clear();
     timingPlayTimer->stop();
+    endInsertedAreas(timingPrograms, SegmentType::Timing);
     for (CommonWinObject *window : qAsConst(generalWindows))
         playGeneralWindow(window);
     timingPrograms.clear();
     timingProgramIndex = 0;
     insertedPlayMode = 0;
+    releaseProgramLength();
+}
+
+void ProjectTree::endInsertedAreas(const QList<ProgramObject *> &programs, const QString &segmentType)
+{
+    // The general hand-over clears them too, but only when a general program
+    // comes back: with none due the insertion would go on for good.
+    for (const ProgramObject *program : programs)
+        for (CommonWinObject *window : program->windows)
+            mainWindow->slotPlayInvalid(displayName, segmentType, window);
 }
 
 // ---- program advance ------------------------------------------------------
@@ -562,6 +628,7 @@ void ProjectTree::slotCurProgramRealPlayEnd(const QString &name, CommonWinObject
             programs.clear();
             programIndex = 0;
             insertedPlayMode = 0;
+            releaseProgramLength();
             return;
         }
         programIndex = qMax(0, playableFrom(programs, 0, false));
