@@ -20,6 +20,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <functional>
+
 class ScheduleSimulation
 {
 public:
@@ -44,7 +46,9 @@ public:
     // How often the play log is read back during a case.
     static constexpr qint64 kLogCheckSeconds = 6 * 3600;
 
-    Outcome run(const SimulatedCase &c)
+    // `atEachSecond`, when given, looks at the main window after every
+    // second's check (a table test's own expectations).
+    Outcome run(const SimulatedCase &c, const std::function<void(qint64 second, Widget &w)> &atEachSecond = {})
     {
         Outcome outcome;
         m_dispatcher.resetTo(c.start);
@@ -81,6 +85,8 @@ public:
                 const QDateTime now = c.start.addSecs(second);
                 m_dispatcher.runUntil(now, [&] { watch.observe(m_clock.now(), m_dispatcher.lastReceiver()); });
                 watch.checkSecond(now);
+                if (atEachSecond)
+                    atEachSecond(second, w);
                 while (next < c.commands.size() && c.commands.at(next).second == second) {
                     press(w, c, c.commands.at(next++));
                     watch.observe(now, nullptr);
