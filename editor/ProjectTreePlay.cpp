@@ -171,6 +171,7 @@ void ProjectTree::slotStartPlay(const QString &name)
             emit sigBeginPlayFailed();
             return;
         }
+        restartTimer->stop(); // a start in the gap after midnight is the restart
         slotStartTimePlay(name);
         slotStartCyclePlay(name);
         playing = true;
@@ -311,7 +312,10 @@ void ProjectTree::slotStopPlay(const QString &name)
 
 void ProjectTree::slotRestart()
 {
-    slotStartPlay(displayName);
+    // A play pressed in the gap after midnight has started it already; a
+    // second start would toggle it to paused.
+    if (!playing)
+        slotStartPlay(displayName);
 }
 
 // ---- the general segment --------------------------------------------------

@@ -119,8 +119,15 @@ void Widget::slotOverallPlay()
     } else {
         showPlayButton(true);
         emit sigStartPlay(curDisplayName);
-        for (CommonPlayWindow *area : areasOf(curDisplayName))
-            area->pauseRealPlay();
+        // In the two seconds after midnight the tree is restarting: the press
+        // starts it again instead of pausing it, and the areas go on with it.
+        const ProjectWidget *panel = projectWidgets.value(curDisplayName);
+        if (panel && panel->tree()->playing && !panel->tree()->paused) {
+            showPlayButton(false);
+        } else {
+            for (CommonPlayWindow *area : areasOf(curDisplayName))
+                area->pauseRealPlay();
+        }
     }
     playButton->update();
 }
