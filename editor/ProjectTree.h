@@ -321,6 +321,8 @@ private:
     void createPlayTimers();
     void startGeneralSegment(GeneralObject *segment, int index);
     void invalidateGeneralPrograms();
+    // The insertion is over: the general program due now shows again.
+    void returnToGeneral();
     // The areas of an inserted segment's programs stop and hide: its time is over.
     void endInsertedAreas(const QList<ProgramObject *> &programs, const QString &segmentType);
     void startProgramMusic(const ProgramObject *program);

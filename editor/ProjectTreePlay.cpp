@@ -527,12 +527,9 @@ void ProjectTree::slotCyclePlayTimeout()
     cycleWindows.clear();
     cyclePlayTimer->stop();
     endInsertedAreas(cyclePrograms, SegmentType::Cycle);
-    for (CommonWinObject *window : qAsConst(generalWindows))
-        playGeneralWindow(window);
     cyclePrograms.clear();
     cycleProgramIndex = 0;
-    insertedPlayMode = 0;
-    releaseProgramLength();
+    returnToGeneral();
 }
 
 void ProjectTree::slotTimingPlayTimeout()
@@ -540,12 +537,24 @@ void ProjectTree::slotTimingPlayTimeout()
     timingWindows.clear();
     timingPlayTimer->stop();
     endInsertedAreas(timingPrograms, SegmentType::Timing);
-    for (CommonWinObject *window : qAsConst(generalWindows))
-        playGeneralWindow(window);
     timingPrograms.clear();
     timingProgramIndex = 0;
+    returnToGeneral();
+}
+
+void ProjectTree::returnToGeneral()
+{
     insertedPlayMode = 0;
     releaseProgramLength();
+    // The general segment may have ended, or been outranked, while the
+    // insertion played: it is chosen now, as the next check would, so no
+    // program shows outside its segment's time, not even for a second.
+    const GeneralObject *before = generalSegmentActive ? currentGeneralSegment : nullptr;
+    slotPlayTimeout();
+    if (playing && generalSegmentActive && before && currentGeneralSegment == before) {
+        for (CommonWinObject *window : qAsConst(generalWindows))
+            playGeneralWindow(window);
+    }
 }
 
 void ProjectTree::endInsertedAreas(const QList<ProgramObject *> &programs, const QString &segmentType)
@@ -627,12 +636,9 @@ void ProjectTree::slotCurProgramRealPlayEnd(const QString &name, CommonWinObject
     if (programIndex >= programs.size()) {
         if (segmentPlayMode == 1) {
             // One pass through the inserted programs: back to the general program.
-            for (CommonWinObject *window : qAsConst(generalWindows))
-                playGeneralWindow(window);
             programs.clear();
             programIndex = 0;
-            insertedPlayMode = 0;
-            releaseProgramLength();
+            returnToGeneral();
             return;
         }
         programIndex = qMax(0, playableFrom(programs, 0, false));
