@@ -6,7 +6,7 @@
 // uses the test's shorter spans, or here with --seeds 1 --first <seed>) and
 // makes the exit status 1.
 //   bench_schedulesim [--seeds N] [--first S] [--hours H] [--days D] [--jobs J] [--real-content]
-// Defaults: 1000 seeds from 1000001, each from 2 hours to 7 days, 3 jobs
+// Defaults: 1000 seeds from 1000001, each from 2 hours to 14 days, 3 jobs
 // (processes of this program side by side), light content players.
 
 #include "support/ScheduleSimulation.h"
@@ -28,7 +28,7 @@ struct Options
     int seeds = 1000;
     quint64 first = 1000001;
     qint64 shortest = 2 * 3600;
-    qint64 longest = 7 * 86400;
+    qint64 longest = 14 * 86400;
     int jobs = 3;
     bool realContent = false;
     int part = 0; // a worker: plays every jobs-th seed from first + part

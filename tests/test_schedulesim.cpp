@@ -30,7 +30,7 @@ SimulatedEventDispatcher *dispatcher = nullptr;
 constexpr int kSeeds = 300;
 constexpr qint64 kShortest = 20 * 60; // seconds
 constexpr qint64 kLongest = 8 * 3600;
-// The bench's spans, for the seeds it found.
+// The spans the bench played with when it found a seed.
 constexpr qint64 kBenchShortest = 2 * 3600;
 constexpr qint64 kBenchLongest = 7 * 86400;
 
