@@ -338,7 +338,7 @@ private:
     // program plays its whole length on screen, before and after it.
     void holdProgramLength();
     void releaseProgramLength();
-    int m_heldProgramMs = -1; // -1: not held
+    int m_heldProgramMs = -1;           // -1: not held
     BackgroundMusic *m_music = nullptr; // made when a program first has music
     QDateTime m_lastGeneralTick;
     QDateTime m_lastTimingTick;

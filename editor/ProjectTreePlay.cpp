@@ -213,6 +213,14 @@ void ProjectTree::holdPlayTimers()
     }
 }
 
+void ProjectTree::releasePlayTimers()
+{
+    // Whatever ends them stops them, so the shorter interval lasts one round.
+    for (const auto &held : qAsConst(m_heldTimers))
+        held.first->start(qMax(1, held.second));
+    m_heldTimers.clear();
+}
+
 void ProjectTree::holdProgramLength()
 {
     // Only the first insertion holds it: a timing point that takes over from a
@@ -229,14 +237,6 @@ void ProjectTree::releaseProgramLength()
         return;
     programTimer->start(qMax(1, m_heldProgramMs));
     m_heldProgramMs = -1;
-}
-
-void ProjectTree::releasePlayTimers()
-{
-    // Whatever ends them stops them, so the shorter interval lasts one round.
-    for (const auto &held : qAsConst(m_heldTimers))
-        held.first->start(qMax(1, held.second));
-    m_heldTimers.clear();
 }
 
 void ProjectTree::slotStartCyclePlay(const QString &name)

@@ -73,8 +73,15 @@ const QList<Scenario> &scenarios()
          },
          {},
          // P1 and P2 take turns every 8 s: at 60 P1 shows its second picture.
-         {{59, "G/P1"}, {61, "C/CP"}, {62, "G/P1"}, {64, "G/P2"}, {67, "G/P1"}, {121, "C/CP"}, {125, "G/P1"},
-          {181, "C/CP"}, {184, "G/P1"}}},
+         {{59, "G/P1"},
+          {61, "C/CP"},
+          {62, "G/P1"},
+          {64, "G/P2"},
+          {67, "G/P1"},
+          {121, "C/CP"},
+          {125, "G/P1"},
+          {181, "C/CP"},
+          {184, "G/P1"}}},
         {"a segment whose time window comes after a timing insertion",
          [](ScheduleBuilder &b) {
              b.addDisplayWindow("D", 64, 36);
@@ -165,8 +172,10 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<bool>("playerTimed"); // the picture's player ends it, or the area's stay timer
         for (int i = 0; i < scenarios().size(); ++i) {
-            QTest::newRow(qPrintable(QStringLiteral("%1, timed by the player").arg(scenarios().at(i).name))) << i << true;
-            QTest::newRow(qPrintable(QStringLiteral("%1, timed by the area").arg(scenarios().at(i).name))) << i << false;
+            QTest::newRow(qPrintable(QStringLiteral("%1, timed by the player").arg(scenarios().at(i).name)))
+                << i << true;
+            QTest::newRow(qPrintable(QStringLiteral("%1, timed by the area").arg(scenarios().at(i).name)))
+                << i << false;
         }
     }
 
@@ -191,7 +200,9 @@ private slots:
         const ScheduleSimulation::Outcome outcome = simulation.run(c, [&](qint64 second, Widget &w) {
             for (const auto &expected : scenario.shows)
                 if (expected.first == second && shownPrograms(w) != expected.second)
-                    wrong << QStringLiteral("at %1 s: [%2] instead of [%3]").arg(second).arg(shownPrograms(w), expected.second);
+                    wrong << QStringLiteral("at %1 s: [%2] instead of [%3]")
+                                 .arg(second)
+                                 .arg(shownPrograms(w), expected.second);
         });
         Clock::install(nullptr);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));

@@ -81,7 +81,8 @@ private:
         QElapsedTimer realTime;
         realTime.start();
         for (const FoundFault &one : cases) {
-            const SimulatedCase c = ScheduleGenerator::generate(one.seed, one.shortest, one.longest, env.path(QString()));
+            const SimulatedCase c
+                = ScheduleGenerator::generate(one.seed, one.shortest, one.longest, env.path(QString()));
             const ScheduleSimulation::Outcome outcome = simulation.run(c);
             seconds += outcome.seconds;
             rows += outcome.figures.rows;
@@ -106,7 +107,8 @@ private:
         *given = qEnvironmentVariableIsSet("QV_SIM_SEED");
         if (*given)
             return {qEnvironmentVariable("QV_SIM_SEED").toULongLong()};
-        const int count = qEnvironmentVariableIsSet("QV_SIM_SEEDS") ? qEnvironmentVariableIntValue("QV_SIM_SEEDS") : kSeeds;
+        const int count
+            = qEnvironmentVariableIsSet("QV_SIM_SEEDS") ? qEnvironmentVariableIntValue("QV_SIM_SEEDS") : kSeeds;
         const QStringList shard = qEnvironmentVariable("QV_SIM_SHARD", QStringLiteral("1/1")).split('/');
         const int part = qMax(1, shard.value(0).toInt()), parts = qMax(1, shard.value(1).toInt());
         QList<quint64> seeds;
@@ -120,7 +122,8 @@ private slots:
     {
         bool replay = false;
         seedsFromEnvironment(&replay);
-        const bool firstShard = qEnvironmentVariable("QV_SIM_SHARD", QStringLiteral("1/1")).startsWith(QLatin1String("1/"));
+        const bool firstShard
+            = qEnvironmentVariable("QV_SIM_SHARD", QStringLiteral("1/1")).startsWith(QLatin1String("1/"));
         if (replay || !firstShard || kFoundFaults.isEmpty())
             QSKIP("the fixed cases play in the first shard, unless one seed is replayed");
         play(kFoundFaults);

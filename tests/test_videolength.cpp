@@ -16,7 +16,8 @@ const QString General = QStringLiteral("generalSegment");
 
 // A main window on the real clock whose one window holds a text of 5 s; the
 // video is loaded after it as the schedule file loads it.
-struct LoadedVideo {
+struct LoadedVideo
+{
     LoadedVideo(const QString &path, const QTime &stored)
     {
         Clock::install(nullptr);
@@ -73,7 +74,7 @@ private slots:
 
     void theEditorsPreviewStoresTheFilesLength()
     {
-        LoadedVideo loaded(m_four, QTime(0, 0, 2)); // stored before the file was replaced
+        LoadedVideo loaded(m_four, QTime(0, 0, 2));                // stored before the file was replaced
         loaded.f.area(loaded.window)->slotPlayVideo(loaded.video); // the editor shows the selected item
         QTRY_COMPARE_WITH_TIMEOUT(loaded.video->video.duration.second(), 4, 5000);
     }

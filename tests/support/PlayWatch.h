@@ -82,7 +82,7 @@ public:
         int rows = 0;       // play-log rows matched to an item that ended by itself
         int insertions = 0; // insertions seen to start
         int pauses = 0;
-        int advances = 0;   // program changes checked against their mode
+        int advances = 0; // program changes checked against their mode
     };
     Figures figures() const { return m_figures; }
 
@@ -266,8 +266,8 @@ private:
     {
         if (d.tree->cycleSegments.isEmpty() || !d.cycleEpoch.isValid() || !d.playing || d.paused)
             return false;
-        const qint64 interval = qBound<qint64>(1000, qint64(d.tree->cycleSegments.last()->intervalMinutes) * 60000,
-                                               INT_MAX);
+        const qint64 interval
+            = qBound<qint64>(1000, qint64(d.tree->cycleSegments.last()->intervalMinutes) * 60000, INT_MAX);
         const qint64 since = d.cycleEpoch.msecsTo(now);
         return since > 0 && since % interval == 0;
     }
@@ -348,8 +348,8 @@ private:
         for (CommonPlayWindow *area : d.window->playWindows) {
             const AreaLook a = look(area);
             auto open = d.showings.find(area);
-            const bool changes = open == d.showings.end() ? a.item != nullptr
-                                                          : (open->item != a.item || open->start != a.itemStart);
+            const bool changes
+                = open == d.showings.end() ? a.item != nullptr : (open->item != a.item || open->start != a.itemStart);
             if (changes && !m_trace.isEmpty() && now.toString("HH:mm:ss").startsWith(m_trace))
                 trace(d, area, a, now, ownerOf(cause) == area, open == d.showings.end() ? -1 : open->runMs);
             if (open != d.showings.end() && (open->item != a.item || open->start != a.itemStart)) {
@@ -360,17 +360,19 @@ private:
             if (a.item && open == d.showings.end()) {
                 ++m_figures.showings;
                 if (a.itemStart != now)
-                    fail(now, d.name, QStringLiteral("%1 in %2 began at %3, unseen")
-                                          .arg(MediaKinds::logName(*a.item), area->winObject->name,
-                                               a.itemStart.toString("HH:mm:ss.zzz")));
+                    fail(now, d.name,
+                         QStringLiteral("%1 in %2 began at %3, unseen")
+                             .arg(MediaKinds::logName(*a.item), area->winObject->name,
+                                  a.itemStart.toString("HH:mm:ss.zzz")));
                 open = d.showings.insert(area, Showing{a.item, a.itemStart, 0, false});
             }
             if (open != d.showings.end()) {
                 open->running = shows(a);
                 if (open->runMs > stayMs(*open->item) + kSlackMs)
-                    fail(now, d.name, QStringLiteral("%1 in %2 runs past its stay of %3 ms")
-                                          .arg(MediaKinds::logName(*open->item), area->winObject->name)
-                                          .arg(stayMs(*open->item)));
+                    fail(now, d.name,
+                         QStringLiteral("%1 in %2 runs past its stay of %3 ms")
+                             .arg(MediaKinds::logName(*open->item), area->winObject->name)
+                             .arg(stayMs(*open->item)));
             }
             const bool stillPaused = d.paused && d.tree->playing && d.tree->paused;
             if (stillPaused && d.frozen.contains(area) && !(d.frozen.value(area) == a))
@@ -383,11 +385,12 @@ private:
                       bool ownEnd, qint64 runMs)
     {
         const CommonWinObject &w = *area->winObject;
-        qDebug().noquote() << now.toString("HH:mm:ss.zzz") << d.name << w.segmentName + "/" + w.programName + "/" + w.name
-                           << "now" << (a.item ? MediaKinds::logName(*a.item) : QStringLiteral("nothing"))
-                           << (a.visible ? "shown" : "hidden") << (a.paused ? "paused" : "") << "at index" << area->index
-                           << (runMs >= 0 ? QStringLiteral("; before: ran %1 ms, %2").arg(runMs).arg(ownEnd ? "its own end" : "cut")
-                                          : QString());
+        qDebug().noquote()
+            << now.toString("HH:mm:ss.zzz") << d.name << w.segmentName + "/" + w.programName + "/" + w.name << "now"
+            << (a.item ? MediaKinds::logName(*a.item) : QStringLiteral("nothing")) << (a.visible ? "shown" : "hidden")
+            << (a.paused ? "paused" : "") << "at index" << area->index
+            << (runMs >= 0 ? QStringLiteral("; before: ran %1 ms, %2").arg(runMs).arg(ownEnd ? "its own end" : "cut")
+                           : QString());
     }
 
     void close(Display &d, CommonPlayWindow *area, const Showing &s, const QDateTime &now, bool ownEnd)
@@ -396,10 +399,11 @@ private:
         const qint64 stay = stayMs(*s.item);
         if (ownEnd) {
             if (qAbs(s.runMs - stay) > kSlackMs)
-                fail(now, d.name, QStringLiteral("%1 in %2 ended by itself after %3 ms of its stay of %4 ms")
-                                      .arg(name, area->winObject->name)
-                                      .arg(s.runMs)
-                                      .arg(stay));
+                fail(now, d.name,
+                     QStringLiteral("%1 in %2 ended by itself after %3 ms of its stay of %4 ms")
+                         .arg(name, area->winObject->name)
+                         .arg(s.runMs)
+                         .arg(stay));
             m_expectedRows[name] << Row{s.start, now};
         }
     }
@@ -442,7 +446,8 @@ private:
         if (kind == d.insertion)
             return;
         if (!d.insertion.isEmpty() && kind.isEmpty() && d.playing && qAbs(d.insertionLeftMs) > kSlackMs)
-            fail(now, d.name, QStringLiteral("the %1 insertion ended %2 ms early").arg(d.insertion).arg(d.insertionLeftMs));
+            fail(now, d.name,
+                 QStringLiteral("the %1 insertion ended %2 ms early").arg(d.insertion).arg(d.insertionLeftMs));
         if (kind.isEmpty()) {
             d.insertion.clear();
             d.noneSince = now;
@@ -502,7 +507,8 @@ private:
         } else {
             const qint64 passes = qint64(qMax(1, program.playTimes)) * passMs(program);
             if (qAbs(d.programHeldMs - passes) > kSlackMs)
-                fail(now, d.name, what + QStringLiteral(", its %1 passes last %2 ms").arg(program.playTimes).arg(passes));
+                fail(now, d.name,
+                     what + QStringLiteral(", its %1 passes last %2 ms").arg(program.playTimes).arg(passes));
         }
     }
 
@@ -513,7 +519,8 @@ private:
         const bool steady = d.playing && !d.paused && d.flagsSince <= now.addSecs(-1);
         if (!d.insertion.isEmpty() && d.insertionLeftMs < -kSlackMs && !d.insertionOverrunReported) {
             d.insertionOverrunReported = true;
-            fail(now, d.name, QStringLiteral("the %1 insertion shows %2 ms past its end").arg(d.insertion).arg(-d.insertionLeftMs));
+            fail(now, d.name,
+                 QStringLiteral("the %1 insertion shows %2 ms past its end").arg(d.insertion).arg(-d.insertionLeftMs));
         }
         if (!steady || midnightGap(now))
             return;
@@ -545,9 +552,11 @@ private:
             for (const GeneralObject *g : d.tree->generalSegments)
                 if (g->name == area->winObject->segmentName)
                     segment = g;
-            if (!segment || (!SegmentValidity::isValid(*segment, now) && !SegmentValidity::isValid(*segment, now.addSecs(-1))))
-                fail(now, d.name, QStringLiteral("%1 of %2 shows outside its segment's time")
-                                      .arg(area->winObject->name, area->winObject->segmentName));
+            if (!segment
+                || (!SegmentValidity::isValid(*segment, now) && !SegmentValidity::isValid(*segment, now.addSecs(-1))))
+                fail(now, d.name,
+                     QStringLiteral("%1 of %2 shows outside its segment's time")
+                         .arg(area->winObject->name, area->winObject->segmentName));
         }
     }
 
@@ -568,7 +577,8 @@ private:
             if (shows(a))
                 shown << area->winObject;
             else
-                stray << area->winObject->segmentName + "/" + area->winObject->programName + "/" + area->winObject->name;
+                stray << area->winObject->segmentName + "/" + area->winObject->programName + "/"
+                             + area->winObject->name;
         }
         if (!stray.isEmpty()) {
             fail(now, d.name, QStringLiteral("areas shown with nothing playing: %1").arg(stray.join(' ')));
@@ -606,10 +616,11 @@ private:
             return;
         const qint64 length = qMax<qint64>(1000, QTime(0, 0).msecsTo(d.program->playLength) / 1000 * 1000);
         if (d.programHeldMs > length + 1000 + kSlackMs)
-            fail(now, d.name, QStringLiteral("program %1 still shows %2 ms into its length of %3 ms")
-                                  .arg(d.program->name)
-                                  .arg(d.programHeldMs)
-                                  .arg(length));
+            fail(now, d.name,
+                 QStringLiteral("program %1 still shows %2 ms into its length of %3 ms")
+                     .arg(d.program->name)
+                     .arg(d.programHeldMs)
+                     .arg(length));
     }
 
     // ---- the play log -------------------------------------------------------------
@@ -644,8 +655,9 @@ private:
                 break;
         }
         if (best < 0 || bestGap > 1000 || qAbs(rows.at(best).end.msecsTo(end)) > 1000) {
-            fail(now, QString(), QStringLiteral("a play-log row for %1 from %2 to %3 names no item that ended by itself")
-                                     .arg(name, begin.toString("HH:mm:ss.zzz"), end.toString("HH:mm:ss.zzz")));
+            fail(now, QString(),
+                 QStringLiteral("a play-log row for %1 from %2 to %3 names no item that ended by itself")
+                     .arg(name, begin.toString("HH:mm:ss.zzz"), end.toString("HH:mm:ss.zzz")));
             return;
         }
         if (result != QLatin1String("success"))

@@ -137,8 +137,8 @@ public:
         window->segmentName = m_segmentName;
         window->displayName = display().window->name;
         window->segmentType = m_segmentType;
-        const QRect place = geometry.isValid() ? geometry
-                                               : QRect(0, 0, display().window->width, display().window->height);
+        const QRect place
+            = geometry.isValid() ? geometry : QRect(0, 0, display().window->width, display().window->height);
         window->x = place.x();
         window->y = place.y();
         window->width = place.width();

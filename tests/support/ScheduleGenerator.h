@@ -260,7 +260,9 @@ inline QString describe(const SimulatedCase &c)
                                     g->weekdays)
                          + ": " + programs(g->programs);
         for (const CycleObject *k : d.cycleSegments)
-            lines << QStringLiteral("  %1 every %2 min, %3 ").arg(k->name).arg(k->intervalMinutes)
+            lines << QStringLiteral("  %1 every %2 min, %3 ")
+                             .arg(k->name)
+                             .arg(k->intervalMinutes)
                              .arg(k->playMode == 0 ? QStringLiteral("%1:%2").arg(k->playMinutes).arg(k->playSeconds)
                                                    : QStringLiteral("one pass"))
                          + validity(k->allTime, k->startTime, k->endTime, k->specifiedDate, k->startDate, k->endDate,
@@ -270,7 +272,8 @@ inline QString describe(const SimulatedCase &c)
             QStringList points;
             for (const TimePoint *p : t->timePoints)
                 points << validity(false, p->time, p->time, p->specifiedDate, p->startDate, p->endDate, p->weekdays);
-            lines << QStringLiteral("  %1 at %2, %3: ").arg(t->name, points.join(" / "))
+            lines << QStringLiteral("  %1 at %2, %3: ")
+                             .arg(t->name, points.join(" / "))
                              .arg(t->playMode == 0 ? QStringLiteral("%1:%2").arg(t->playMinutes).arg(t->playSeconds)
                                                    : QStringLiteral("one pass"))
                          + programs(t->programs);

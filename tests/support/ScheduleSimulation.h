@@ -12,9 +12,9 @@
 #include "support/SimulatedTime.h"
 
 #include "base/Clock.h"
+#include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"
 #include "shell/Prodoc.h"
-#include "playback/MainPlayBKLabel.h"
 #include "shell/Widget.h"
 
 #include <QDir>
@@ -33,8 +33,7 @@ public:
     ScheduleSimulation(SimulatedEventDispatcher &dispatcher, ManualClock &clock, const QString &folder,
                        Content content = Content::Light)
         : m_dispatcher(dispatcher), m_clock(clock), m_folder(folder), m_content(content)
-    {
-    }
+    { }
 
     struct Outcome
     {

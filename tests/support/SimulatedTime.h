@@ -28,8 +28,7 @@ class SimulatedEventDispatcher final : public QAbstractEventDispatcher
 public:
     explicit SimulatedEventDispatcher(ManualClock &clock)
         : m_clock(clock), m_nowMs(clock.now().toMSecsSinceEpoch()), m_spec(clock.now().timeSpec())
-    {
-    }
+    { }
 
     // Delivers every timer due up to `until`, earliest first (those due at
     // the same moment in the order they were started), each at its moment.
