@@ -98,15 +98,12 @@ int work(const Options &o)
 
 int main(int argc, char *argv[])
 {
-    qputenv("TZ", "UTC");
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const Options o = parse(arguments);
     if (arguments.contains("--part")) {
-        dispatcher = new SimulatedEventDispatcher(simulatedClock());
-        QCoreApplication::setEventDispatcher(dispatcher);
+        dispatcher = installSimulatedTime(simulatedClock());
         QApplication app(argc, argv);
         return work(o);
     }

@@ -139,10 +139,7 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    qputenv("TZ", "UTC");
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    dispatcher = new SimulatedEventDispatcher(simulatedClock());
-    QCoreApplication::setEventDispatcher(dispatcher);
+    dispatcher = installSimulatedTime(simulatedClock());
     QApplication app(argc, argv);
     ScheduleSimulationTest test;
     QTEST_SET_MAIN_SOURCE_PATH

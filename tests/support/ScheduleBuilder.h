@@ -52,14 +52,8 @@ public:
 
     GeneralObject *addGeneral(const QString &name, const Validity &validity = {})
     {
-        auto *segment = new GeneralObject;
-        segment->name = name;
-        segment->displayName = display().window->name;
+        auto *segment = newSegment(name, display().generalSegments, SegmentType::General);
         apply(*segment, validity);
-        display().generalSegments << segment;
-        m_programs = &segment->programs;
-        m_segmentName = name;
-        m_segmentType = SegmentType::General;
         return segment;
     }
 
@@ -67,34 +61,22 @@ public:
     CycleObject *addCycle(const QString &name, int intervalMinutes, int playMode, int minutes = 0, int seconds = 0,
                           const Validity &validity = {})
     {
-        auto *segment = new CycleObject;
-        segment->name = name;
-        segment->displayName = display().window->name;
+        auto *segment = newSegment(name, display().cycleSegments, SegmentType::Cycle);
         segment->intervalMinutes = intervalMinutes;
         segment->playMode = playMode;
         segment->playMinutes = minutes;
         segment->playSeconds = seconds;
         apply(*segment, validity);
-        display().cycleSegments << segment;
-        m_programs = &segment->programs;
-        m_segmentName = name;
-        m_segmentType = SegmentType::Cycle;
         return segment;
     }
 
     TimingObject *addTiming(const QString &name, int playMode, int minutes = 0, int seconds = 0)
     {
-        auto *segment = new TimingObject;
-        segment->name = name;
-        segment->displayName = display().window->name;
+        auto *segment = newSegment(name, display().timingSegments, SegmentType::Timing);
         segment->playMode = playMode;
         segment->playMinutes = minutes;
         segment->playSeconds = seconds;
-        display().timingSegments << segment;
         m_timing = segment;
-        m_programs = &segment->programs;
-        m_segmentName = name;
-        m_segmentType = SegmentType::Timing;
         return segment;
     }
 
@@ -167,6 +149,20 @@ public:
     }
 
 private:
+    // A segment of the display window added last, which programs now go to.
+    template <typename Segment>
+    Segment *newSegment(const QString &name, QList<Segment *> &segments, const QString &type)
+    {
+        auto *segment = new Segment;
+        segment->name = name;
+        segment->displayName = display().window->name;
+        segments << segment;
+        m_programs = &segment->programs;
+        m_segmentName = name;
+        m_segmentType = type;
+        return segment;
+    }
+
     template <typename Segment>
     static void apply(Segment &segment, const Validity &validity)
     {

@@ -165,6 +165,19 @@ private:
     const QObject *m_lastReceiver = nullptr;
 };
 
+// For the main of a program that plays in simulated time, before its
+// application object is made: no display, the zone UTC (no summer time, and
+// the C library never looks for the zone file again), and every timer of the
+// GUI thread on `clock`.
+inline SimulatedEventDispatcher *installSimulatedTime(ManualClock &clock)
+{
+    qputenv("TZ", "UTC");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto *dispatcher = new SimulatedEventDispatcher(clock);
+    QCoreApplication::setEventDispatcher(dispatcher);
+    return dispatcher;
+}
+
 // Qt's table of hooks for debugging tools (qhooks_p.h): entry 3 is called
 // for every QObject made, entry 4 for every one destroyed.
 extern quintptr Q_CORE_EXPORT qtHookData[];
