@@ -6,9 +6,9 @@
 //
 //  general   while a general segment is due and has something playable and
 //            no insertion runs, the areas that show are exactly the item
-//            areas of one of its programs, each with its item running (no
-//            black area, no stray one); within a second of an insertion's
-//            end the general program shows again;
+//            areas of one of its programs, each with its item running and
+//            its player's view shown (no black area, no stray one); within a
+//            second of an insertion's end the general program shows again;
 //  window    no general item shows outside its segment's time window, dates
 //            or weekdays;
 //  insertion a timing insertion starts at the second of a due time point and
@@ -301,6 +301,14 @@ private:
 
     static bool shows(const AreaLook &a) { return a.visible && a.item && !a.paused; }
 
+    // The player of the item's family shows its view in the area.
+    static bool contentShown(const CommonPlayWindow &area, const QVLedMediaObject &item)
+    {
+        MediaFamily family;
+        const ContentPlayer *player = MediaKinds::familyOf(item.kind, &family) ? area.content().find(family) : nullptr;
+        return player && player->view() && !player->view()->isHidden();
+    }
+
     // The area whose own timer `cause` is: its stay timer or its player's.
     const CommonPlayWindow *ownerOf(const QObject *cause)
     {
@@ -574,7 +582,7 @@ private:
             const AreaLook a = look(area);
             if (!a.visible)
                 continue;
-            if (shows(a))
+            if (shows(a) && contentShown(*area, *a.item))
                 shown << area->winObject;
             else
                 stray << area->winObject->segmentName + "/" + area->winObject->programName + "/"
