@@ -160,6 +160,27 @@ QString shownPrograms(Widget &w)
     return shown.join(' ');
 }
 
+// With the program's own picture player, what the display window shows: the
+// centre of every area shown carries its picture's colour, not black.
+QString blankAreas(Widget &w)
+{
+    QStringList blank;
+    for (MainPlayBKLabel *window : qAsConst(w.displayWindows)) {
+        const QImage screen = window->grab().toImage();
+        for (CommonPlayWindow *area : window->playWindows) {
+            if (area->isHidden() || !area->currentItem)
+                continue;
+            const QColor seen = screen.pixelColor(area->geometry().center());
+            const QColor picture = ScheduleBuilder::pictureColour(area->currentItem->id);
+            if (qAbs(seen.red() - picture.red()) + qAbs(seen.green() - picture.green())
+                    + qAbs(seen.blue() - picture.blue())
+                > 24)
+                blank << area->winObject->programName + "/" + area->winObject->name + " shows " + seen.name();
+        }
+    }
+    return blank.join(", ");
+}
+
 } // namespace
 
 class GeneralPlayTest : public QObject
@@ -170,24 +191,26 @@ private slots:
     void comesBack_data()
     {
         QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("playerTimed"); // the picture's player ends it, or the area's stay timer
+        // Light players that end their pictures, light ones the area's stay
+        // timer ends, or the program's own picture player on a painted screen.
+        QTest::addColumn<QString>("players");
         for (int i = 0; i < scenarios().size(); ++i) {
-            QTest::newRow(qPrintable(QStringLiteral("%1, timed by the player").arg(scenarios().at(i).name)))
-                << i << true;
-            QTest::newRow(qPrintable(QStringLiteral("%1, timed by the area").arg(scenarios().at(i).name)))
-                << i << false;
+            for (const char *players : {"timed by the player", "timed by the area", "real pictures"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(scenarios().at(i).name, players)))
+                    << i << QString(players);
         }
     }
 
     void comesBack()
     {
         QFETCH(int, index);
-        QFETCH(bool, playerTimed);
+        QFETCH(QString, players);
         const Scenario &scenario = scenarios().at(index);
+        const bool real = players == QLatin1String("real pictures");
         TestEnvironment env;
         ScriptedPrompts prompts;
         SimulatedCase c;
-        c.seed = quint64(2 * index + (playerTimed ? 0 : 1)); // the light players take the seed's parity
+        c.seed = quint64(2 * index + (players == QLatin1String("timed by the area") ? 1 : 0)); // light players: its parity
         c.start = kStart;
         c.displayNames = QStringList{"D"};
         c.schedule = std::make_unique<ScheduleBuilder>(env.path(QString()));
@@ -196,13 +219,17 @@ private slots:
         c.seconds = scenario.shows.last().first + 1;
 
         QStringList wrong;
-        ScheduleSimulation simulation(*dispatcher, simulatedClock(), env.path(QString()));
+        ScheduleSimulation simulation(*dispatcher, simulatedClock(), env.path(QString()),
+                                      real ? ScheduleSimulation::Content::Real : ScheduleSimulation::Content::Light);
         const ScheduleSimulation::Outcome outcome = simulation.run(c, [&](qint64 second, Widget &w) {
-            for (const auto &expected : scenario.shows)
-                if (expected.first == second && shownPrograms(w) != expected.second)
-                    wrong << QStringLiteral("at %1 s: [%2] instead of [%3]")
-                                 .arg(second)
-                                 .arg(shownPrograms(w), expected.second);
+            for (const auto &expected : scenario.shows) {
+                if (expected.first != second)
+                    continue;
+                if (shownPrograms(w) != expected.second)
+                    wrong << QStringLiteral("at %1 s: [%2] instead of [%3]").arg(second).arg(shownPrograms(w), expected.second);
+                else if (real && !blankAreas(w).isEmpty())
+                    wrong << QStringLiteral("at %1 s: %2").arg(second).arg(blankAreas(w));
+            }
         });
         Clock::install(nullptr);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join('\n')));

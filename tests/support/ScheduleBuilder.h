@@ -143,6 +143,9 @@ public:
 
     const Schedule &schedule() const { return m_owned->schedule(); }
 
+    // The one colour of the picture of the item with the id.
+    static QColor pictureColour(int id) { return QColor::fromHsv(id * 37 % 360, 200, 220); }
+
     bool save(const QString &path, QString *error) const
     {
         return ScheduleFile::save(path, m_owned->schedule(), error);
@@ -183,7 +186,7 @@ private:
         const QString path = QDir(m_pictures).filePath(QStringLiteral("picture%1.png").arg(number));
         if (!QFileInfo::exists(path)) {
             QImage image(2, 2, QImage::Format_RGB32);
-            image.fill(QColor::fromHsv(number * 37 % 360, 200, 220));
+            image.fill(pictureColour(number));
             image.save(path);
         }
         return path;
