@@ -210,7 +210,8 @@ private slots:
         TestEnvironment env;
         ScriptedPrompts prompts;
         SimulatedCase c;
-        c.seed = quint64(2 * index + (players == QLatin1String("timed by the area") ? 1 : 0)); // light players: its parity
+        c.seed
+            = quint64(2 * index + (players == QLatin1String("timed by the area") ? 1 : 0)); // light players: its parity
         c.start = kStart;
         c.displayNames = QStringList{"D"};
         c.schedule = std::make_unique<ScheduleBuilder>(env.path(QString()));
@@ -226,7 +227,9 @@ private slots:
                 if (expected.first != second)
                     continue;
                 if (shownPrograms(w) != expected.second)
-                    wrong << QStringLiteral("at %1 s: [%2] instead of [%3]").arg(second).arg(shownPrograms(w), expected.second);
+                    wrong << QStringLiteral("at %1 s: [%2] instead of [%3]")
+                                 .arg(second)
+                                 .arg(shownPrograms(w), expected.second);
                 else if (real && !blankAreas(w).isEmpty())
                     wrong << QStringLiteral("at %1 s: %2").arg(second).arg(blankAreas(w));
             }
