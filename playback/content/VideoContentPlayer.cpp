@@ -146,7 +146,12 @@ void VideoContentPlayer::lengthReported(float seconds)
         m_waitingForLength = false;
         startTimer(VideoTiming::lengthMs(seconds));
     }
-    emit sigLengthReported(item, seconds);
+    // The look at a video just loaded only fills in a length the item lacks:
+    // the length it stores is the one play keeps to, in either program.
+    // What the editor shows of the selected item reports it as found.
+    const bool stored = item->video.duration.isValid() && item->video.duration > QTime(0, 0);
+    if (!m_probing || !stored)
+        emit sigLengthReported(item, seconds);
     if (m_probing) {
         m_probing = false;
         closeFile();

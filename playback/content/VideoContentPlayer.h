@@ -47,7 +47,8 @@ public:
     void showCoverIfWanted();
 
     // Opens the item's file hidden and muted until it reports its length or
-    // fails; then closes it. Stopping the player meanwhile spares it; an item
+    // fails; then closes it. The length is passed on only for an item that
+    // has none stored yet. Stopping the player meanwhile spares it; an item
     // shown or another probe replaces it.
     void probeLength(QVLedMediaObject *item);
     // Stops whatever the player shows or probes; its item is about to go.
