@@ -155,8 +155,6 @@ public slots:
 public:
     // The video player, made on the area's first video item; null before.
     PlayLabel *videoPlayer() const;
-    // Opens the item's file hidden and muted, only to learn its length.
-    void probeVideoLength(QVLedMediaObject *item);
     // Closes and hides the video player, when the area has one.
     void closeVideo();
     // Closes the video player, a length probe too, when its file is an item about to be freed.

@@ -12,13 +12,17 @@
 #include "support/SimulatedTime.h"
 
 #include "base/Clock.h"
+#include "base/PictureCache.h"
 #include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"
 #include "shell/Prodoc.h"
 #include "shell/Widget.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
 
 #include <functional>
 
@@ -74,6 +78,9 @@ public:
                 // Nothing is painted: the screen is read from the areas themselves.
                 for (MainPlayBKLabel *window : qAsConst(w.displayWindows))
                     window->hide();
+            } else if (!decodePictures()) {
+                outcome.violations << QStringLiteral("the pictures of the schedule were not decoded in 10 s");
+                return outcome;
             }
             m_dispatcher.runUntil(c.start);
             PlayWatch watch(w, c.displayNames, c.start);
@@ -110,6 +117,28 @@ public:
     }
 
 private:
+    // Pictures decode on worker threads in real time, which simulated time
+    // does not wait for: they are decoded before play, as on a player that
+    // has shown them before, so each shows the moment its item begins.
+    bool decodePictures() const
+    {
+        const QStringList pictures = QDir(m_folder).entryList({QStringLiteral("*.png")}, QDir::Files);
+        QElapsedTimer waited;
+        waited.start();
+        for (;;) {
+            bool pending = false;
+            for (const QString &name : pictures)
+                pending |= PictureCache::instance().picture(QDir(m_folder).filePath(name), QSize()).state
+                           == PictureCache::State::Pending;
+            if (!pending)
+                return true;
+            if (waited.elapsed() > 10000)
+                return false;
+            QThread::msleep(5);
+            QCoreApplication::sendPostedEvents();
+        }
+    }
+
     static void press(Widget &w, const SimulatedCase &c, const PlayCommand &command)
     {
         w.slotDisplayWindowChecked(c.displayNames.value(command.display));
