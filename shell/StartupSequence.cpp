@@ -1,13 +1,15 @@
 #include "shell/StartupSequence.h"
 
+#include "base/AppContext.h"
 #include "base/Log.h"
+#include "base/Prompts.h"
+#include "platform/Folders.h"
 #include "platform/FontStandIns.h"
 #include "platform/InstanceGuard.h"
 #include "platform/ProcessControl.h"
 #include "platform/StopSignals.h"
 #include "playback/PlayLog.h"
 #include "resources/QvResources.h"
-#include "base/AppContext.h"
 #include "shell/MyGlobalShortCut.h"
 #include "shell/Settings.h"
 #include "shell/Widget.h"
@@ -15,6 +17,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QTimer>
 
 #include <clocale>
 #include <memory>
@@ -41,9 +44,24 @@ void checkCloseType(Widget &mainWindow)
         mainWindow.slotOpenLastDoc(QString());
     }
 }
+
+// Makes the settings folder when it is missing (a user's own folder on the
+// first start); empty when it can be written, else what to tell the operator.
+QString settingsFolderProblem()
+{
+    QString reason;
+    if (Folders::makeWritable(AppContext::appDirPath, &reason))
+        return QString();
+    qCWarning(lcShell).noquote() << "the settings folder" << AppContext::appDirPath << "cannot be used:" << reason;
+    return QCoreApplication::translate(
+               "StartupSequence",
+               "The settings folder %1 cannot be used: %2\nSettings, crash recovery and the pages of Office "
+               "documents are not kept.")
+        .arg(AppContext::appDirPath, reason);
+}
 } // namespace
 
-int run(int argc, char *argv[])
+int run(int argc, char *argv[], const QString &lockFolder)
 {
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QApplication app(argc, argv);
@@ -58,12 +76,18 @@ int run(int argc, char *argv[])
     AppContext::setApplicationFont();
     AppContext::enumerateScreens();
 
-    InstanceGuard instanceGuard;
+    InstanceGuard instanceGuard(QStringLiteral("QVDIDUDODID"), lockFolder);
     if (!instanceGuard.acquire()) {
-        if (!instanceGuard.heldElsewhere())
-            qCWarning(lcShell).noquote() << "the single-instance guard cannot be taken:" << instanceGuard.errorString();
-        return 0; // another instance runs: leave silently
+        if (instanceGuard.heldElsewhere())
+            return 0; // another instance runs: leave silently
+        // Without the guard two players could share screens and settings: none starts.
+        qCWarning(lcShell).noquote() << "the single-instance guard cannot be taken:" << instanceGuard.errorString();
+        Prompts::current().information(nullptr, QCoreApplication::translate("StartupSequence", "info"),
+                                       QCoreApplication::translate("StartupSequence", "The program cannot start: %1")
+                                           .arg(instanceGuard.errorString()));
+        return 0;
     }
+    const QString folderProblem = settingsFolderProblem();
 
     ProcessControl::endProcessesNamed(ProcessControl::executableName(QStringLiteral("Dozadi")));
     QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/images/app_icon.png"))));
@@ -77,9 +101,14 @@ int run(int argc, char *argv[])
         Widget mainWindow;
         openStartupSchedules(mainWindow);
         mainWindow.show();
-        ProcessControl::startDetached(AppContext::appDirPath + QLatin1Char('/')
-                                      + ProcessControl::executableName(QStringLiteral("QVDidUdodidServer")));
+        ProcessControl::startDetached(
+            AppContext::programFilePath(ProcessControl::executableName(QStringLiteral("QVDidUdodidServer"))));
         checkCloseType(mainWindow);
+        if (!folderProblem.isEmpty()) // told once the loop runs, so a start-up play is not held up
+            QTimer::singleShot(0, &mainWindow, [&mainWindow, folderProblem] {
+                Prompts::current().information(&mainWindow, QCoreApplication::translate("StartupSequence", "info"),
+                                               folderProblem);
+            });
         // Declared after the main window, so it goes before the window does.
         const std::unique_ptr<MyGlobalShortCut> raiseHotKey(
             new MyGlobalShortCut(QStringLiteral("Ctrl+Q"), &mainWindow));

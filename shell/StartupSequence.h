@@ -3,13 +3,18 @@
 // What happens between the program's entry point and its event loop, and the
 // schedules start-up opens on its own.
 
+#include <QString>
+
 class Widget;
 
 // The start-up of the program, step by step.
 namespace StartupSequence {
 
 // The whole program: returns the process result (0 in every case).
-int run(int argc, char *argv[]);
+// `lockFolder` names the folder of the single-instance lock; empty (as the
+// program passes it) means the user's own. Only the tests' build of the
+// program names another, so test runs never meet a player at the lock.
+int run(int argc, char *argv[], const QString &lockFolder = QString());
 
 // Opens what start-up opens: the chosen schedule when "Play" is 1 (by
 // "PlayType"), then the recovery of "LastSchemePath" unless the last run

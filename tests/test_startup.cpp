@@ -1,6 +1,7 @@
 // Starts the real program the way an operator or the system does. Each
-// program started gets a runtime folder of its own, so two test runs, or a
-// test beside a running player, never meet at the single-instance guard.
+// program started gets a lock folder of its own (the tests' build of the
+// program takes it from QV_TEST_LOCK_FOLDER), so two test runs, or a test
+// beside a running player, never meet at the single-instance guard.
 
 #include "playback/PlayLogFallback.h"
 #include "support/GeneratedSchedules.h"
@@ -20,7 +21,7 @@ QProcessEnvironment programEnvironment(const QString &home)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QVDIDUDODID_HOME", home);
-    env.insert("XDG_RUNTIME_DIR", home); // a temporary folder: this user's alone
+    env.insert("QV_TEST_LOCK_FOLDER", home + "/lock");
     if (!env.contains("DISPLAY"))
         env.insert("QT_QPA_PLATFORM", "offscreen");
     return env;
