@@ -12,6 +12,7 @@
 #include "model/QVLedMediaObject.h"
 #include "model/Schedule.h"
 #include "model/ScheduleRecords.h"
+#include "platform/Folders.h"
 #include "platform/OfficeConverter.h"
 
 #include <QApplication>
@@ -236,6 +237,16 @@ QString pageFileOf(const QString &documentPath)
     return tmpFolder() + QLatin1Char('/') + fileName.section(QLatin1Char('.'), 0, 0) + QStringLiteral(".pdf");
 }
 
+QString readablePageFileOf(const QString &documentPath)
+{
+    const QString pageFile = pageFileOf(documentPath);
+    if (QFileInfo::exists(pageFile))
+        return pageFile;
+    // Page files made before the settings folder moved out of the program's folder.
+    const QString older = AppContext::programFilePath(QStringLiteral("tmp")) + pageFile.mid(tmpFolder().size());
+    return QFileInfo::exists(older) ? older : pageFile;
+}
+
 QList<QPixmap> renderPages(const QString &pdfPath)
 {
     return render(pdfPath, [](int, int) {});
@@ -256,14 +267,24 @@ Result prepare(const QString &path, QList<QPixmap> *pages, QWidget *parent)
     const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     PreparationWait wait(parent, fileName);
 
-    QDir().mkpath(tmpFolder());
+    QString reason;
+    const bool canConvert = Folders::makeWritable(tmpFolder(), &reason);
+    if (!canConvert) {
+        qCWarning(lcEditor).noquote() << "no page files can be made in" << tmpFolder() << ":" << reason;
+        result.folderProblem
+            = QCoreApplication::translate("OfficePages", "The pages of %1 cannot be made: the folder %2 cannot "
+                                                         "be used (%3).")
+                  .arg(fileName, tmpFolder(), reason);
+    }
     const QString scratch = scratchPdf();
-    QFile::remove(scratch);
+    if (canConvert)
+        QFile::remove(scratch);
     const QString pageFile = pageFileOf(path);
     const QFileInfo document(path);
     const Conversion conversion = conversionOf(path);
     // A missing document is never converted; the page file of the same document is reused.
-    if (document.exists() && conversion != Conversion::None && !madeFrom(pageFile, document)) {
+    if (canConvert && document.exists() && conversion != Conversion::None
+        && !madeFrom(readablePageFileOf(path), document)) {
         const bool converted = convert(conversion, document.absoluteFilePath(), scratch)
             && QFileInfo(scratch).size() > 0;
         if (converted) {
@@ -284,8 +305,9 @@ Result prepare(const QString &path, QList<QPixmap> *pages, QWidget *parent)
                                       << "if it is there";
     }
 
-    if (QFileInfo::exists(pageFile))
-        *pages = render(pageFile, [&wait](int rendered, int total) { wait.setPages(rendered, total); });
+    const QString readable = readablePageFileOf(path);
+    if (QFileInfo::exists(readable))
+        *pages = render(readable, [&wait](int rendered, int total) { wait.setPages(rendered, total); });
     return result;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // An Office document as page images: the document is converted to a PDF
-// (CConverter), kept as the page file "tmp/<base>.pdf" under the application
-// directory, and every page of that PDF is rendered at twice its size.
+// (CConverter), kept as the page file "tmp/<base>.pdf" in the settings
+// folder, and every page of that PDF is rendered at twice its size.
 //
 // The page file is reused only while it was made from the same document
 // (same path, size and modification time, recorded beside it in
@@ -26,11 +26,15 @@ struct Schedule;
 
 namespace OfficePages {
 
-// The application directory's "tmp" folder, the scratch PDF in it, and the
-// page file of a document: "tmp/" + the file name cut before its first "." + ".pdf".
+// The settings folder's "tmp" folder, the scratch PDF in it, and the page
+// file of a document: "tmp/" + the file name cut before its first "." + ".pdf".
 QString tmpFolder();
 QString scratchPdf();
 QString pageFileOf(const QString &documentPath);
+// The page file that is read for a document: pageFileOf() when it is there,
+// else one that lies in the program's own "tmp" folder (where page files
+// were kept before the settings folder could lie elsewhere), else pageFileOf().
+QString readablePageFileOf(const QString &documentPath);
 
 // How a preparation went.
 struct Result
@@ -38,6 +42,7 @@ struct Result
     bool wordFailed = false; // a Word document needed converting and the conversion failed
     bool converted = false;  // the document was converted (the page file is new)
     bool refused = false;    // another preparation was running: nothing was done
+    QString folderProblem;   // the page folder cannot be made or written: what to tell the operator
 };
 
 // Fills `pages` (emptied first) with the pages of the document at `path`.

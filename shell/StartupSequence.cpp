@@ -35,19 +35,30 @@ void openStartupSchedules(Widget &mainWindow)
 }
 
 namespace {
-void checkCloseType(Widget &mainWindow)
+// Empty, or what to tell the operator when the reset of "CloseType" could
+// not be written (a crash of this run would then not be recovered).
+QString checkCloseType(Widget &mainWindow)
 {
+    QString problem;
     if (AppContext::CloseType == QLatin1String("normal")) {
-        writeCloseType(QString());
+        writeCloseType(QString(), &problem);
         AppContext::CloseType.clear();
     } else {
         mainWindow.slotOpenLastDoc(QString());
     }
+    return problem;
 }
 
-// Makes the settings folder when it is missing (a user's own folder on the
-// first start); empty when it can be written, else what to tell the operator.
-QString settingsFolderProblem()
+// Told once the event loop runs, so that a start-up play is not held up.
+void tellWhenRunning(Widget &mainWindow, const QString &problem)
+{
+    QTimer::singleShot(0, &mainWindow, [&mainWindow, problem] {
+        Prompts::current().information(&mainWindow, QCoreApplication::translate("StartupSequence", "info"), problem);
+    });
+}
+} // namespace
+
+QString prepareSettingsFolder()
 {
     QString reason;
     if (Folders::makeWritable(AppContext::appDirPath, &reason))
@@ -59,7 +70,6 @@ QString settingsFolderProblem()
                "documents are not kept.")
         .arg(AppContext::appDirPath, reason);
 }
-} // namespace
 
 int run(int argc, char *argv[], const QString &lockFolder)
 {
@@ -87,7 +97,7 @@ int run(int argc, char *argv[], const QString &lockFolder)
                                            .arg(instanceGuard.errorString()));
         return 0;
     }
-    const QString folderProblem = settingsFolderProblem();
+    const QString folderProblem = prepareSettingsFolder();
 
     ProcessControl::endProcessesNamed(ProcessControl::executableName(QStringLiteral("Dozadi")));
     QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/images/app_icon.png"))));
@@ -103,12 +113,12 @@ int run(int argc, char *argv[], const QString &lockFolder)
         mainWindow.show();
         ProcessControl::startDetached(
             AppContext::programFilePath(ProcessControl::executableName(QStringLiteral("QVDidUdodidServer"))));
-        checkCloseType(mainWindow);
-        if (!folderProblem.isEmpty()) // told once the loop runs, so a start-up play is not held up
-            QTimer::singleShot(0, &mainWindow, [&mainWindow, folderProblem] {
-                Prompts::current().information(&mainWindow, QCoreApplication::translate("StartupSequence", "info"),
-                                               folderProblem);
-            });
+        const QString closeTypeProblem = checkCloseType(mainWindow);
+        // One message for one cause: an unusable folder also refuses the file in it.
+        if (!folderProblem.isEmpty())
+            tellWhenRunning(mainWindow, folderProblem);
+        else if (!closeTypeProblem.isEmpty())
+            tellWhenRunning(mainWindow, closeTypeProblem);
         // Declared after the main window, so it goes before the window does.
         const std::unique_ptr<MyGlobalShortCut> raiseHotKey(
             new MyGlobalShortCut(QStringLiteral("Ctrl+Q"), &mainWindow));
