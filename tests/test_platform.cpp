@@ -275,6 +275,7 @@ private slots:
         const auto forget = qScopeGuard([&] {
             QFile::remove(InstanceGuard::userFolder() + QLatin1Char('/') + key + QStringLiteral(".lock"));
             QFile::remove(QStringLiteral("/tmp/qvdidudodid-65534/") + key + QStringLiteral(".lock"));
+            QDir().rmdir(QStringLiteral("/tmp/qvdidudodid-65534")); // only when nobody else keeps a lock there
         });
         QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7755)));
         auto start = [&](QProcess &process, bool asNobody) {
