@@ -10,11 +10,11 @@
 #include "editor/ProjectWidget.h"
 #include "model/ScheduleRecords.h"
 #include "panels/WeatherCities.h"
-#include "platform/OfficeConverter.h"
 #include "shell/Settings.h"
 #include "shell/StartupSequence.h"
 #include "shell/Widget.h"
 #include "shell/dialogs/LanguageSetupWin.h"
+#include "support/RefusingConverter.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 
@@ -67,20 +67,6 @@ void writePdf(const QString &path, int pages)
         painter.drawText(100, 100, QString::number(page + 1));
     }
 }
-
-// Refuses every conversion and counts them.
-class CountingConverter : public OfficeConverter
-{
-public:
-    CountingConverter() { OfficeConverter::install(this); }
-    ~CountingConverter() override { OfficeConverter::install(nullptr); }
-    bool convert(Application, const QString &, const QString &, int) override
-    {
-        ++calls;
-        return false;
-    }
-    int calls = 0;
-};
 
 } // namespace
 
@@ -188,7 +174,7 @@ private slots:
     {
         TestEnvironment env;
         ScriptedPrompts prompts;
-        CountingConverter converter;
+        RefusingConverter converter;
         Widget w;
         ProjectTree *tree = w.curProjectWidget->tree();
         CommonWinObject *window = tree->generalSegments.first()->programs.first()->windows.first();
@@ -214,7 +200,7 @@ private slots:
         AppContext::appDirPath = env.path("settings");
         QVERIFY(QDir().mkpath(env.path("tmp")));
         writePdf(env.path("tmp/report.pdf"), 2);
-        CountingConverter converter;
+        RefusingConverter converter;
         QList<QPixmap> pages;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is missing"));
         OfficePages::prepare(env.path("gone/report.docx"), &pages);

@@ -104,8 +104,7 @@ bool writeSchedule(const QString &folder)
     document.write("A page of the report\n");
     document.close();
     auto owned = GeneratedSchedules::wide(1);
-    CommonWinObject *window
-        = owned->schedule().displayWindows.first().generalSegments.first()->programs.first()->windows.first();
+    CommonWinObject *window = GeneratedSchedules::firstWindow(*owned);
     auto *office = new QVLedMediaObject(*window->media.first());
     office->kind = MediaKind::Office;
     office->image.path = folder + "/report.docx";

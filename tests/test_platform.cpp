@@ -156,10 +156,8 @@ private slots:
             [&] { QFile::remove(InstanceGuard::userFolder() + QLatin1Char('/') + key + QStringLiteral(".lock")); });
         for (const char *folder : {"run-a", "tmp-a", "run-b", "tmp-b", "home-b"})
             QVERIFY(QDir().mkpath(path(QLatin1String(folder))));
-        QFile::setPermissions(path(QStringLiteral("run-a")),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QFile::setPermissions(path(QStringLiteral("run-b")),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        for (const char *runtime : {"run-a", "run-b"}) // as a session manager makes them
+            QVERIFY(::chmod(QFile::encodeName(path(QLatin1String(runtime))).constData(), 0700) == 0);
 
         QProcessEnvironment first = QProcessEnvironment::systemEnvironment();
         first.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(QStringLiteral("run-a")));
@@ -190,22 +188,14 @@ private slots:
     {
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("named"); // empty: the lock is taken
-        QTest::newRow("no folder yet: made") << "missing"
-                                             << "";
-        QTest::newRow("a folder of ours, open to others: closed") << "loose"
-                                                                  << "";
-        QTest::newRow("the folder a symbolic link") << "folder-link"
-                                                    << "<folder>";
-        QTest::newRow("the folder another user's") << "folder-other"
-                                                   << "<folder>";
-        QTest::newRow("the folder a file") << "folder-file"
-                                           << "<folder>";
-        QTest::newRow("the lock file a symbolic link") << "file-link"
-                                                       << "<file>";
-        QTest::newRow("the lock file another user's") << "file-other"
-                                                      << "<file>";
-        QTest::newRow("the lock file a folder") << "file-folder"
-                                                << "<file>";
+        QTest::newRow("no folder yet: made") << QString("missing") << QString();
+        QTest::newRow("a folder of ours, open to others: closed") << QString("loose") << QString();
+        QTest::newRow("the folder a symbolic link") << QString("folder-link") << QString("<folder>");
+        QTest::newRow("the folder another user's") << QString("folder-other") << QString("<folder>");
+        QTest::newRow("the folder a file") << QString("folder-file") << QString("<folder>");
+        QTest::newRow("the lock file a symbolic link") << QString("file-link") << QString("<file>");
+        QTest::newRow("the lock file another user's") << QString("file-other") << QString("<file>");
+        QTest::newRow("the lock file a folder") << QString("file-folder") << QString("<file>");
     }
 
     void aLockPlaceNotOfThisUserIsRefusedAndNamed()

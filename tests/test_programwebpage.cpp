@@ -30,8 +30,7 @@ bool writeSchedule(const QString &home)
     file.close();
 
     auto owned = GeneratedSchedules::wide(1);
-    CommonWinObject *window
-        = owned->schedule().displayWindows.first().generalSegments.first()->programs.first()->windows.first();
+    CommonWinObject *window = GeneratedSchedules::firstWindow(*owned);
     window->x = Area.x();
     window->y = Area.y();
     window->width = Area.width();
