@@ -47,6 +47,7 @@ public:
             return;
         QProcess::execute("userdel", {m_name});
         QDir(QStringLiteral("/tmp/qvdidudodid-") + m_uid).removeRecursively(); // its instance lock
+        QDir(QStringLiteral("/tmp/runtime-") + m_name).removeRecursively(); // Qt's stand-in runtime folder
     }
     bool ok() const { return m_made && !m_uid.isEmpty() && QFileInfo(m_home).ownerId() == m_uid.toUInt(); }
     QString home(const QString &name = {}) const { return name.isEmpty() ? m_home : m_home + '/' + name; }
