@@ -47,7 +47,7 @@ public:
             return;
         QProcess::execute("userdel", {m_name});
         QDir(QStringLiteral("/tmp/qvdidudodid-") + m_uid).removeRecursively(); // its instance lock
-        QDir(QStringLiteral("/tmp/runtime-") + m_name).removeRecursively(); // Qt's stand-in runtime folder
+        QDir(QStringLiteral("/tmp/runtime-") + m_name).removeRecursively();    // Qt's stand-in runtime folder
     }
     bool ok() const { return m_made && !m_uid.isEmpty() && QFileInfo(m_home).ownerId() == m_uid.toUInt(); }
     QString home(const QString &name = {}) const { return name.isEmpty() ? m_home : m_home + '/' + name; }
@@ -141,6 +141,9 @@ private slots:
         if (::link(QFile::encodeName(QV_PROGRAM).constData(), QFile::encodeName(program).constData()) != 0)
             QVERIFY(QFile::copy(QV_PROGRAM, program));
         QVERIFY(QFile::copy(QFileInfo(QV_PROGRAM).absolutePath() + "/city.txt", programFolder + "/city.txt"));
+        const QString modules = QFileInfo(QV_PROGRAM).absolutePath() + "/modules"; // what the build has of them
+        if (QFileInfo(modules).isDir())
+            QVERIFY(QFile::link(modules, programFolder + "/modules"));
         const QStringList shipped = entriesOf(programFolder);
         const QString shared = dir.filePath("shared");
         QVERIFY(QDir().mkpath(shared));
