@@ -1,8 +1,12 @@
 // MuPDF's C interface behind the four operations. Its errors unwind with
 // setjmp/longjmp (fz_try/fz_catch), so nothing with a destructor lives
-// inside those blocks.
+// inside those blocks. What MuPDF would print goes to the log instead.
 
 #include "editor/MuPdf.h"
+
+#include "base/Log.h"
+
+#include <mutex>
 
 extern "C" {
 #include <mupdf/fitz.h>
@@ -50,6 +54,30 @@ struct Document::Private
 
 namespace {
 
+// What a page needs of MuPDF's cache of fonts and pictures; dropped with the document.
+constexpr size_t kStoreBytes = 64u << 20;
+
+// Documents are opened on several threads at once, each with a context of
+// its own; MuPDF keeps a little state beyond its contexts, which these guard.
+std::mutex lockSet[FZ_LOCK_MAX];
+
+void lockOne(void *, int lock)
+{
+    lockSet[lock].lock();
+}
+
+void unlockOne(void *, int lock)
+{
+    lockSet[lock].unlock();
+}
+
+const fz_locks_context kLocks{nullptr, lockOne, unlockOne};
+
+void logMessage(void *, const char *message)
+{
+    qCDebug(lcEditor) << "MuPDF:" << message;
+}
+
 fz_document *openDocument(fz_context *ctx, const char *path, QString *error)
 {
     fz_document *volatile document = nullptr;
@@ -83,6 +111,14 @@ fz_page *loadPage(fz_context *ctx, fz_document *document, int index)
     return page;
 }
 
+fz_rect boundPage(fz_context *ctx, fz_page *page)
+{
+    fz_rect bounds = fz_empty_rect;
+    fz_try(ctx) bounds = fz_bound_page(ctx, page);
+    fz_catch(ctx) bounds = fz_empty_rect;
+    return bounds;
+}
+
 fz_pixmap *renderPage(fz_context *ctx, fz_page *page, fz_matrix transform)
 {
     fz_pixmap *volatile pixmap = nullptr;
@@ -97,6 +133,14 @@ Page::Page(std::unique_ptr<Private> d) : d(std::move(d))
 { }
 
 Page::~Page() = default;
+
+QSizeF Page::size() const
+{
+    const fz_rect bounds = boundPage(d->context->ctx, d->page);
+    if (fz_is_empty_rect(bounds))
+        return QSizeF();
+    return QSizeF(bounds.x1 - bounds.x0, bounds.y1 - bounds.y0);
+}
 
 QImage Page::renderImage(float scaleX, float scaleY, float rotation) const
 {
@@ -141,12 +185,14 @@ std::unique_ptr<Page> Document::page(int index) const
 std::unique_ptr<Document> loadDocument(const QString &path, QString *error)
 {
     auto context = std::make_shared<Context>();
-    context->ctx = fz_new_context(nullptr, nullptr, FZ_STORE_DEFAULT);
+    context->ctx = fz_new_context(nullptr, &kLocks, kStoreBytes);
     if (!context->ctx) {
         if (error)
             *error = QStringLiteral("MuPDF cannot start");
         return nullptr;
     }
+    fz_set_error_callback(context->ctx, logMessage, nullptr);
+    fz_set_warning_callback(context->ctx, logMessage, nullptr);
     const QByteArray file = path.toLocal8Bit();
     fz_document *document = openDocument(context->ctx, file.constData(), error);
     if (!document)

@@ -5,6 +5,7 @@
 // to the thread that opened them; use them on that thread alone.
 
 #include <QImage>
+#include <QSizeF>
 #include <QString>
 
 #include <memory>
@@ -18,6 +19,8 @@ public:
     Page(const Page &) = delete;
     Page &operator=(const Page &) = delete;
 
+    // The page's size in points (a point is 1/72 inch); empty when it cannot be read.
+    QSizeF size() const;
     // The page at scaleX x scaleY of its size (1.0: one pixel a point),
     // turned by `rotation` degrees; a null image when it cannot be rendered.
     QImage renderImage(float scaleX, float scaleY, float rotation) const;

@@ -480,7 +480,7 @@ void ProjectTree::loadOfficeObject(int id, const QString &displayName, const QSt
                                    const QString &programName, const QString &windowName,
                                    const ImageProperty &block)
 {
-    // The pages were prepared from the document before the schedule was taken in; they are never stored.
+    // The pages come from the document's preparation, which reading the schedule started; they are never stored.
     if (QVLedMediaObject *item = loadMedia(QString(MediaKind::Office), &QVLedMediaObject::image, id, displayName,
                                            segmentName, programName, windowName, block))
         item->image.pixmap = QPixmap();

@@ -4,6 +4,8 @@
 // carries all ten; only the block of its kind is edited, played and saved.
 // Times of day that hold a length are read as hours:minutes:seconds.
 
+#include "model/DocumentPages.h"
+
 #include <QColor>
 #include <QList>
 #include <QPixmap>
@@ -69,7 +71,7 @@ public:
     int stayTime = 5;  // seconds (per page for "office")
     int transparency = 10;
     int rotateAngle = 0;
-    QList<QPixmap> pages; // page images of an "office" item; not saved
+    DocumentPages pages; // the pages of an "office" item, drawn when shown; not saved
 };
 
 class AnalogClockProperty

@@ -5,9 +5,16 @@
 
 #include "platform/OfficeConverter.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QThread>
+#include <QTimer>
+#include <QUuid>
 #include <QVector>
+
+#include <memory>
 
 #include <ole2.h>
 #include <oleauto.h>
@@ -102,11 +109,20 @@ IDispatch *openWord(IDispatch *documents, const QString &source)
 HRESULT exportWord(IDispatch *document, const QString &target, int format)
 {
     return call(document, DISPATCH_METHOD, L"ExportAsFixedFormat",
-                {{L"OutputFileName", text(target)}, {L"ExportFormat", number(format)},
-                 {L"OpenAfterExport", number(0)}, {L"OptimizeFor", number(0)}, {L"Range", number(0)},
-                 {L"From", number(0)}, {L"To", number(0)}, {L"Item", number(0)}, {L"IncludeDocProps", number(1)},
-                 {L"KeepIRM", number(1)}, {L"CreateBookmarks", number(2)}, {L"DocStructureTags", number(1)},
-                 {L"BitmapMissingFonts", number(1)}, {L"UseISO19005_1", number(0)}});
+                {{L"OutputFileName", text(target)},
+                 {L"ExportFormat", number(format)},
+                 {L"OpenAfterExport", number(0)},
+                 {L"OptimizeFor", number(0)},
+                 {L"Range", number(0)},
+                 {L"From", number(0)},
+                 {L"To", number(0)},
+                 {L"Item", number(0)},
+                 {L"IncludeDocProps", number(1)},
+                 {L"KeepIRM", number(1)},
+                 {L"CreateBookmarks", number(2)},
+                 {L"DocStructureTags", number(1)},
+                 {L"BitmapMissingFonts", number(1)},
+                 {L"UseISO19005_1", number(0)}});
 }
 
 IDispatch *openPresentation(IDispatch *presentations, const QString &source)
@@ -114,7 +130,9 @@ IDispatch *openPresentation(IDispatch *presentations, const QString &source)
     VARIANT presentation;
     VariantInit(&presentation);
     return objectOf(call(presentations, DISPATCH_METHOD, L"Open",
-                         {{L"FileName", text(source)}, {L"ReadOnly", number(0)}, {L"Untitled", number(0)},
+                         {{L"FileName", text(source)},
+                          {L"ReadOnly", number(0)},
+                          {L"Untitled", number(0)},
                           {L"WithWindow", number(0)}},
                          &presentation),
                     presentation);
@@ -159,12 +177,17 @@ constexpr DWORD kAnyServer = 23;
 
 } // namespace
 
-bool OfficeConverter::convert(Application application, const QString &source, const QString &target, int format)
+namespace {
+
+// The whole conversion through automation, on the calling thread: Converted
+// when the export call succeeded and the target is not empty; Unavailable
+// when the application cannot be created; else Failed. `error` says why.
+OfficeConverter::Outcome exportWithAutomation(OfficeConverter::Application application, const QString &source,
+                                              const QString &target, int format, QString *error)
 {
-    m_error.clear();
-    const Steps &steps = application == Application::Word ? kWord
-        : application == Application::PowerPoint           ? kPowerPoint
-                                                           : kExcel;
+    const Steps &steps = application == OfficeConverter::Application::Word         ? kWord
+                         : application == OfficeConverter::Application::PowerPoint ? kPowerPoint
+                                                                                   : kExcel;
     const QString from = QDir::toNativeSeparators(source);
     const QString to = QDir::toNativeSeparators(target);
 
@@ -173,23 +196,23 @@ bool OfficeConverter::convert(Application application, const QString &source, co
     IDispatch *app = nullptr;
     if (FAILED(CLSIDFromProgID(steps.progId, &classId))
         || FAILED(CoCreateInstance(classId, nullptr, kAnyServer, IID_IDispatch, reinterpret_cast<void **>(&app)))) {
-        m_error = QStringLiteral("the Office application cannot be created");
+        *error = QStringLiteral("the Office application cannot be created");
         CoUninitialize();
-        return false;
+        return OfficeConverter::Outcome::Unavailable;
     }
     VARIANT collectionValue;
     VariantInit(&collectionValue);
-    IDispatch *collection =
-        objectOf(call(app, DISPATCH_PROPERTYGET, steps.collection, {}, &collectionValue), collectionValue);
+    IDispatch *collection
+        = objectOf(call(app, DISPATCH_PROPERTYGET, steps.collection, {}, &collectionValue), collectionValue);
     IDispatch *document = collection ? steps.open(collection, from) : nullptr;
     if (!document) {
         // The application is not asked to quit on this path.
-        m_error = QStringLiteral("the document cannot be opened");
+        *error = QStringLiteral("the document cannot be opened");
         if (collection)
             collection->Release();
         app->Release();
         CoUninitialize();
-        return false;
+        return OfficeConverter::Outcome::Failed;
     }
     const HRESULT exported = steps.exportPdf(document, to, format);
     steps.close(document);
@@ -199,8 +222,63 @@ bool OfficeConverter::convert(Application application, const QString &source, co
     app->Release();
     CoUninitialize();
     if (exported != 0) {
-        m_error = QStringLiteral("the export failed with status %1").arg(long(exported));
-        return false;
+        *error = QStringLiteral("the export failed with status %1").arg(long(exported));
+        return OfficeConverter::Outcome::Failed;
     }
-    return QFileInfo(target).size() > 0;
+    if (QFileInfo(target).size() <= 0) {
+        *error = QStringLiteral("no PDF was written");
+        return OfficeConverter::Outcome::Failed;
+    }
+    return OfficeConverter::Outcome::Converted;
+}
+
+} // namespace
+
+// The automation call waits for the Office application: it runs on a thread
+// of its own (COM is set up for that thread alone), and the outcome comes
+// back to the calling thread. The application writes a file of this
+// conversion's own, moved to the target only when it is in time: a
+// conversion past its time-out is reported as failed, and whatever it writes
+// later is removed and reaches no one.
+void OfficeConverter::start(Application application, const QString &source, const QString &target, int format,
+                            Done done)
+{
+    struct Work
+    {
+        Outcome outcome = Outcome::Failed;
+        QString error;
+        bool reported = false;
+    };
+    auto work = std::make_shared<Work>();
+    const QString own = QFileInfo(target).absolutePath() + QLatin1Char('/') + QUuid::createUuid().toString(QUuid::Id128)
+                        + QStringLiteral(".converting.pdf");
+    QThread *thread = QThread::create(
+        [=] { work->outcome = exportWithAutomation(application, source, own, format, &work->error); });
+    QObject *context = QCoreApplication::instance();
+    QObject::connect(thread, &QThread::finished, context, [=] {
+        thread->deleteLater();
+        if (work->reported) {
+            QFile::remove(own);
+            return;
+        }
+        work->reported = true;
+        Outcome outcome = work->outcome;
+        if (outcome == Outcome::Converted) {
+            QFile::remove(target);
+            if (!QFile::rename(own, target)) {
+                outcome = Outcome::Failed;
+                work->error = QStringLiteral("the PDF cannot be written to %1").arg(target);
+            }
+        }
+        QFile::remove(own);
+        done(outcome, work->error);
+    });
+    const int timeoutMs = m_timeoutMs;
+    QTimer::singleShot(timeoutMs, context, [work, done, timeoutMs] {
+        if (work->reported)
+            return;
+        work->reported = true;
+        done(Outcome::Failed, QStringLiteral("the Office application took longer than %1 s").arg(timeoutMs / 1000));
+    });
+    thread->start();
 }

@@ -94,8 +94,8 @@ bool Prodoc::loadSchedule(const QString &path)
     }
 
     keepGeometryInBounds(path, schedule);
-    // Office pages are made before anything on screen changes.
-    OfficePages::prepareSchedule(schedule, m_mainWindow);
+    // The Office documents are prepared in the background once the schedule is up; their items wait meanwhile.
+    OfficePages::prepareSchedule(schedule);
     m_mainWindow->slotClearCurrentAllScheme();
     AreaBatches batches;
     m_mainWindow->displayWindowCounter = schedule.displayWindowCounter;

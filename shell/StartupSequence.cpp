@@ -15,6 +15,7 @@
 #include "shell/Widget.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QTimer>
@@ -24,29 +25,31 @@
 
 namespace StartupSequence {
 
-void openStartupSchedules(Widget &mainWindow)
+QString openStartupSchedules(Widget &mainWindow)
 {
     if (AppContext::Play == 1) {
-        if (AppContext::PlayType == 0)
+        if (AppContext::PlayType == 0) {
             mainWindow.slotOpenSettingsDoc(AppContext::SchemePath);
-        else if (AppContext::PlayType == 1)
+            return AppContext::SchemePath;
+        }
+        if (AppContext::PlayType == 1) {
             mainWindow.slotOpenSettingsDoc(AppContext::LastSchemePath);
+            return AppContext::LastSchemePath;
+        }
     }
+    return QString();
 }
 
 namespace {
-// Empty, or what to tell the operator when the reset of "CloseType" could
-// not be written (a crash of this run would then not be recovered).
-QString checkCloseType(Widget &mainWindow)
+// Two names of one file (links and "." resolved), when it is there.
+bool sameFile(const QString &a, const QString &b)
 {
-    QString problem;
-    if (AppContext::CloseType == QLatin1String("normal")) {
-        writeCloseType(QString(), &problem);
-        AppContext::CloseType.clear();
-    } else {
-        mainWindow.slotOpenLastDoc(QString());
-    }
-    return problem;
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QFileInfo first(a), second(b);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return first.absoluteFilePath() == second.absoluteFilePath();
 }
 
 // Told once the event loop runs, so that a start-up play is not held up.
@@ -57,6 +60,20 @@ void tellWhenRunning(Widget &mainWindow, const QString &problem)
     });
 }
 } // namespace
+
+QString checkCloseType(Widget &mainWindow, const QString &openedAtStart)
+{
+    QString problem;
+    if (AppContext::CloseType == QLatin1String("normal")) {
+        writeCloseType(QString(), &problem);
+        AppContext::CloseType.clear();
+    } else if (sameFile(openedAtStart, AppContext::LastSchemePath)) {
+        qCInfo(lcShell).noquote() << "the last schedule" << AppContext::LastSchemePath << "is open already";
+    } else {
+        mainWindow.slotOpenLastDoc(QString());
+    }
+    return problem;
+}
 
 QString prepareSettingsFolder()
 {
@@ -109,11 +126,11 @@ int run(int argc, char *argv[], const QString &lockFolder)
         // The main window deletes its display windows (their areas point into
         // the trees' records) before the hidden parent goes.
         Widget mainWindow;
-        openStartupSchedules(mainWindow);
+        const QString openedAtStart = openStartupSchedules(mainWindow);
         mainWindow.show();
         ProcessControl::startDetached(
             AppContext::programFilePath(ProcessControl::executableName(QStringLiteral("QVDidUdodidServer"))));
-        const QString closeTypeProblem = checkCloseType(mainWindow);
+        const QString closeTypeProblem = checkCloseType(mainWindow, openedAtStart);
         // One message for one cause: an unusable folder also refuses the file in it.
         if (!folderProblem.isEmpty())
             tellWhenRunning(mainWindow, folderProblem);

@@ -21,9 +21,15 @@ int run(int argc, char *argv[], const QString &lockFolder = QString());
 // what to tell the operator, naming the folder and the system's reason.
 QString prepareSettingsFolder();
 
-// Opens what start-up opens: the chosen schedule when "Play" is 1 (by
-// "PlayType"), then the recovery of "LastSchemePath" unless the last run
-// ended normally ("CloseType"), which is reset for this run.
-void openStartupSchedules(Widget &mainWindow);
+// Opens the chosen schedule when "Play" is 1 (by "PlayType"); returns the
+// path it named (empty: none).
+QString openStartupSchedules(Widget &mainWindow);
+
+// The recovery check: a "CloseType" of "normal" is reset for this run; any
+// other reopens "LastSchemePath", unless that is the file `openedAtStart`
+// named, which is open already: a schedule is loaded once. Returns what to
+// tell the operator when the reset could not be written (a crash of this
+// run would then not be recovered); empty otherwise.
+QString checkCloseType(Widget &mainWindow, const QString &openedAtStart);
 
 } // namespace StartupSequence

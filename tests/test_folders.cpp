@@ -193,24 +193,29 @@ private slots:
                  qPrintable(told));
     }
 
-    // Page files that an older installation kept next to the program are still read.
+    // Page files that an older installation kept next to the program are
+    // still read, never written there; one in the settings folder comes first.
     void pageFilesInTheProgramsOwnTmpFolderAreRead()
     {
         TestEnvironment env;
         AppContext::appDirPath = env.path("settings");
         QVERIFY(QDir().mkpath(env.path("tmp")));
         writePdf(env.path("tmp/report.pdf"), 2);
+        writePdf(env.path("tmp/gone.pdf"), 1);
+        writeFile(env.path("report.docx"), "words");
         RefusingConverter converter;
-        QList<QPixmap> pages;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is missing"));
-        OfficePages::prepare(env.path("gone/report.docx"), &pages);
+        DocumentPages pages;
+        OfficePages::prepare(env.path("report.docx"), &pages);
         QCOMPARE(pages.size(), 2);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is missing"));
+        OfficePages::prepare(env.path("elsewhere/gone.docx"), &pages);
+        QCOMPARE(pages.size(), 1);
         QCOMPARE(converter.calls, 0);
-        // A page file of the settings folder comes first.
+        QCOMPARE(QDir(env.path("tmp")).entryList(QDir::Files), (QStringList{"gone.pdf", "report.pdf"}));
+
         QVERIFY(QDir().mkpath(env.path("settings/tmp")));
         writePdf(env.path("settings/tmp/report.pdf"), 3);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("is missing"));
-        OfficePages::prepare(env.path("gone/report.docx"), &pages);
+        OfficePages::prepare(env.path("report.docx"), &pages);
         QCOMPARE(pages.size(), 3);
     }
 };

@@ -175,12 +175,17 @@ private slots:
         QTest::addColumn<QString>("closeType");
         QTest::addColumn<QString>("opened"); // "scheme", "last" or "" for the default schedule
         QTest::addColumn<int>("starts");     // delayed starts of play
-        QTest::newRow("play scheme, normal end") << 1 << 0 << "normal" << "scheme" << 1;
-        QTest::newRow("play last, normal end") << 1 << 1 << "normal" << "last" << 1;
-        QTest::newRow("play other type") << 1 << 2 << "normal" << "" << 0;
-        QTest::newRow("play 2 opens nothing") << 2 << 0 << "normal" << "" << 0;
-        QTest::newRow("no play, crash recovers last") << 0 << 0 << "" << "last" << 0;
-        QTest::newRow("play scheme, crash recovers last once") << 1 << 0 << "" << "last" << 1;
+        QTest::addColumn<int>("loads");      // schedules read
+        QTest::addColumn<QString>("scheme"); // the file "SchemePath" names
+        QTest::newRow("play scheme, normal end") << 1 << 0 << "normal" << "scheme" << 1 << 1 << "scheme";
+        QTest::newRow("play last, normal end") << 1 << 1 << "normal" << "last" << 1 << 1 << "scheme";
+        QTest::newRow("play other type") << 1 << 2 << "normal" << "" << 0 << 0 << "scheme";
+        QTest::newRow("play 2 opens nothing") << 2 << 0 << "normal" << "" << 0 << 0 << "scheme";
+        QTest::newRow("no play, crash recovers last") << 0 << 0 << "" << "last" << 0 << 1 << "scheme";
+        QTest::newRow("play scheme, crash recovers last once") << 1 << 0 << "" << "last" << 1 << 2 << "scheme";
+        // The same file by both names is read once.
+        QTest::newRow("play last, crash") << 1 << 1 << "" << "last" << 1 << 1 << "scheme";
+        QTest::newRow("play scheme naming the last, crash") << 1 << 0 << "" << "last" << 1 << 1 << "./last";
     }
 
     void startupOpenings()
@@ -190,6 +195,8 @@ private slots:
         QFETCH(QString, closeType);
         QFETCH(QString, opened);
         QFETCH(int, starts);
+        QFETCH(int, loads);
+        QFETCH(QString, scheme);
         TestEnvironment env;
         // two schedules told apart by their display window's name
         for (const QString &name : {QStringLiteral("scheme"), QStringLiteral("last")}) {
@@ -206,16 +213,20 @@ private slots:
         QSettings settings(env.path("setting.ini"), QSettings::IniFormat);
         settings.setValue("Play", play);
         settings.setValue("PlayType", playType);
-        settings.setValue("SchemePath", env.path("scheme.qvsc"));
+        settings.setValue("SchemePath", env.path(scheme + ".qvsc"));
         settings.setValue("LastSchemePath", env.path("last.qvsc"));
         settings.setValue("CloseType", closeType);
         settings.sync();
         readSettings();
 
         Widget w;
-        StartupSequence::openStartupSchedules(w);
-        if (AppContext::CloseType != QLatin1String("normal"))
-            w.slotOpenLastDoc(QString());
+        // Each reading of a schedule replaces the tree panels.
+        const QPointer<ProjectWidget> beforeStart = w.curProjectWidget;
+        const QString openedAtStart = StartupSequence::openStartupSchedules(w);
+        const bool readAtStart = beforeStart.isNull();
+        const QPointer<ProjectWidget> afterStart = w.curProjectWidget;
+        StartupSequence::checkCloseType(w, openedAtStart);
+        QCOMPARE(int(readAtStart) + int(afterStart.isNull()), loads);
         const QString current = w.playWinObjects.value(0)->name;
         QCOMPARE(current, opened.isEmpty() ? Widget::displayWindowName(1) : opened);
         QCOMPARE(w.curDisplayName, current);

@@ -4,6 +4,7 @@
 #include "model/MediaItemCodec.h"
 #include "model/RecordDisposal.h"
 #include "model/ScheduleStream.h"
+#include "support/PicturePages.h"
 
 #include <QtTest>
 
@@ -83,7 +84,7 @@ private slots:
         QPixmap picture(4, 4);
         picture.fill(Qt::green);
         image.item->image.pixmap = picture;
-        image.item->image.pages = {picture, picture};
+        image.item->image.pages = PicturePages::coloured(2);
         QCOMPARE(encodeItems({image.item.get()}), image.golden);
 
         ReadBack back;

@@ -132,6 +132,26 @@ private slots:
         QCOMPARE(f.tree->mediaIdCounter, ids + 2); // the refused document's id is not given back
     }
 
+    // A page file from before the records (or from another machine) is the document's: no converter starts.
+    void aDocumentWhosePageFileIsThereNeedsNoConverter()
+    {
+        Fixture f;
+        RefusingConverter converter;
+        QDir().mkpath(f.env.path("tmp"));
+        {
+            QPdfWriter pdf(f.env.path("tmp/menu.pdf"));
+            QPainter painter(&pdf);
+            pdf.newPage();
+        }
+        f.prompts.fileNames = QStringList{f.write("menu.docx", "words")};
+        f.tree->addMediaFileSlot();
+        QCOMPARE(converter.calls, 0);
+        QVERIFY(f.prompts.informations.isEmpty());
+        QCOMPARE(f.window->media.size(), 1);
+        QCOMPARE(f.window->media.first()->image.pages.size(), 2);
+        QVERIFY(QFileInfo::exists(f.env.path("tmp/menu.pdf.source"))); // it is this document's from now on
+    }
+
     void textFilesKeepTheirCharactersAndLineEnds()
     {
         Fixture f;
@@ -150,7 +170,7 @@ private slots:
         QCOMPARE(f.window->media.at(2)->text.text, QString()); // unreadable: added with no text
     }
 
-    // The pages of a schedule's Office items are made while it is read, before it is shown.
+    // A schedule's Office items are read without their pages, which come once it is shown.
     void aLoadedScheduleBringsItsOfficePages()
     {
         Fixture f;
@@ -174,7 +194,8 @@ private slots:
         ProjectTree *tree = f.w.curProjectWidget->tree();
         const QVLedMediaObject *loaded = tree->generalSegments.first()->programs.first()->windows.first()->media.value(0);
         QVERIFY(loaded && loaded != office);
-        QCOMPARE(loaded->image.pages.size(), 2);
+        QCOMPARE(loaded->image.pages.status(), DocumentPages::Status::Preparing);
+        QTRY_COMPARE(loaded->image.pages.size(), 2);
         QCOMPARE(loaded->image.stayTime, 9);
     }
 

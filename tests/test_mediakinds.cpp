@@ -4,6 +4,7 @@
 #include "model/Effects.h"
 #include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
+#include "support/PicturePages.h"
 
 #include <QtTest>
 
@@ -19,7 +20,7 @@ QVLedMediaObject itemOf(const QString &kind)
     item.video.duration = QTime(0, 1, 23);
     item.image.path = QStringLiteral("/media/photos/beach.png");
     item.image.stayTime = 7;
-    item.image.pages = {QPixmap(), QPixmap(), QPixmap()};
+    item.image.pages = PicturePages::coloured(3);
     item.analogClock.playTime = QTime(0, 0, 11);
     item.digitalClock.playTime = QTime(0, 0, 12);
     item.digitalTimer.length = QTime(0, 0, 13);

@@ -1,37 +1,26 @@
-// Office documents to page images, with a converter that writes PDFs of a
-// known number of pages and counts its calls: the page file cache, failed
-// and missing documents, the pages' size, and a conversion that takes its
-// time while the program goes on.
+// Office documents to pages, with a converter that writes PDFs of a known
+// number of pages and counts its calls: which page file is a document's
+// (documents of one base name, a page file without a record, a document
+// named tmp.*), conversions that fail and are remembered, missing
+// documents, the size pages are drawn at, and an import that waits for a
+// slow conversion while the program goes on.
 
 #include "base/AppContext.h"
+#include "editor/OfficePageFiles.h"
 #include "editor/OfficePages.h"
 #include "platform/OfficeConverter.h"
+#include "support/FakeSoffice.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 
 #include <QFile>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QtTest>
 
 namespace {
 
-// Writes a PDF of `pages` pages, each 200 x 100 points.
-void writePdf(const QString &path, int pages)
-{
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QSizeF(200, 100), QPageSize::Point));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter painter(&writer);
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            writer.newPage();
-        painter.drawText(QPointF(100, 100), QString::number(page + 1));
-    }
-}
-
 void writeDocument(const QString &path, const QByteArray &content)
 {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
@@ -40,121 +29,239 @@ void writeDocument(const QString &path, const QByteArray &content)
 class CountingConverter : public OfficeConverter
 {
 public:
+    enum class Mode { Pdf, Fail, Garbage, Unavailable };
+
     CountingConverter() { OfficeConverter::install(this); }
     ~CountingConverter() override { OfficeConverter::install(nullptr); }
 
-    bool convert(Application application, const QString &source, const QString &target, int format) override
+    void start(Application application, const QString &source, const QString &target, int format, Done done) override
     {
         calls << QStringLiteral("%1 %2 %3").arg(int(application)).arg(QFileInfo(source).fileName()).arg(format);
-        if (fail)
-            return false;
-        writePdf(target, pages);
-        return true;
+        switch (mode) {
+        case Mode::Pdf:
+            FakeSoffice::writePdf(target, pages, QSizeF(200, 100));
+            done(Outcome::Converted, QString());
+            break;
+        case Mode::Garbage: {
+            QFile file(target);
+            file.open(QIODevice::WriteOnly);
+            file.write(QByteArray(4096, '\x7f'));
+            file.close();
+            done(Outcome::Converted, QString());
+            break;
+        }
+        case Mode::Fail:
+            done(Outcome::Failed, QStringLiteral("refused"));
+            break;
+        case Mode::Unavailable:
+            done(Outcome::Unavailable, QStringLiteral("not installed"));
+            break;
+        }
     }
 
     QStringList calls;
     int pages = 3;
-    bool fail = false;
+    Mode mode = Mode::Pdf;
 };
 
+// The pages of a document, prepared now.
+DocumentPages prepared(const QString &path, OfficePages::Result *result = nullptr)
+{
+    DocumentPages pages;
+    const OfficePages::Result outcome = OfficePages::prepare(path, &pages);
+    if (result)
+        *result = outcome;
+    return pages;
+}
+
+QString tmpFile(const QString &name)
+{
+    return OfficePages::tmpFolder() + QLatin1Char('/') + name;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(CountingConverter::Mode)
 
 class OfficePagesTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void pagesAreRenderedAtTwiceTheirSize()
+    void aDocumentBecomesPagesDrawnAtTheSizeShown()
     {
         TestEnvironment env;
         CountingConverter converter;
         writeDocument(env.path("report.final.docx"), "words");
-        QList<QPixmap> pages;
-        const OfficePages::Result result = OfficePages::prepare(env.path("report.final.docx"), &pages);
+        OfficePages::Result result;
+        const DocumentPages pages = prepared(env.path("report.final.docx"), &result);
         QVERIFY(result.converted && !result.wordFailed);
         QCOMPARE(converter.calls, QStringList{QStringLiteral("0 report.final.docx 17")});
-        QCOMPARE(OfficePages::pageFileOf(env.path("report.final.docx")), AppContext::appDirPath + "/tmp/report.pdf");
-        QVERIFY(QFileInfo(AppContext::appDirPath + "/tmp/report.pdf").size() > 0);
-        QVERIFY(!QFileInfo::exists(OfficePages::scratchPdf()));
+        QCOMPARE(OfficePages::pageFileOf(env.path("report.final.docx")), tmpFile("report.pdf"));
+        QVERIFY(QFileInfo(tmpFile("report.pdf")).size() > 0);
+        QVERIFY(QFileInfo::exists(tmpFile("report.pdf.source")));
+        QVERIFY(!QFileInfo::exists(OfficePageFiles::scratchPdf()));
+        QCOMPARE(pages.status(), DocumentPages::Status::Ready);
         QCOMPARE(pages.size(), 3);
-        for (const QPixmap &page : pages)
-            QCOMPARE(page.size(), QSize(400, 200));
+
+        // Pages of 200 x 100 points, drawn for the area that shows them, never above the cap.
+        const struct
+        {
+            QSize area;
+            Qt::AspectRatioMode mode;
+            QSize drawn;
+        } cases[] = {
+            {{640, 360}, Qt::IgnoreAspectRatio, {640, 360}},
+            {{640, 360}, Qt::KeepAspectRatio, {640, 320}},
+            {{16384, 16384}, Qt::KeepAspectRatio, {4096, 2048}},
+            {{16384, 16384}, Qt::IgnoreAspectRatio, {2896, 2896}},
+        };
+        for (const auto &c : cases) {
+            const QImage page = pages.source()->render(2, c.area, c.mode);
+            QCOMPARE(page.size(), c.drawn);
+            QVERIFY(qint64(page.width()) * page.height() <= kMaxPagePixels);
+        }
+        QVERIFY(pages.source()->render(3, {640, 360}, Qt::KeepAspectRatio).isNull()); // no fourth page
     }
 
-    void thePageFileIsReusedOnlyForTheSameDocument()
+    void theSameDocumentIsConvertedOnceUntilItChanges()
     {
         TestEnvironment env;
         CountingConverter converter;
-        QDir().mkpath(env.path("a"));
-        QDir().mkpath(env.path("b"));
-        const QString first = env.path("a/sales.pptx");
-        writeDocument(first, "slides");
-        QList<QPixmap> pages;
-        OfficePages::prepare(first, &pages);
-        QCOMPARE(converter.calls.size(), 1);
-        QVERIFY(converter.calls.first().endsWith(" 32"));
-
-        // The same document again: no conversion.
-        QVERIFY(!OfficePages::prepare(first, &pages).converted);
-        QCOMPARE(converter.calls.size(), 1);
-        QCOMPARE(pages.size(), 3);
-
-        // Another document of the same base name is converted, not taken for the first.
-        const QString other = env.path("b/sales.xlsx");
-        writeDocument(other, "cells");
-        converter.pages = 2;
-        QVERIFY(OfficePages::prepare(other, &pages).converted);
-        QCOMPARE(converter.calls.size(), 2);
-        QVERIFY(converter.calls.last().endsWith(" 0"));
-        QCOMPARE(pages.size(), 2);
-
-        // The first document changed since: converted again.
-        writeDocument(first, "slides, longer now");
+        const QString document = env.path("a/sales.pptx");
+        writeDocument(document, "slides");
+        QCOMPARE(prepared(document).size(), 3);
+        QCOMPARE(converter.calls, QStringList{QStringLiteral("1 sales.pptx 32")});
         converter.pages = 4;
-        OfficePages::prepare(first, &pages);
-        QCOMPARE(converter.calls.size(), 3);
-        QCOMPARE(pages.size(), 4);
+        QCOMPARE(prepared(document).size(), 3); // the page file as it is
+        QCOMPARE(converter.calls.size(), 1);
+
+        writeDocument(document, "slides, longer now");
+        QCOMPARE(prepared(document).size(), 4);
+        QCOMPARE(converter.calls.size(), 2);
+        QCOMPARE(OfficePages::pageFileOf(document), tmpFile("sales.pdf"));
     }
 
-    void aFailedConversionLeavesNoPageFile()
+    // Two documents with one base name: each shows its own pages or none, never the other's.
+    void documentsOfOneBaseNameNeverShareTheirPages_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("one name, two folders") << "dirA/same.docx"
+                                               << "dirB/same.docx";
+        QTest::newRow("one base, two names") << "a.report.docx"
+                                             << "a.plan.pptx";
+    }
+
+    void documentsOfOneBaseNameNeverShareTheirPages()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        TestEnvironment env;
+        CountingConverter converter;
+        writeDocument(env.path(first), "the first");
+        writeDocument(env.path(second), "the second");
+        QCOMPARE(prepared(env.path(first)).size(), 3);
+        const QString byBase = OfficePages::pageFileOf(env.path(first));
+
+        // The second cannot be converted: nothing shows for it, and the first's page file stays.
+        converter.mode = CountingConverter::Mode::Fail;
+        const DocumentPages failed = prepared(env.path(second));
+        QCOMPARE(failed.status(), DocumentPages::Status::Failed);
+        QCOMPARE(failed.size(), 0);
+        QCOMPARE(converter.calls.size(), 2);
+
+        // Changed and converted, it gets a page file of its own.
+        writeDocument(env.path(second), "the second, mended");
+        converter.mode = CountingConverter::Mode::Pdf;
+        converter.pages = 5;
+        QCOMPARE(prepared(env.path(second)).size(), 5);
+        QCOMPARE(converter.calls.size(), 3);
+        const QString ofItsOwn = OfficePages::pageFileOf(env.path(second));
+        QVERIFY2(ofItsOwn != byBase && QFileInfo(ofItsOwn).fileName().count('.') == 2, qPrintable(ofItsOwn));
+
+        // Each keeps its own pages, with no conversion.
+        QCOMPARE(prepared(env.path(first)).size(), 3);
+        QCOMPARE(prepared(env.path(second)).size(), 5);
+        QCOMPARE(converter.calls.size(), 3);
+        QCOMPARE(OfficePages::pageFileOf(env.path(first)), byBase);
+    }
+
+    void aDocumentNamedTmpKeepsItsPages()
     {
         TestEnvironment env;
         CountingConverter converter;
-        converter.fail = true;
-        writeDocument(env.path("letter.doc"), "words");
-        writeDocument(env.path("budget.xls"), "cells");
-        QList<QPixmap> pages{QPixmap(1, 1)};
-        QVERIFY(OfficePages::prepare(env.path("letter.doc"), &pages).wordFailed);
-        QVERIFY(pages.isEmpty());
-        QVERIFY(!QFileInfo::exists(OfficePages::pageFileOf(env.path("letter.doc"))));
-        // Only Word's failure is reported; neither leaves a page file or a scratch PDF.
-        QVERIFY(!OfficePages::prepare(env.path("budget.xls"), &pages).wordFailed);
-        QVERIFY(!QFileInfo::exists(OfficePages::pageFileOf(env.path("budget.xls"))));
-        QVERIFY(!QFileInfo::exists(OfficePages::scratchPdf()));
+        // What an older version left of its scratch file: a PDF named tmp.pdf without a record.
+        QDir().mkpath(OfficePages::tmpFolder());
+        QVERIFY(FakeSoffice::writePdf(tmpFile("tmp.pdf"), 1));
+        writeDocument(env.path("tmp.docx"), "words");
+        QCOMPARE(prepared(env.path("tmp.docx")).size(), 3);
+        QCOMPARE(converter.calls.size(), 1);
+        QVERIFY(QFileInfo::exists(tmpFile("tmp.pdf")));
+        QCOMPARE(prepared(env.path("tmp.docx")).size(), 3);
+        QCOMPARE(converter.calls.size(), 1);
     }
 
-    void aMissingDocumentUsesThePageFileThereIs()
+    // What the converter does, and whether the next preparation tries again.
+    void aFailedConversionIsRememberedUntilTheDocumentChanges_data()
+    {
+        QTest::addColumn<CountingConverter::Mode>("mode");
+        QTest::addColumn<bool>("remembered");
+        QTest::newRow("refused") << CountingConverter::Mode::Fail << true;
+        QTest::newRow("no PDF came out") << CountingConverter::Mode::Garbage << true;
+        QTest::newRow("no converter") << CountingConverter::Mode::Unavailable << false;
+    }
+
+    void aFailedConversionIsRememberedUntilTheDocumentChanges()
+    {
+        QFETCH(CountingConverter::Mode, mode);
+        QFETCH(bool, remembered);
+        TestEnvironment env;
+        CountingConverter converter;
+        converter.mode = mode;
+        const QString document = env.path("letter.doc");
+        writeDocument(document, "words");
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            OfficePages::Result result;
+            QCOMPARE(prepared(document, &result).status(), DocumentPages::Status::Failed);
+            QVERIFY(result.wordFailed);
+            QCOMPARE(converter.calls.size(), remembered ? 1 : attempt);
+        }
+        QVERIFY(!QFileInfo::exists(OfficePages::pageFileOf(document)));
+        QVERIFY(!QFileInfo::exists(OfficePageFiles::scratchPdf()));
+
+        // Changed, it is tried again; a spreadsheet's failure is not Word's.
+        writeDocument(document, "words, mended");
+        converter.mode = CountingConverter::Mode::Pdf;
+        QCOMPARE(prepared(document).size(), 3);
+        converter.mode = mode;
+        writeDocument(env.path("budget.xls"), "cells");
+        OfficePages::Result result;
+        prepared(env.path("budget.xls"), &result);
+        QVERIFY(!result.wordFailed);
+    }
+
+    void aMissingDocumentUsesItsOwnPageFile()
     {
         TestEnvironment env;
         CountingConverter converter;
         const QString document = env.path("menu.docx");
         writeDocument(document, "words");
-        QList<QPixmap> pages;
-        OfficePages::prepare(document, &pages);
+        prepared(document);
         QFile::remove(document);
-        QVERIFY(!OfficePages::prepare(document, &pages).wordFailed);
+        OfficePages::Result result;
+        QCOMPARE(prepared(document, &result).size(), 3);
+        QVERIFY(!result.wordFailed);
         QCOMPARE(converter.calls.size(), 1); // never converted while missing
-        QCOMPARE(pages.size(), 3);
 
-        // A document that cannot be converted also falls back on the page file there is.
+        // A changed document that cannot be converted keeps the pages of its older self.
         writeDocument(document, "words, changed");
-        converter.fail = true;
-        QVERIFY(OfficePages::prepare(document, &pages).wordFailed);
-        QCOMPARE(pages.size(), 3);
+        converter.mode = CountingConverter::Mode::Fail;
+        QCOMPARE(prepared(document, &result).size(), 3);
+        QVERIFY(result.wordFailed);
 
-        // Neither document nor page file: no pages, and nothing to render from.
-        QVERIFY(!OfficePages::prepare(env.path("gone.pptx"), &pages).wordFailed);
-        QVERIFY(pages.isEmpty());
+        // Neither document nor page file: no pages.
+        QCOMPARE(prepared(env.path("gone.pptx")).status(), DocumentPages::Status::Failed);
         QCOMPARE(converter.calls.size(), 2);
     }
 
@@ -162,27 +269,18 @@ private slots:
     {
         TestEnvironment env;
         ScriptedPrompts prompts;
-        const QString fixture = env.path("fixture.pdf");
-        writePdf(fixture, 2);
-        // A LibreOffice stand-in that takes its time, then writes the PDF where it is told.
-        const QString program = env.path("slow-soffice");
-        writeDocument(program, QStringLiteral("#!/bin/sh\nsleep 1.5\nprev=\nfor a in \"$@\"; do\n"
-                                              "  [ \"$prev\" = --outdir ] && out=\"$a\"\n  prev=\"$a\"\ndone\n"
-                                              "base=$(basename \"$prev\")\ncp '%1' \"$out/${base%.*}.pdf\"\n")
-                                   .arg(fixture)
-                                   .toUtf8());
-        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        FakeSoffice::writePdf(env.path("fixture.pdf"), 2);
         OfficeConverter slow;
-        slow.setProgram(program);
+        slow.setProgram(FakeSoffice::install(env.path("bin"), env.path("fixture.pdf")));
         OfficeConverter::install(&slow);
-        writeDocument(env.path("plan.docx"), "words");
+        writeDocument(env.path("slow plan.docx"), "words");
 
         int ticks = 0;
         QTimer timer;
         connect(&timer, &QTimer::timeout, [&ticks] { ++ticks; });
         timer.start(100);
-        QList<QPixmap> pages;
-        const OfficePages::Result result = OfficePages::prepare(env.path("plan.docx"), &pages);
+        OfficePages::Result result;
+        const DocumentPages pages = prepared(env.path("slow plan.docx"), &result);
         OfficeConverter::install(nullptr);
         QVERIFY(result.converted);
         QCOMPARE(pages.size(), 2);

@@ -38,11 +38,12 @@ private slots:
         CommonPlayWindow *area = f.area(window);
         ImageContentPlayer *player = imagePlayer(area);
         QVERIFY(player);
+        const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
         for (int page = 0; page < 3; ++page) {
             QCOMPARE(player->pageIndex(), page);
             QCOMPARE(player->stayTimer()->interval(), 4000);
-            QCOMPARE(player->shownPicture().toImage().pixelColor(5, 5),
-                     window->media.first()->image.pages.at(page).toImage().pixelColor(0, 0));
+            // Each page is drawn for the area when it comes.
+            QTRY_COMPARE(player->shownPicture().toImage().pixelColor(5, 5), colours[page]);
             QVERIFY(loggedToday(f).isEmpty());
             f.clock.advanceMs(4000);
             area->slotPlayImageTimeout();
@@ -268,6 +269,40 @@ private slots:
         area->relayoutChildren();
         QCOMPARE(player->view()->size(), QSize(200, 80));
         QCOMPARE(player->shownPicture().size(), QSize(80, 200)); // stretched, then turned
+    }
+
+    // A long document costs two pages: the one shown and the next, drawn for the size they show at.
+    void officePagesAreDrawnForTheirAreaTwoAtATime()
+    {
+        PlayFixture f;
+        CommonWinObject *window = emptyWindow(f);
+        QList<QImage> pictures;
+        for (int i = 0; i < 50; ++i) {
+            QImage page(600, 800, QImage::Format_RGB32);
+            page.fill(i % 2 ? Qt::green : Qt::red);
+            pictures << page;
+        }
+        const auto source = std::make_shared<PicturePages>(pictures);
+        ImageProperty block = officeBlock(0, 5);
+        block.pages = DocumentPages::ready(source);
+        block.scaleType = 1;
+        addImage(f, block, MediaKind::Office);
+        f.tree->slotStartPlay(f.display);
+        CommonPlayWindow *area = f.area(window);
+        ImageContentPlayer *player = imagePlayer(area);
+        QTRY_COMPARE(player->shownPicture().size(), QSize(37, 50)); // an upright page in the 100 x 50 area
+        QTRY_COMPARE(source->drawn(), 2);
+
+        area->resize(300, 150);
+        area->relayoutChildren();
+        QTRY_COMPARE(player->shownPicture().size(), QSize(112, 150));
+        QCOMPARE(player->shownPicture().toImage().pixelColor(50, 75), QColor(Qt::red));
+        QTRY_COMPARE(source->drawn(), 4); // drawn again at the new size, not enlarged
+        area->slotPlayImageTimeout();
+        QTRY_COMPARE(player->shownPicture().toImage().pixelColor(50, 75), QColor(Qt::green));
+        QTRY_COMPARE(source->drawn(), 5); // the page after it, and no other
+        QTest::qWait(200);
+        QCOMPARE(source->drawn(), 5);
     }
 
     void aBackgroundPictureShowsWhateverItsPath()

@@ -12,6 +12,7 @@
 #include "model/RecordSet.h"
 #include "model/ScheduleRecords.h"
 #include "model/WindowGeometry.h"
+#include "support/PicturePages.h"
 
 #include <QtTest>
 
@@ -142,7 +143,7 @@ private slots:
         source.id = 4;
         source.text.text = QStringLiteral("<b>50% off</b>");
         source.video.path = QStringLiteral("/clips/not-this-kind.mp4"); // every block goes along
-        source.image.pages = {QPixmap(2, 2)};
+        source.image.pages = PicturePages::coloured(1);
         int nextId = 10;
         std::unique_ptr<QVLedMediaObject> copy(RecordClone::cloneMedia(source, *s.c1w1, nextId));
         QCOMPARE(copy->kind, QString(MediaKind::ScrollingText));

@@ -7,6 +7,7 @@
 #include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "playback/AreaEffects.h"
+#include "playback/content/OfficePageFeed.h"
 
 #include <QFileInfo>
 #include <QGraphicsOpacityEffect>
@@ -81,7 +82,7 @@ int ImageContentPlayer::pageCount() const
 
 QPixmap ImageContentPlayer::sourceOf(int index) const
 {
-    return m_office ? m_image.pages.value(index) : m_image.pixmap;
+    return m_office ? QPixmap::fromImage(m_feed->page(index)) : m_image.pixmap;
 }
 
 QPixmap ImageContentPlayer::shownPicture() const
@@ -124,6 +125,9 @@ void ImageContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
     picture->move(contentRect().topLeft());
     picture->show();
     if (m_office) {
+        m_officePageShown = false;
+        feed()->setDocument(m_image.pages);
+        aimFeed();
         m_source = sourceOf(0);
         showPicture();
         startPage();
@@ -239,6 +243,8 @@ void ImageContentPlayer::showPicture()
         picture->setPixmap(QPixmap());
         return;
     }
+    if (m_office)
+        m_officePageShown = true;
     const QPixmap scaled = m_source.scaled(picture->size(), scale == 0 ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio,
                                            Qt::SmoothTransformation);
     QTransform turn;
@@ -341,7 +347,40 @@ void ImageContentPlayer::nextPage(bool afterExit)
 void ImageContentPlayer::finish()
 {
     label()->hide();
-    reportFinished(true);
+    reportFinished(!m_office || m_officePageShown);
+}
+
+// ---- Office pages -------------------------------------------------------
+
+OfficePageFeed *ImageContentPlayer::feed()
+{
+    if (!m_feed) {
+        m_feed = new OfficePageFeed(this);
+        connect(m_feed, &OfficePageFeed::sigPageReady, this, [this](int index) {
+            if (index == m_pageIndex)
+                officePageArrived();
+        });
+        connect(m_feed, &OfficePageFeed::sigDocumentChanged, this, &ImageContentPlayer::officePageArrived);
+    }
+    return m_feed;
+}
+
+void ImageContentPlayer::aimFeed()
+{
+    const int scale = m_image.scaleType;
+    const QSize size = scale == 0 || scale == 1 ? label()->size() : QSize();
+    feed()->setTarget(size, scale == 0 ? Qt::IgnoreAspectRatio : Qt::KeepAspectRatio);
+}
+
+void ImageContentPlayer::officePageArrived()
+{
+    if (!showing() || !m_office)
+        return;
+    const QPixmap page = sourceOf(m_pageIndex);
+    if (page.isNull())
+        return; // asked for; it comes
+    m_source = page;
+    showPicture();
 }
 
 // ---- pause, stop, place -------------------------------------------------
@@ -365,6 +404,8 @@ void ImageContentPlayer::resumeContent()
 void ImageContentPlayer::stopItem()
 {
     endItem();
+    if (m_feed)
+        m_feed->clear();
     stopMusic();
     m_waitingForPicture = false;
     m_startWhenResumed = false;
@@ -387,9 +428,14 @@ void ImageContentPlayer::placeIn(const QRect &contentRect)
     if (!showing())
         return;
     // The picture follows the new size, from the page kept in memory; a
-    // larger area may want more pixels of the file than were decoded.
+    // larger area may want more pixels of the file than were decoded, and
+    // an Office page is drawn again for it, replacing this one when it comes.
     showPicture();
     if (!m_office && m_image.pixmap.isNull())
         askForPicture();
+    if (m_office) {
+        aimFeed();
+        officePageArrived();
+    }
     requestBackground();
 }

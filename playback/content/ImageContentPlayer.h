@@ -13,6 +13,11 @@
 // A picture that cannot be read ends the item as failed. Resizing the area
 // rescales the picture shown, and asks the cache for more pixels if it
 // needs them.
+//
+// Office pages come from an OfficePageFeed, drawn at the label's size as
+// they are needed: a page shows once it is drawn, and a document still
+// being prepared shows its first page once it is ready. An Office item that
+// showed no page at all ends as failed.
 
 #include "playback/content/PagedContentPlayer.h"
 
@@ -21,6 +26,7 @@
 
 #include <QPixmap>
 
+class OfficePageFeed;
 class QGraphicsOpacityEffect;
 class QMediaPlayer;
 class QMediaPlaylist;
@@ -84,6 +90,13 @@ private:
     void nextPage(bool afterExit);
     void finish();
 
+    // ---- Office pages ----
+    OfficePageFeed *feed();
+    // Draws the item's pages for the label's size and scale mode.
+    void aimFeed();
+    // A page drawn, or the document ready: the current page shows when it is there.
+    void officePageArrived();
+
     PictureLabel *m_label = nullptr;
     QGraphicsOpacityEffect *m_opacity = nullptr;
     QMediaPlayer *m_music = nullptr;
@@ -98,4 +111,7 @@ private:
     PictureRequest *m_backgroundRequest = nullptr;
     bool m_waitingForPicture = false; // the item is shown, its picture is being decoded
     bool m_startWhenResumed = false;  // the picture came during a pause: the page starts on resume
+
+    OfficePageFeed *m_feed = nullptr;
+    bool m_officePageShown = false; // an Office page was shown during this item
 };

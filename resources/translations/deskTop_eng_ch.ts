@@ -785,10 +785,6 @@
         <translation>正在准备 %1 的页面……</translation>
     </message>
     <message>
-        <source>Preparing the pages of %1: page %2 of %3</source>
-        <translation>正在准备 %1 的页面：第 %2 页，共 %3 页</translation>
-    </message>
-    <message>
         <source>info</source>
         <translation>提示</translation>
     </message>

@@ -785,10 +785,6 @@
         <translation>Preparing the pages of %1 ...</translation>
     </message>
     <message>
-        <source>Preparing the pages of %1: page %2 of %3</source>
-        <translation>Preparing the pages of %1: page %2 of %3</translation>
-    </message>
-    <message>
         <source>info</source>
         <translation>info</translation>
     </message>

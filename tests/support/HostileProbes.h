@@ -48,10 +48,11 @@ private:
     int m_ticks = 0;
 };
 
-// A field of /proc/self/status in kB ("VmRSS", "VmHWM"); -1 when absent.
-inline qint64 statusKb(const char *field)
+// A field of /proc/<pid>/status in kB ("VmRSS", "VmHWM") of this process or
+// another one; -1 when absent.
+inline qint64 statusKb(const char *field, const QString &pid = QStringLiteral("self"))
 {
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     const QByteArray prefix = QByteArray(field) + ':';

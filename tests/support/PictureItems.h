@@ -8,6 +8,7 @@
 #include "playback/CommonPlayWindow.h"
 #include "playback/content/ImageContentPlayer.h"
 #include "playback/content/TextContentPlayer.h"
+#include "support/PicturePages.h"
 #include "support/PlayFixture.h"
 
 #include <QFontDatabase>
@@ -51,9 +52,7 @@ inline ImageProperty officeBlock(int pages, int stayTime)
     ImageProperty block;
     block.path = QStringLiteral("/documents/report.docx");
     block.stayTime = stayTime;
-    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
-    for (int i = 0; i < pages; ++i)
-        block.pages << filled(QSize(60, 80), colours[i % 4]);
+    block.pages = PicturePages::coloured(pages); // red, green, blue, yellow
     return block;
 }
 

@@ -10,10 +10,10 @@ class RefusingConverter : public OfficeConverter
 public:
     RefusingConverter() { OfficeConverter::install(this); }
     ~RefusingConverter() override { OfficeConverter::install(nullptr); }
-    bool convert(Application, const QString &, const QString &, int) override
+    void start(Application, const QString &, const QString &, int, Done done) override
     {
         ++calls;
-        return false;
+        done(Outcome::Failed, QStringLiteral("refused"));
     }
     int calls = 0;
 };
