@@ -153,8 +153,7 @@ struct ProgramHome
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QVDIDUDODID_HOME", dir.path());
-        env.insert("XDG_RUNTIME_DIR", dir.path());
-        env.insert("TMPDIR", dir.path());
+        env.insert("QV_TEST_LOCK_FOLDER", dir.path() + "/lock"); // the test build's lock: this run's own
         env.insert("PATH", bin + ":" + env.value("PATH"));
         if (!env.contains("DISPLAY"))
             env.insert("QT_QPA_PLATFORM", "offscreen");
