@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTranslator>
 
 namespace AppContext {
+QString programDirPath;
 QString appDirPath;
 QString currentSchedulePath;
 int Language = 0;
@@ -36,6 +39,14 @@ QScreen *screenNumbered(int number)
     return QGuiApplication::screens().value(number, nullptr);
 }
 
+QString withForwardSlashes(QString path)
+{
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
+}
+
 void uninstallTranslators()
 {
     for (QTranslator *translator : {appTranslator, qtTranslator})
@@ -46,18 +57,35 @@ void uninstallTranslators()
 
 void initAppDirPath()
 {
-    QString path = qEnvironmentVariableIsEmpty("QVDIDUDODID_HOME")
-                       ? QCoreApplication::applicationDirPath()
-                       : qEnvironmentVariable("QVDIDUDODID_HOME");
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    appDirPath = path;
+    programDirPath = withForwardSlashes(QCoreApplication::applicationDirPath());
+    appDirPath = settingsFolderFor(programDirPath);
+}
+
+QString settingsFolderFor(const QString &programDir)
+{
+    if (!qEnvironmentVariableIsEmpty("QVDIDUDODID_HOME"))
+        return withForwardSlashes(qEnvironmentVariable("QVDIDUDODID_HOME"));
+    if (QFileInfo(programDir).isWritable())
+        return withForwardSlashes(programDir);
+    return userSettingsFolder();
+}
+
+QString userSettingsFolder()
+{
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (QDir::isRelativePath(base)) // unset, empty or relative: the XDG default
+        base = QDir::homePath() + QStringLiteral("/.config");
+    return withForwardSlashes(base + QStringLiteral("/QVDidUdodid"));
 }
 
 QString settingsFilePath()
 {
     return appDirPath + QStringLiteral("/setting.ini");
+}
+
+QString programFilePath(const QString &name)
+{
+    return programDirPath + QLatin1Char('/') + name;
 }
 
 void installTranslators()
@@ -128,6 +156,7 @@ void reset()
     delete displayWindowParent;
     displayWindowParent = nullptr;
 
+    programDirPath.clear();
     appDirPath.clear();
     currentSchedulePath.clear();
     Language = 0;

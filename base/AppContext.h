@@ -14,13 +14,31 @@ class QTranslator;
 
 // One screen of the desktop: the number used to ask for its geometry, and
 // that geometry in desktop coordinates.
-struct ScreenRect {
+struct ScreenRect
+{
     int screenNumber = 0;
     QRect geometry;
 };
 
 namespace AppContext {
-// Program directory with "/" separators; $QVDIDUDODID_HOME overrides it.
+// Where the program's files are, both with "/" separators.
+//
+// What ships with the program is read from programDirPath, the program
+// file's own folder: the city list "city.txt" and the companion program.
+// (The translation catalogues are built into the program.)
+//
+// What the operator owns lives in appDirPath, the settings folder:
+// "setting.ini" with the crash recovery ("CloseType", "LastSchemePath"),
+// "tmp/" with the page files of Office documents, and "tmp.qvsc". It is
+//   1. $QVDIDUDODID_HOME when that is set;
+//   2. else the program's own folder, when this user may write into it;
+//   3. else a folder of this user's: $XDG_CONFIG_HOME/QVDidUdodid
+//      (~/.config/QVDidUdodid), made at start-up.
+// So several users of one installation each keep their own settings and
+// recovery, unless they share a program folder that all of them may write.
+//
+// The play log "log.db" is not here: it is written in the working folder.
+extern QString programDirPath;
 extern QString appDirPath;
 extern QString currentSchedulePath;
 
@@ -49,11 +67,19 @@ extern QLabel *displayWindowParent;
 extern QTranslator *appTranslator;
 extern QTranslator *qtTranslator;
 
-// appDirPath := $QVDIDUDODID_HOME when set, else the program's directory;
-// backslashes become "/" and a trailing "/" is dropped (except for "/").
+// Sets programDirPath and appDirPath by the rule above; backslashes become
+// "/" and a trailing "/" is dropped (except for "/"). It only decides: the
+// start-up makes the settings folder.
 void initAppDirPath();
+// The settings folder the rule gives for a program folder.
+QString settingsFolderFor(const QString &programDir);
+// The folder of this user's own: $XDG_CONFIG_HOME/QVDidUdodid, or
+// ~/.config/QVDidUdodid when the variable is unset or not an absolute path.
+QString userSettingsFolder();
 // appDirPath + "/setting.ini".
 QString settingsFilePath();
+// A file that ships with the program: programDirPath + "/" + name.
+QString programFilePath(const QString &name);
 // Makes and installs both translators, whatever Language holds, and loads
 // the catalogues it selects (loadCatalogues). Translators installed by an
 // earlier call are removed first.

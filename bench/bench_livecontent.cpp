@@ -22,6 +22,7 @@
 #include "playback/PlayLog.h"
 #include "playback/content/UrlPlayer.h"
 #include "playback/content/UrlWin.h"
+#include "playback/content/WebEngineCheck.h"
 #include "resources/QvResources.h"
 #include "shell/Widget.h"
 
@@ -39,8 +40,6 @@
 #include <QTimer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
-
-#include <unistd.h>
 
 #include <memory>
 #include <vector>
@@ -273,8 +272,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (getuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    WebEngineCheck::prepareEngine(); // the bare views below start the engine without the program's check
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QApplication app(argc, argv);
     initQvResources();

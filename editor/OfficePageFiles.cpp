@@ -3,12 +3,14 @@
 
 #include "editor/OfficePageFiles.h"
 
+#include "base/AppContext.h"
 #include "base/Log.h"
 #include "editor/OfficePages.h"
 #include "model/RegularFile.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -91,15 +93,17 @@ QString scratchPdf()
     return OfficePages::tmpFolder() + QStringLiteral("/scratch.converting.pdf");
 }
 
-Choice choose(const QFileInfo &document)
+namespace {
+// The rule above in one folder. `tidy`: a leftover scratch file there may go.
+Choice chooseIn(const QString &tmpFolder, const QFileInfo &document, bool tidy)
 {
-    const QString folder = OfficePages::tmpFolder() + QLatin1Char('/');
+    const QString folder = tmpFolder + QLatin1Char('/');
     const QString base = baseOf(document);
     const QString byBase = folder + base + QStringLiteral(".pdf");
     QJsonObject record;
     Owner owner = ownerOf(byBase, document, &record);
     // Versions before the records used "tmp.pdf" as their scratch file: one without a record is a leftover.
-    if (owner == Owner::Nobody && base == QLatin1String("tmp"))
+    if (tidy && owner == Owner::Nobody && base == QLatin1String("tmp"))
         QFile::remove(byBase);
     if (owner != Owner::Other && QFileInfo(byBase).isFile())
         return chosen(byBase, document, owner, record);
@@ -114,6 +118,22 @@ Choice choose(const QFileInfo &document)
     if (owner == Owner::Other || QFileInfo::exists(byBase))
         return chosen(ofItsOwn, document, ownOwner, ownRecord);
     return chosen(byBase, document, owner, record);
+}
+} // namespace
+
+Choice choose(const QFileInfo &document)
+{
+    const Choice here = chooseIn(OfficePages::tmpFolder(), document, true);
+    const QString older = AppContext::programFilePath(QStringLiteral("tmp"));
+    if (here.exists || QDir::cleanPath(older) == QDir::cleanPath(OfficePages::tmpFolder()))
+        return here;
+    Choice kept = chooseIn(older, document, false);
+    // One that is out of date is made anew in the settings folder; with the
+    // document gone it is all there is.
+    if (!kept.exists || (!kept.upToDate && document.exists()))
+        return here;
+    kept.older = true;
+    return kept;
 }
 
 void recordSource(const QString &pageFile, const QFileInfo &document)

@@ -18,6 +18,12 @@
 //   page file ever has that name, nor the scratch file's.
 // A conversion that failed is remembered by the document's path, size and
 // time, and not tried again until the document changes.
+//
+// Page files that an older installation kept in the program's own "tmp"
+// folder (before the settings folder could lie elsewhere) are still read,
+// by the same rule, when the settings folder has none for the document and
+// the one there is up to date (or the document is gone); they are never
+// written.
 
 #include <QFileInfo>
 #include <QString>
@@ -34,6 +40,7 @@ struct Choice
     bool exists = false;   // it is there
     bool upToDate = false; // it is there and was made from the document as it is now (or has no record)
     bool recorded = false; // its record names this document
+    bool older = false;    // it lies in the program's own "tmp" folder: read only
 };
 Choice choose(const QFileInfo &document);
 

@@ -112,8 +112,10 @@ Result prepare(const QString &path, DocumentPages *pages, QWidget *parent)
     shared->loop = &loop;
     OfficePreparation::instance().prepareFirst(path, *pages, [shared](const OfficePreparation::Outcome &outcome) {
         shared->over = true;
-        shared->result.wordFailed = outcome.word && outcome.conversionFailed;
+        // A folder that cannot be written is no missing Word.
+        shared->result.wordFailed = outcome.word && outcome.conversionFailed && outcome.folderProblem.isEmpty();
         shared->result.converted = outcome.converted;
+        shared->result.folderProblem = outcome.folderProblem;
         if (shared->loop)
             shared->loop->quit();
     });

@@ -1,7 +1,7 @@
 #pragma once
 
 // An Office document as pages: the document is converted to a PDF page file
-// in the application directory's "tmp" folder (CConverter; which page file
+// in the settings folder's "tmp" folder (CConverter; which page file
 // is a document's is OfficePageFiles' rule), and the item keeps a handle to
 // the pages of that file (DocumentPages), drawn only when play shows them.
 //
@@ -25,7 +25,9 @@ struct Schedule;
 
 namespace OfficePages {
 
-// The application directory's "tmp" folder, where the page files live.
+// The settings folder's "tmp" folder, where the page files live (those that
+// older installations left in the program's own "tmp" folder are still read:
+// OfficePageFiles).
 QString tmpFolder();
 // The page file that is the document's now (it may not be there yet).
 QString pageFileOf(const QString &documentPath);
@@ -35,6 +37,7 @@ struct Result
 {
     bool wordFailed = false; // a Word document needed converting and could not be converted
     bool converted = false;  // the document was converted (the page file is new)
+    QString folderProblem;   // the page folder cannot be made or written: what to tell the operator
 };
 
 // Prepares the document at `path` now and waits for it: `pages` becomes a

@@ -7,6 +7,8 @@
 #include "editor/CConverter.h"
 #include "editor/MuPdfPages.h"
 #include "editor/OfficePageFiles.h"
+#include "editor/OfficePages.h"
+#include "platform/Folders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -88,8 +90,9 @@ void OfficePreparation::run(const std::shared_ptr<Job> &job)
         qCWarning(lcEditor).noquote() << "the document" << job->path << "is missing; its pages come from"
                                       << job->choice.pageFile << "if it is there";
     if (!convertible || !present || job->choice.upToDate) {
-        // A page file without a record is this document's from now on.
-        if (present && job->choice.exists && !job->choice.recorded)
+        // A page file without a record is this document's from now on (one
+        // kept in the program's own folder is only read).
+        if (present && job->choice.exists && !job->choice.recorded && !job->choice.older)
             OfficePageFiles::recordSource(job->choice.pageFile, job->document);
         count(job);
         return;
@@ -112,8 +115,19 @@ void OfficePreparation::run(const std::shared_ptr<Job> &job)
 
 void OfficePreparation::convert(const std::shared_ptr<Job> &job)
 {
+    const QString folder = OfficePages::tmpFolder();
+    QString reason;
+    if (!Folders::makeWritable(folder, &reason)) {
+        // Not the document's fault: it is tried again next time.
+        qCWarning(lcEditor).noquote() << "no page files can be made in" << folder << ":" << reason;
+        job->outcome.folderProblem = QCoreApplication::translate("OfficePages", "The pages of %1 cannot be made: "
+                                                                                "the folder %2 cannot be used (%3).")
+                                         .arg(job->document.fileName(), folder, reason);
+        job->outcome.conversionFailed = true;
+        count(job);
+        return;
+    }
     const QString scratch = OfficePageFiles::scratchPdf();
-    QDir().mkpath(QFileInfo(scratch).absolutePath());
     QFile::remove(scratch);
     qCInfo(lcEditor).noquote() << "converting" << job->path << "to" << job->choice.pageFile;
     OfficeConverter::current().start(

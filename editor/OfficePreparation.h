@@ -34,6 +34,7 @@ public:
         bool word = false;             // a Word document
         bool converted = false;        // it was converted: its page file is new
         bool conversionFailed = false; // it needed converting and could not be (now, or before and unchanged since)
+        QString folderProblem;         // the page folder cannot be made or written: what to tell the operator
     };
     using Finished = std::function<void(const Outcome &)>;
 

@@ -321,9 +321,24 @@ private:
     void createPlayTimers();
     void startGeneralSegment(GeneralObject *segment, int index);
     void invalidateGeneralPrograms();
+    // The insertion is over: the general program due now shows again.
+    void returnToGeneral();
+    // The areas of an inserted segment's programs stop and hide: its time is over.
+    void endInsertedAreas(const QList<ProgramObject *> &programs, const QString &segmentType);
     void startProgramMusic(const ProgramObject *program);
     void stopMusic();
     void handOver(CommonWinObject *window, const QString &segmentType);
+    // A pause holds the program length and the inserted durations: each
+    // running one stops, keeping the time it had left, and play starts it
+    // again with that time.
+    void holdPlayTimers();
+    void releasePlayTimers();
+    QList<QPair<QTimer *, int>> m_heldTimers;
+    // An insertion holds the general program's length the same way: the
+    // program plays its whole length on screen, before and after it.
+    void holdProgramLength();
+    void releaseProgramLength();
+    int m_heldProgramMs = -1;           // -1: not held
     BackgroundMusic *m_music = nullptr; // made when a program first has music
     QDateTime m_lastGeneralTick;
     QDateTime m_lastTimingTick;

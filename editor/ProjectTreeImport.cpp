@@ -62,14 +62,18 @@ void ProjectTree::addMediaFileSlot()
         case MediaKindId::Txt:
             item->text.text = MediaFileImport::readTextFile(path);
             break;
-        case MediaKindId::Office:
+        case MediaKindId::Office: {
             item->image.path = path;
-            if (prepareOfficePages(path, item->image.pages, context.dialogParent)) {
+            const OfficePages::Result prepared = OfficePages::prepare(path, &item->image.pages, context.dialogParent);
+            // A folder that cannot be written is told as what it is, not as a missing Office.
+            const bool noFolder = !prepared.folderProblem.isEmpty() && item->image.pages.isEmpty();
+            if (prepared.wordFailed || noFolder) {
                 curMediaObject = nullptr;
                 delete item;
                 Prompts::current().information(
                     context.dialogParent, tr("info"),
-                    tr("Application failed to create. Please ensure that word 2000 or above is installed!"));
+                    noFolder ? prepared.folderProblem
+                             : tr("Application failed to create. Please ensure that word 2000 or above is installed!"));
                 return;
             }
             // The program went on while the pages were made; the window must still be the one chosen.
@@ -79,6 +83,7 @@ void ProjectTree::addMediaFileSlot()
                 return;
             }
             break;
+        }
         default:
             break;
         }

@@ -171,12 +171,15 @@ void ProjectTree::slotStartPlay(const QString &name)
             emit sigBeginPlayFailed();
             return;
         }
+        restartTimer->stop(); // a start in the gap after midnight is the restart
         slotStartTimePlay(name);
         slotStartCyclePlay(name);
         playing = true;
         m_lastGeneralTick = QDateTime();
-        slotPlayTimeout();
+        // The display window leaves the editor before the first program comes:
+        // what the editor showed there goes, and only what plays is shown.
         mainWindow->slotGetRealBeginWinInfo(displayName);
+        slotPlayTimeout();
         generalCheckTimer->start(kCheckIntervalMs);
         return;
     }
@@ -186,15 +189,54 @@ void ProjectTree::slotStartPlay(const QString &name)
     if (!paused) {
         paused = true;
         generalCheckTimer->stop();
+        holdPlayTimers();
         if (musicPlayer)
             musicPlayer->pause();
     } else {
         paused = false;
         generalCheckTimer->start(kCheckIntervalMs);
+        releasePlayTimers();
         if (musicPlayer && !musicPlaylist->isEmpty())
             musicPlayer->play();
         mainWindow->slotRealPlayContinue(currentSegmentType);
     }
+}
+
+void ProjectTree::holdPlayTimers()
+{
+    m_heldTimers.clear();
+    for (QTimer *timer : {programTimer, cyclePlayTimer, timingPlayTimer}) {
+        if (!timer->isActive())
+            continue;
+        m_heldTimers.append({timer, timer->remainingTime()});
+        timer->stop();
+    }
+}
+
+void ProjectTree::releasePlayTimers()
+{
+    // Whatever ends them stops them, so the shorter interval lasts one round.
+    for (const auto &held : qAsConst(m_heldTimers))
+        held.first->start(qMax(1, held.second));
+    m_heldTimers.clear();
+}
+
+void ProjectTree::holdProgramLength()
+{
+    // Only the first insertion holds it: a timing point that takes over from a
+    // cycle insertion finds it held already.
+    if (!programTimer->isActive())
+        return;
+    m_heldProgramMs = programTimer->remainingTime();
+    programTimer->stop();
+}
+
+void ProjectTree::releaseProgramLength()
+{
+    if (m_heldProgramMs < 0)
+        return;
+    programTimer->start(qMax(1, m_heldProgramMs));
+    m_heldProgramMs = -1;
 }
 
 void ProjectTree::slotStartCyclePlay(const QString &name)
@@ -260,6 +302,8 @@ void ProjectTree::slotStopPlay(const QString &name)
     generalPlayCount = 0;
     insertedPlayMode = -1;
     currentGeneralSegment = nullptr;
+    m_heldTimers.clear();
+    m_heldProgramMs = -1;
     m_lastTimingTick = QDateTime();
     mainWindow->stopRealPlay(name);
     stopMusic();
@@ -268,7 +312,10 @@ void ProjectTree::slotStopPlay(const QString &name)
 
 void ProjectTree::slotRestart()
 {
-    slotStartPlay(displayName);
+    // A play pressed in the gap after midnight has started it already; a
+    // second start would toggle it to paused.
+    if (!playing)
+        slotStartPlay(displayName);
 }
 
 // ---- the general segment --------------------------------------------------
@@ -397,6 +444,7 @@ void ProjectTree::slotPlayCycleObj()
         startProgramMusic(program);
         cycleWindows = program->windows;
     }
+    holdProgramLength();
     insertedPlayMode = 1;
     if (segment->playMode == 0)
         cyclePlayTimer->start(insertedLengthMs(segment->playMinutes, segment->playSeconds));
@@ -443,6 +491,14 @@ void ProjectTree::slotPlayTimingObj()
     const QList<ProgramObject *> programs = programsNamedFor(segment);
     if (playableFrom(programs, 0, false) < 0)
         return; // nothing to insert: what plays goes on
+    if (insertedPlayMode == 2 && !timingPrograms.isEmpty()) {
+        // The timing insertion that shows goes on: its programs come again
+        // after it and its duration counts afresh; what shows is not started over.
+        timingPrograms += programs;
+        if (segment->playMode == 0)
+            timingPlayTimer->start(insertedLengthMs(segment->playMinutes, segment->playSeconds));
+        return;
+    }
     if (insertedPlayMode == 1) {
         // The cycle insertion is over; its own end must not cut the timing one short.
         cyclePlayTimer->stop();
@@ -458,6 +514,7 @@ void ProjectTree::slotPlayTimingObj()
         startProgramMusic(program);
         timingWindows = program->windows;
     }
+    holdProgramLength();
     insertedPlayMode = 2;
     if (segment->playMode == 0)
         timingPlayTimer->start(insertedLengthMs(segment->playMinutes, segment->playSeconds));
@@ -469,22 +526,44 @@ void ProjectTree::slotCyclePlayTimeout()
 {
     cycleWindows.clear();
     cyclePlayTimer->stop();
-    for (CommonWinObject *window : qAsConst(generalWindows))
-        playGeneralWindow(window);
+    endInsertedAreas(cyclePrograms, SegmentType::Cycle);
     cyclePrograms.clear();
     cycleProgramIndex = 0;
-    insertedPlayMode = 0;
+    returnToGeneral();
 }
 
 void ProjectTree::slotTimingPlayTimeout()
 {
     timingWindows.clear();
     timingPlayTimer->stop();
-    for (CommonWinObject *window : qAsConst(generalWindows))
-        playGeneralWindow(window);
+    endInsertedAreas(timingPrograms, SegmentType::Timing);
     timingPrograms.clear();
     timingProgramIndex = 0;
+    returnToGeneral();
+}
+
+void ProjectTree::returnToGeneral()
+{
     insertedPlayMode = 0;
+    releaseProgramLength();
+    // The general segment may have ended, or been outranked, while the
+    // insertion played: it is chosen now, as the next check would, so no
+    // program shows outside its segment's time, not even for a second.
+    const GeneralObject *before = generalSegmentActive ? currentGeneralSegment : nullptr;
+    slotPlayTimeout();
+    if (playing && generalSegmentActive && before && currentGeneralSegment == before) {
+        for (CommonWinObject *window : qAsConst(generalWindows))
+            playGeneralWindow(window);
+    }
+}
+
+void ProjectTree::endInsertedAreas(const QList<ProgramObject *> &programs, const QString &segmentType)
+{
+    // The general hand-over clears them too, but only when a general program
+    // comes back: with none due the insertion would go on for good.
+    for (const ProgramObject *program : programs)
+        for (CommonWinObject *window : program->windows)
+            mainWindow->slotPlayInvalid(displayName, segmentType, window);
 }
 
 // ---- program advance ------------------------------------------------------
@@ -557,11 +636,9 @@ void ProjectTree::slotCurProgramRealPlayEnd(const QString &name, CommonWinObject
     if (programIndex >= programs.size()) {
         if (segmentPlayMode == 1) {
             // One pass through the inserted programs: back to the general program.
-            for (CommonWinObject *window : qAsConst(generalWindows))
-                playGeneralWindow(window);
             programs.clear();
             programIndex = 0;
-            insertedPlayMode = 0;
+            returnToGeneral();
             return;
         }
         programIndex = qMax(0, playableFrom(programs, 0, false));

@@ -18,4 +18,9 @@ QTime asTime(double seconds)
     return QTime(hours, minutes, secs, ms);
 }
 
+bool isUnknown(const QTime &stored)
+{
+    return !stored.isValid() || stored == QTime(0, 0);
+}
+
 } // namespace VideoLength

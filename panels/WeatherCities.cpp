@@ -44,7 +44,7 @@ QByteArray provinceCode(int index)
 
 QString cityFilePath()
 {
-    return AppContext::appDirPath + QStringLiteral("/city.txt");
+    return AppContext::programFilePath(QStringLiteral("city.txt"));
 }
 
 QStringList citiesIn(const QByteArray &cityList, const QByteArray &provinceCode)

@@ -1,8 +1,8 @@
 #pragma once
 
 // The provinces and cities the weather panel offers. The 31 provinces are a
-// fixed list of name and five-digit code; the cities come from "city.txt" in
-// the application directory, one per line: a ten-byte code field whose first
+// fixed list of name and five-digit code; the cities come from "city.txt",
+// which ships in the program's own folder, one per line: a ten-byte code field whose first
 // five bytes are the province's code, then the city's name.
 
 #include <QByteArray>
@@ -17,7 +17,7 @@ QString provinceName(int index);
 // The five-digit code of the province; empty for an index outside the list.
 QByteArray provinceCode(int index);
 
-// The path of the city list: the application directory + "/city.txt".
+// The path of the city list: "city.txt" in the program's own folder.
 QString cityFilePath();
 // The cities of the province in a city list's bytes, in file order. A
 // leading byte-order mark is skipped; a line with nothing after its code

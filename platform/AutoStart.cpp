@@ -63,8 +63,13 @@ QString execArgument(const QString &argument)
     }
     quoted.replace(QLatin1Char('%'), QStringLiteral("%%"));
     // The value's own escapes come last: a reader undoes them first.
+    return stringValue(quoted);
+}
+
+QString stringValue(const QString &text)
+{
     QString value;
-    for (const QChar c : quoted) {
+    for (const QChar c : text) {
         if (c == QLatin1Char('\\'))
             value += QStringLiteral("\\\\");
         else if (c == QLatin1Char('\n'))
@@ -79,18 +84,21 @@ QString execArgument(const QString &argument)
     return value;
 }
 
-QString desktopEntry(const QString &programPath, const QString &settingsHome)
+QString desktopEntry(const QString &programPath, const QString &settingsHome, const QString &workingFolder)
 {
     QString exec = execArgument(programPath);
     if (!settingsHome.isEmpty())
         exec = QStringLiteral("env ") + execArgument(QStringLiteral("QVDIDUDODID_HOME=") + settingsHome)
                + QLatin1Char(' ') + exec;
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=QV LED Player\n"
-                          "Exec=%1\n"
-                          "Terminal=false\n")
-        .arg(exec);
+    QString entry = QStringLiteral("[Desktop Entry]\n"
+                                   "Type=Application\n"
+                                   "Name=QV LED Player\n"
+                                   "Exec=%1\n"
+                                   "Terminal=false\n")
+                        .arg(exec);
+    if (!workingFolder.isEmpty())
+        entry += QStringLiteral("Path=%1\n").arg(stringValue(workingFolder));
+    return entry;
 }
 
 } // namespace AutoStart

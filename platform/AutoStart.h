@@ -4,7 +4,10 @@
 // "QVDIDUDODID" under the machine's Run key; Linux an XDG autostart entry
 // "QVDIDUDODID.desktop" in $XDG_CONFIG_HOME/autostart (~/.config/autostart
 // by default). Either names the running program's own directory plus the
-// fixed program file name, whatever the settings folder is.
+// fixed program file name, whatever the settings folder is. The Linux entry
+// also starts the program in the working folder it had when the entry was
+// written, so the play log "log.db" the operator looks at there is the one
+// the program started at log-on writes.
 
 #include <QString>
 
@@ -46,8 +49,12 @@ QString entryPath();
 // value doubled).
 QString execArgument(const QString &argument);
 
+// A plain string value of an entry, escaped by the Desktop Entry rules.
+QString stringValue(const QString &text);
+
 // The whole entry for the program; with a settings folder (the program's
-// QVDIDUDODID_HOME) the Exec line passes it on through env.
-QString desktopEntry(const QString &programPath, const QString &settingsHome);
+// QVDIDUDODID_HOME) the Exec line passes it on through env; with a working
+// folder the entry starts the program there (Path).
+QString desktopEntry(const QString &programPath, const QString &settingsHome, const QString &workingFolder = {});
 
 } // namespace AutoStart

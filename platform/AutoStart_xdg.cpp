@@ -41,7 +41,7 @@ bool apply(bool on, Failure *failure)
     if (!entry.open(QIODevice::WriteOnly | QIODevice::Text))
         return fail(path, entry.errorString());
     const QString settingsHome = qEnvironmentVariable("QVDIDUDODID_HOME");
-    entry.write(desktopEntry(programPath(), settingsHome).toUtf8());
+    entry.write(desktopEntry(programPath(), settingsHome, QDir::currentPath()).toUtf8());
     if (!entry.commit())
         return fail(path, entry.errorString());
     return true;

@@ -1,10 +1,9 @@
-// The single-instance guard on Unix: an exclusive lock on a file of the
-// user's own.
+// The single-instance guard on Unix: an exclusive lock on a file in a
+// folder of the user's own, opened without ever following a link.
 
 #include "platform/InstanceGuard.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -15,41 +14,90 @@
 
 namespace {
 
-QString tr(const char *text)
+// Why the thing at `name` may not hold the lock, or empty when it may.
+QString refusal(const QString &name, const struct stat &status, bool wantFolder)
 {
-    return QCoreApplication::translate("InstanceGuard", text);
+    if (S_ISLNK(status.st_mode))
+        return QCoreApplication::translate("InstanceGuard", "%1 is a symbolic link; it is not followed").arg(name);
+    if (status.st_uid != ::geteuid())
+        return QCoreApplication::translate("InstanceGuard", "%1 belongs to another user").arg(name);
+    if (wantFolder && !S_ISDIR(status.st_mode))
+        return QCoreApplication::translate("InstanceGuard", "%1 is not a folder").arg(name);
+    if (!wantFolder && !S_ISREG(status.st_mode))
+        return QCoreApplication::translate("InstanceGuard", "%1 is not a regular file").arg(name);
+    return QString();
 }
 
-// A folder that belongs to this user alone: it exists (or is made), is no
-// link, is owned by us and nobody else may write into it.
-bool isOwnFolder(const QByteArray &path, QString *error)
+// The lock folder, opened as what it is (never through a link) and made
+// when missing; kept at mode 0700. -1 with *error when it may not be used.
+int openFolder(const QString &folder, QString *error)
 {
-    struct stat status;
-    if (::lstat(path.constData(), &status) != 0) {
-        if (errno != ENOENT || ::mkdir(path.constData(), 0700) != 0 || ::lstat(path.constData(), &status) != 0) {
-            *error = tr("cannot make %1: %2").arg(QFile::decodeName(path), qt_error_string(errno));
-            return false;
+    const QByteArray path = QFile::encodeName(folder);
+    const int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    int fd = ::open(path.constData(), flags);
+    if (fd < 0 && errno == ENOENT) {
+        if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+            *error = QCoreApplication::translate("InstanceGuard", "cannot make %1: %2")
+                         .arg(folder, qt_error_string(errno));
+            return -1;
         }
+        fd = ::open(path.constData(), flags);
     }
-    if (!S_ISDIR(status.st_mode) || status.st_uid != ::geteuid() || (status.st_mode & (S_IWGRP | S_IWOTH))) {
-        *error = tr("%1 is not a folder of this user alone").arg(QFile::decodeName(path));
-        return false;
+    struct stat status;
+    if (fd < 0) {
+        const int reason = errno;
+        if (::lstat(path.constData(), &status) == 0)
+            *error = refusal(folder, status, true);
+        if (error->isEmpty())
+            *error = QCoreApplication::translate("InstanceGuard", "cannot open %1: %2")
+                         .arg(folder, qt_error_string(reason));
+        return -1;
     }
-    return true;
+    if (::fstat(fd, &status) != 0) {
+        *error = QCoreApplication::translate("InstanceGuard", "cannot open %1: %2").arg(folder, qt_error_string(errno));
+    } else {
+        *error = refusal(folder, status, true);
+        // Ours, so nobody else can have changed it since we looked: put its mode right.
+        if (error->isEmpty() && (status.st_mode & 07777) != 0700 && ::fchmod(fd, 0700) != 0)
+            *error = QCoreApplication::translate("InstanceGuard", "cannot keep %1 at mode 0700: %2")
+                         .arg(folder, qt_error_string(errno));
+    }
+    if (error->isEmpty())
+        return fd;
+    ::close(fd);
+    return -1;
 }
 
-QString runtimeFolder(QString *error)
+// The lock file in the open folder: a regular file of ours, made when missing.
+int openLockFile(int folderFd, const QString &folder, const QString &name, QString *error)
 {
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && isOwnFolder(runtime, error))
-        return QFile::decodeName(runtime);
-    const QString own = QDir::tempPath() + QStringLiteral("/qvdidudodid-%1").arg(::geteuid());
-    return isOwnFolder(QFile::encodeName(own), error) ? own : QString();
+    const QString shown = folder + QLatin1Char('/') + name;
+    const QByteArray native = QFile::encodeName(name);
+    const int fd = ::openat(folderFd, native.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    struct stat status;
+    if (fd < 0) {
+        const int reason = errno;
+        if (::fstatat(folderFd, native.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0)
+            *error = refusal(shown, status, false);
+        if (error->isEmpty())
+            *error = QCoreApplication::translate("InstanceGuard", "cannot open %1: %2")
+                         .arg(shown, qt_error_string(reason));
+        return -1;
+    }
+    if (::fstat(fd, &status) != 0)
+        *error = QCoreApplication::translate("InstanceGuard", "cannot open %1: %2").arg(shown, qt_error_string(errno));
+    else
+        *error = refusal(shown, status, false);
+    if (error->isEmpty())
+        return fd;
+    ::close(fd);
+    return -1;
 }
 
 } // namespace
 
-InstanceGuard::InstanceGuard(const QString &key) : m_key(key)
+InstanceGuard::InstanceGuard(const QString &key, const QString &folder)
+    : m_key(key), m_folder(folder.isEmpty() ? userFolder() : folder)
 { }
 
 InstanceGuard::~InstanceGuard()
@@ -58,29 +106,36 @@ InstanceGuard::~InstanceGuard()
         ::close(m_fd); // lets go of the lock; the file stays for the next start
 }
 
+QString InstanceGuard::userFolder()
+{
+    // Deliberately not $TMPDIR or $XDG_RUNTIME_DIR: those differ between a
+    // desktop session, cron, su and a service, and the lock must not.
+    return QStringLiteral("/tmp/qvdidudodid-%1").arg(::geteuid());
+}
+
 bool InstanceGuard::acquire()
 {
     if (m_fd >= 0)
         return true;
     m_heldElsewhere = false;
     m_error.clear();
-    const QString folder = runtimeFolder(&m_error);
-    if (folder.isEmpty())
+    const int folderFd = openFolder(m_folder, &m_error);
+    if (folderFd < 0)
         return false;
     QString name = m_key;
     name.replace(QLatin1Char('/'), QLatin1Char('_'));
-    const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name + QStringLiteral(".lock"));
-    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) {
-        m_error = tr("cannot open %1: %2").arg(QFile::decodeName(path), qt_error_string(errno));
+    name += QStringLiteral(".lock");
+    const int fd = openLockFile(folderFd, m_folder, name, &m_error);
+    ::close(folderFd);
+    if (fd < 0)
         return false;
-    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int reason = errno;
         ::close(fd);
         m_heldElsewhere = reason == EWOULDBLOCK;
-        m_error = m_heldElsewhere ? tr("another instance runs")
-                                  : tr("cannot lock %1: %2").arg(QFile::decodeName(path), qt_error_string(reason));
+        m_error = m_heldElsewhere ? QCoreApplication::translate("InstanceGuard", "another instance runs")
+                                  : QCoreApplication::translate("InstanceGuard", "cannot lock %1: %2")
+                                        .arg(m_folder + QLatin1Char('/') + name, qt_error_string(reason));
         return false;
     }
     m_fd = fd;

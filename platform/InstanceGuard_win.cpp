@@ -2,9 +2,15 @@
 
 #include "platform/InstanceGuard.h"
 
-InstanceGuard::InstanceGuard(const QString &key) : m_key(key)
+InstanceGuard::InstanceGuard(const QString &key, const QString &folder) : m_key(key)
 {
+    Q_UNUSED(folder) // the key names a kernel object of the session, not a file
     m_memory.setKey(key);
+}
+
+QString InstanceGuard::userFolder()
+{
+    return QString();
 }
 
 InstanceGuard::~InstanceGuard() = default;

@@ -19,4 +19,9 @@ bool startDetached(const QString &programPath);
 // Returns how many processes were signalled; on Windows the ending is left
 // to TASKKILL, whose outcome is not waited for, and the result is -1.
 int endProcessesNamed(const QString &imageName);
+
+// Whether the process runs with the rights of the system's super-user
+// (effective user 0 on Unix). False on Windows, where elevation does not
+// change how the programs we start behave.
+bool runsAsSuperUser();
 } // namespace ProcessControl

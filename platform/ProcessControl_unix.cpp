@@ -76,4 +76,9 @@ int endProcessesNamed(const QString &imageName)
     }
     return signalled;
 }
+
+bool runsAsSuperUser()
+{
+    return ::geteuid() == 0;
+}
 } // namespace ProcessControl

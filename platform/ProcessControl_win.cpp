@@ -25,4 +25,9 @@ int endProcessesNamed(const QString &imageName)
                   SW_HIDE);
     return -1;
 }
+
+bool runsAsSuperUser()
+{
+    return false;
+}
 } // namespace ProcessControl

@@ -90,6 +90,9 @@ void CommonPlayWindow::playCurrentElement()
     currentItem = item;
     currentKind = item->kind;
     logName = logNameOf(*item);
+    // A new showing: the end of the one before (its last second of stay after
+    // its player reported the end) must not end this one.
+    m_stayTimer.stop();
     m_itemStart = Clock::current().now();
     m_runningSince = m_itemStart;
     m_elapsedBeforePause = 0;
@@ -230,15 +233,16 @@ qint64 CommonPlayWindow::elapsedMs() const
 
 void CommonPlayWindow::pauseRealPlay()
 {
-    if (paused)
+    // Only an item that shows can be held. An idle area has nothing to resume:
+    // were it marked paused, its program's next turn would resume nothing and
+    // leave the area black instead of starting it.
+    if (paused || !currentItem)
         return;
     paused = true;
-    if (currentItem) {
-        m_elapsedBeforePause += m_runningSince.msecsTo(Clock::current().now());
-        m_stayTimer.stop();
-        if (m_currentPlayer && !m_endReported)
-            m_currentPlayer->pause();
-    }
+    m_elapsedBeforePause += m_runningSince.msecsTo(Clock::current().now());
+    m_stayTimer.stop();
+    if (m_currentPlayer && !m_endReported)
+        m_currentPlayer->pause();
 }
 
 void CommonPlayWindow::resumeRealPlay()

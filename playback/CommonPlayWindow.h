@@ -56,8 +56,12 @@ public:
 
     ~CommonPlayWindow() override;
 
+    // Shows the area and plays the item at the index, from its start.
     void startRealPlay();
+    // Holds the current item where it is; an area with no current item is
+    // left as it is, so it never counts as paused.
     void pauseRealPlay();
+    // Goes on with the held item for the time it had left; nothing unless paused.
     void resumeRealPlay();
     void clearPlayList();
     void playCurrentElement();
@@ -68,6 +72,8 @@ public:
     static QString logNameOf(const QVLedMediaObject &item);
     // Time the current item has been shown, pauses left out.
     qint64 elapsedMs() const;
+    // When the current item began to show; it names one showing of the item.
+    QDateTime currentItemStart() const { return m_itemStart; }
     QTimer *stayTimer() { return &m_stayTimer; }
     // The content players made so far, one per family that has come up.
     const AreaContent &content() const { return m_content; }
@@ -149,8 +155,6 @@ public slots:
 public:
     // The video player, made on the area's first video item; null before.
     PlayLabel *videoPlayer() const;
-    // Opens the item's file hidden and muted, only to learn its length.
-    void probeVideoLength(QVLedMediaObject *item);
     // Closes and hides the video player, when the area has one.
     void closeVideo();
     // Closes the video player, a length probe too, when its file is an item about to be freed.

@@ -33,13 +33,6 @@ void CommonPlayWindow::connectVideo(VideoContentPlayer *video)
     });
 }
 
-void CommonPlayWindow::probeVideoLength(QVLedMediaObject *item)
-{
-    if (!item || !playerFor(MediaFamily::Video, *item))
-        return;
-    videoContent()->probeLength(item);
-}
-
 void CommonPlayWindow::closeVideo()
 {
     if (VideoContentPlayer *video = videoContent())

@@ -205,11 +205,6 @@ void MainPlayBKLabel::previewVideoCover(QVLedMediaObject *item)
     forEachAreaOf(item, &CommonPlayWindow::slotSetVideoCoverLabel);
 }
 
-void MainPlayBKLabel::probeVideoLength(QVLedMediaObject *item)
-{
-    forEachAreaOf(item, &CommonPlayWindow::probeVideoLength);
-}
-
 void MainPlayBKLabel::slotSetVideoRange(QVLedMediaObject *item, float seconds)
 {
     if (!playing)

@@ -78,9 +78,6 @@ public:
     void previewVideoDevice(QVLedMediaObject *item);
     void previewWeather(QVLedMediaObject *item);
     void previewVideoCover(QVLedMediaObject *item);
-    // The editor's look at a video just loaded: its area opens the file hidden
-    // and muted until the file reports its length.
-    void probeVideoLength(QVLedMediaObject *item);
     // Leaves real play, when it plays.
     void resetAllWindows();
     // Called by an area that has played its whole list.

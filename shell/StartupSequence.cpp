@@ -1,13 +1,15 @@
 #include "shell/StartupSequence.h"
 
+#include "base/AppContext.h"
 #include "base/Log.h"
+#include "base/Prompts.h"
+#include "platform/Folders.h"
 #include "platform/FontStandIns.h"
 #include "platform/InstanceGuard.h"
 #include "platform/ProcessControl.h"
 #include "platform/StopSignals.h"
 #include "playback/PlayLog.h"
 #include "resources/QvResources.h"
-#include "base/AppContext.h"
 #include "shell/MyGlobalShortCut.h"
 #include "shell/Settings.h"
 #include "shell/Widget.h"
@@ -16,6 +18,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
+#include <QTimer>
 
 #include <clocale>
 #include <memory>
@@ -48,21 +51,44 @@ bool sameFile(const QString &a, const QString &b)
         return first.canonicalFilePath() == second.canonicalFilePath();
     return first.absoluteFilePath() == second.absoluteFilePath();
 }
+
+// Told once the event loop runs, so that a start-up play is not held up.
+void tellWhenRunning(Widget &mainWindow, const QString &problem)
+{
+    QTimer::singleShot(0, &mainWindow, [&mainWindow, problem] {
+        Prompts::current().information(&mainWindow, QCoreApplication::translate("StartupSequence", "info"), problem);
+    });
+}
 } // namespace
 
-void checkCloseType(Widget &mainWindow, const QString &openedAtStart)
+QString checkCloseType(Widget &mainWindow, const QString &openedAtStart)
 {
+    QString problem;
     if (AppContext::CloseType == QLatin1String("normal")) {
-        writeCloseType(QString());
+        writeCloseType(QString(), &problem);
         AppContext::CloseType.clear();
     } else if (sameFile(openedAtStart, AppContext::LastSchemePath)) {
         qCInfo(lcShell).noquote() << "the last schedule" << AppContext::LastSchemePath << "is open already";
     } else {
         mainWindow.slotOpenLastDoc(QString());
     }
+    return problem;
 }
 
-int run(int argc, char *argv[])
+QString prepareSettingsFolder()
+{
+    QString reason;
+    if (Folders::makeWritable(AppContext::appDirPath, &reason))
+        return QString();
+    qCWarning(lcShell).noquote() << "the settings folder" << AppContext::appDirPath << "cannot be used:" << reason;
+    return QCoreApplication::translate(
+               "StartupSequence",
+               "The settings folder %1 cannot be used: %2\nSettings, crash recovery and the pages of Office "
+               "documents are not kept.")
+        .arg(AppContext::appDirPath, reason);
+}
+
+int run(int argc, char *argv[], const QString &lockFolder)
 {
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QApplication app(argc, argv);
@@ -77,12 +103,18 @@ int run(int argc, char *argv[])
     AppContext::setApplicationFont();
     AppContext::enumerateScreens();
 
-    InstanceGuard instanceGuard;
+    InstanceGuard instanceGuard(QStringLiteral("QVDIDUDODID"), lockFolder);
     if (!instanceGuard.acquire()) {
-        if (!instanceGuard.heldElsewhere())
-            qCWarning(lcShell).noquote() << "the single-instance guard cannot be taken:" << instanceGuard.errorString();
-        return 0; // another instance runs: leave silently
+        if (instanceGuard.heldElsewhere())
+            return 0; // another instance runs: leave silently
+        // Without the guard two players could share screens and settings: none starts.
+        qCWarning(lcShell).noquote() << "the single-instance guard cannot be taken:" << instanceGuard.errorString();
+        Prompts::current().information(nullptr, QCoreApplication::translate("StartupSequence", "info"),
+                                       QCoreApplication::translate("StartupSequence", "The program cannot start: %1")
+                                           .arg(instanceGuard.errorString()));
+        return 0;
     }
+    const QString folderProblem = prepareSettingsFolder();
 
     ProcessControl::endProcessesNamed(ProcessControl::executableName(QStringLiteral("Dozadi")));
     QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/images/app_icon.png"))));
@@ -97,9 +129,14 @@ int run(int argc, char *argv[])
         mainWindow.requestStartupWeather();
         const QString openedAtStart = openStartupSchedules(mainWindow);
         mainWindow.show();
-        ProcessControl::startDetached(AppContext::appDirPath + QLatin1Char('/')
-                                      + ProcessControl::executableName(QStringLiteral("QVDidUdodidServer")));
-        checkCloseType(mainWindow, openedAtStart);
+        ProcessControl::startDetached(
+            AppContext::programFilePath(ProcessControl::executableName(QStringLiteral("QVDidUdodidServer"))));
+        const QString closeTypeProblem = checkCloseType(mainWindow, openedAtStart);
+        // One message for one cause: an unusable folder also refuses the file in it.
+        if (!folderProblem.isEmpty())
+            tellWhenRunning(mainWindow, folderProblem);
+        else if (!closeTypeProblem.isEmpty())
+            tellWhenRunning(mainWindow, closeTypeProblem);
         // Declared after the main window, so it goes before the window does.
         const std::unique_ptr<MyGlobalShortCut> raiseHotKey(
             new MyGlobalShortCut(QStringLiteral("Ctrl+Q"), &mainWindow));

@@ -30,7 +30,9 @@ void Widget::slotSetupLanguage()
     if (Prompts::current().execDialog(languageWin) != QDialog::Accepted || languageWin->cancelled)
         return;
     AppContext::Language = languageWin->languageIndex;
-    writeSettings();
+    QString problem;
+    if (!writeSettings(&problem))
+        Prompts::current().information(this, tr("info"), problem);
     AppContext::loadCatalogues();
     retranslateAll();
 }

@@ -7,6 +7,7 @@
 #include "panels/MediaPanel.h"
 #include "panels/WindowPanel.h"
 #include "playback/MainPlayBKLabel.h"
+#include "model/VideoLength.h"
 #include "playback/video/VideoLengthProbe.h"
 #include "shell/Widget.h"
 
@@ -56,7 +57,7 @@ void Widget::slotaddVideoObject(int row, QVLedMediaObject *item)
     refreshPreview(MediaFamily::Video);
     // The preview's player reports the length where it can show the file; the
     // probe learns it also where it cannot (a hidden display window).
-    if (!item->video.duration.isValid() || item->video.duration == QTime(0, 0))
+    if (VideoLength::isUnknown(item->video.duration))
         lengthProbe().probe(item);
 }
 

@@ -45,6 +45,8 @@ void Widget::slotRealPlayCommonWinObj(const QString &displayName, const QString 
                 area->mediaList = media;
                 area->update();
                 if (segmentType == SegmentType::General) {
+                    // An area an insertion held goes on with its item; any other
+                    // (only an area with an item is ever held) starts its list.
                     if (area->paused)
                         area->resumeRealPlay();
                     else
@@ -78,8 +80,8 @@ void Widget::slotRealPlayContinue(const QString &segmentType)
 
 void Widget::slotPlayInvalid(const QString &displayName, const QString &segmentType, CommonWinObject *window)
 {
-    if (segmentType != SegmentType::General)
-        return;
+    // Whatever the kind of its segment, a window whose time is over leaves the screen.
+    Q_UNUSED(segmentType)
     for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
         if (displayWindow->name != displayName)
             continue;
@@ -98,6 +100,10 @@ void Widget::slotGetRealBeginWinInfo(const QString &displayName)
         realPlayDisplayNames.append(displayName);
     for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
         if (displayWindow->name == displayName) {
+            // The areas the editor left shown would stand empty (black) over
+            // what plays: real play shows only the areas handed over.
+            if (!displayWindow->playing)
+                displayWindow->hideAllWindows();
             displayWindow->playing = true;
             displayWindow->update();
         }
@@ -113,8 +119,15 @@ void Widget::slotOverallPlay()
     } else {
         showPlayButton(true);
         emit sigStartPlay(curDisplayName);
-        for (CommonPlayWindow *area : areasOf(curDisplayName))
-            area->pauseRealPlay();
+        // In the two seconds after midnight the tree is restarting: the press
+        // starts it again instead of pausing it, and the areas go on with it.
+        const ProjectWidget *panel = projectWidgets.value(curDisplayName);
+        if (panel && panel->tree()->playing && !panel->tree()->paused) {
+            showPlayButton(false);
+        } else {
+            for (CommonPlayWindow *area : areasOf(curDisplayName))
+                area->pauseRealPlay();
+        }
     }
     playButton->update();
 }

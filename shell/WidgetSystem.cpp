@@ -62,7 +62,9 @@ void Widget::slotSetBoot()
     // A schedule never saved has no path: the last played one stays the one to recover.
     if (!AppContext::currentSchedulePath.isEmpty())
         AppContext::LastSchemePath = AppContext::currentSchedulePath;
-    writeSettings();
+    QString problem;
+    if (!writeSettings(&problem))
+        Prompts::current().information(this, tr("info"), problem);
     if (!entryChanged)
         Prompts::current().information(
             this, tr("info"), tr("The start-up entry %1 could not be changed: %2").arg(failure.file, failure.reason));

@@ -7,6 +7,7 @@
 #include "panels/VideoPanel.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
+#include "model/VideoLength.h"
 #include "playback/video/VideoLengthProbe.h"
 #include "shell/Widget.h"
 
@@ -56,8 +57,9 @@ void Widget::slotPreviewVideo(QVLedMediaObject *item)
         return;
     displayWindow->showNameMarks = false;
     displayWindow->update();
-    // Read unseen and unheard: neither a drawing surface nor a sound device is needed.
-    if (!displayWindow->playing)
+    // Read unseen and unheard: neither a drawing surface nor a sound device is
+    // needed. A length the item already stores rules its play and stays.
+    if (!displayWindow->playing && VideoLength::isUnknown(item->video.duration))
         lengthProbe().probe(item);
 }
 

@@ -37,7 +37,7 @@ private slots:
         QTest::newRow("backslashes") << QStringLiteral("C:\\Program Files\\QV\\") << QStringLiteral("C:/Program Files/QV");
         QTest::newRow("mixed") << QStringLiteral("D:/signage\\player") << QStringLiteral("D:/signage/player");
         QTest::newRow("root") << QStringLiteral("/") << QStringLiteral("/");
-        QTest::newRow("unset: program dir") << QString() << QStringLiteral("<app>");
+        QTest::newRow("the program's folder") << QString() << QStringLiteral("<app>");
     }
 
     void appDirPathUsesForwardSlashes()
@@ -53,6 +53,11 @@ private slots:
             qputenv("QVDIDUDODID_HOME", home.toUtf8());
 
         AppContext::initAppDirPath();
+        QVERIFY(!AppContext::programDirPath.contains(QLatin1Char('\\')));
+        if (home.isNull()) { // where the settings then go is the settings folder rule's
+            QCOMPARE(AppContext::programDirPath, expected);
+            return;
+        }
         QCOMPARE(AppContext::appDirPath, expected);
         QVERIFY(!AppContext::appDirPath.contains(QLatin1Char('\\')));
         QCOMPARE(AppContext::settingsFilePath(), expected + QStringLiteral("/setting.ini"));

@@ -22,14 +22,13 @@
 
 namespace {
 
-// Undoes what the Desktop Entry rules do to an Exec line: the value's
-// escapes, then the quoting of each argument, then the doubled "%".
-QStringList execArguments(const QString &entry)
+// The value of a key of an entry with the string escapes undone.
+QString valueOf(const QString &entry, const QString &key)
 {
     QString line;
     for (const QString &l : entry.split(QLatin1Char('\n')))
-        if (l.startsWith(QLatin1String("Exec=")))
-            line = l.mid(5);
+        if (l.startsWith(key + QLatin1Char('=')))
+            line = l.mid(key.size() + 1);
     QString value;
     for (int i = 0; i < line.size(); ++i) {
         if (line.at(i) == QLatin1Char('\\') && i + 1 < line.size()) {
@@ -39,6 +38,14 @@ QStringList execArguments(const QString &entry)
             value += line.at(i);
         }
     }
+    return value;
+}
+
+// Undoes what the Desktop Entry rules do to an Exec line: the value's
+// escapes, then the quoting of each argument, then the doubled "%".
+QStringList execArguments(const QString &entry)
+{
+    const QString value = valueOf(entry, QStringLiteral("Exec"));
     QStringList arguments;
     QString current;
     bool quoted = false, any = false;
@@ -170,8 +177,8 @@ private slots:
         QCOMPARE(AppContext::Play, 0);
     }
 
-    // The entry starts this program file; with a settings folder it passes
-    // that folder on, blanks and all.
+    // The entry starts this program file in the current working folder; with
+    // a settings folder it passes that folder on, blanks and all.
     void startUpWritesTheEntry_data()
     {
         QTest::addColumn<QString>("settingsHome");
@@ -202,6 +209,8 @@ private slots:
         const QStringList expected
             = folder.isEmpty() ? QStringList{program} : QStringList{"env", "QVDIDUDODID_HOME=" + folder, program};
         QCOMPARE(execArguments(entry), expected);
+        // Started at log-on where it was when the entry was written: the same log.db.
+        QCOMPARE(valueOf(entry, "Path"), QDir::currentPath());
         QCOMPARE(AppContext::Start, 1);
         QCOMPARE(settingsOf(env).value("Start").toInt(), 1);
         QVERIFY(prompts.informations.isEmpty());
@@ -223,8 +232,9 @@ private slots:
     void execArgumentsSurviveTheQuoting()
     {
         QFETCH(QString, path);
-        const QString entry = AutoStart::desktopEntry(path, path + "/home");
+        const QString entry = AutoStart::desktopEntry(path, path + "/home", path + "/work");
         QCOMPARE(execArguments(entry), (QStringList{"env", "QVDIDUDODID_HOME=" + path + "/home", path}));
+        QCOMPARE(valueOf(entry, "Path"), path + "/work");
         QVERIFY(!entry.section(QLatin1Char('\n'), 3, 3).contains(QLatin1Char('\t')));
     }
 

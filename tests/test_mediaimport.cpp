@@ -12,6 +12,7 @@
 #include "platform/OfficeConverter.h"
 #include "shell/Prodoc.h"
 #include "shell/Widget.h"
+#include "support/RefusingConverter.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 
@@ -24,19 +25,6 @@
 Q_DECLARE_METATYPE(QVLedMediaObject *)
 
 namespace {
-
-class RefusingConverter : public OfficeConverter
-{
-public:
-    RefusingConverter() { OfficeConverter::install(this); }
-    ~RefusingConverter() override { OfficeConverter::install(nullptr); }
-    void start(Application, const QString &, const QString &, int, Done done) override
-    {
-        ++calls;
-        done(Outcome::Failed, QStringLiteral("refused"));
-    }
-    int calls = 0;
-};
 
 struct Fixture
 {

@@ -5,10 +5,13 @@
 
 #include <csignal>
 #include <memory>
+#include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace {
 const QString Helper = QStringLiteral(QV_INSTANCEGUARD_HELPER);
+const QString RefusedAsRunning = QStringLiteral("refused: another instance runs");
 
 // Keys and image names carry our pid: other people run these tests on the
 // same machine at the same time.
@@ -67,8 +70,6 @@ private slots:
         QVERIFY(m_dir->isValid());
         QVERIFY(QDir::setCurrent(m_dir->path()));
         qputenv("QVDIDUDODID_HOME", m_dir->path().toUtf8());
-        // A runtime folder of the test's own: two test runs never meet at the guard.
-        qputenv("XDG_RUNTIME_DIR", m_dir->path().toUtf8());
     }
 
     void cleanup()
@@ -80,15 +81,16 @@ private slots:
     void guardIsReleasedWithItsHolder()
     {
         const QString key = uniqueKey();
+        const QString folder = path(QStringLiteral("lock"));
         {
-            InstanceGuard first(key);
+            InstanceGuard first(key, folder);
             QVERIFY2(first.acquire(), qPrintable(first.errorString()));
             QVERIFY(first.acquire()); // asking again while holding it keeps it
-            InstanceGuard second(key);
+            InstanceGuard second(key, folder);
             QVERIFY(!second.acquire());
             QVERIFY(!second.isHeld());
         }
-        InstanceGuard afterwards(key);
+        InstanceGuard afterwards(key, folder);
         QVERIFY2(afterwards.acquire(), qPrintable(afterwards.errorString()));
     }
 
@@ -103,18 +105,19 @@ private slots:
     {
         QFETCH(int, signal);
         const QString key = uniqueKey();
+        const QString folder = path(QStringLiteral("lock"));
         QProcess holder;
-        holder.start(Helper, {key});
+        holder.start(Helper, {key, folder});
         QVERIFY(holder.waitForStarted(5000));
         QCOMPARE(firstLine(holder), QStringLiteral("acquired"));
 
         // A second live instance, in another process and in this one, is refused.
         QProcess second;
-        second.start(Helper, {key});
+        second.start(Helper, {key, folder});
         QVERIFY(second.waitForFinished(10000));
-        QCOMPARE(QString::fromUtf8(second.readAllStandardOutput()).trimmed(), QStringLiteral("refused"));
+        QCOMPARE(QString::fromUtf8(second.readAllStandardOutput()).trimmed(), RefusedAsRunning);
         QCOMPARE(second.exitCode(), 1);
-        InstanceGuard guard(key);
+        InstanceGuard guard(key, folder);
         QVERIFY(!guard.acquire());
         QVERIFY(guard.heldElsewhere());
 
@@ -125,44 +128,147 @@ private slots:
         QVERIFY2(guard.acquire(), qPrintable(guard.errorString()));
         QVERIFY(guard.isHeld());
         QProcess third;
-        third.start(Helper, {key});
+        third.start(Helper, {key, folder});
         QVERIFY(third.waitForFinished(10000));
-        QCOMPARE(QString::fromUtf8(third.readAllStandardOutput()).trimmed(), QStringLiteral("refused"));
+        QCOMPARE(QString::fromUtf8(third.readAllStandardOutput()).trimmed(), RefusedAsRunning);
     }
 
-    void guardDoesNotDependOnTheTempFolder()
+    // The same user started from the desktop, cron, su or a service: the
+    // environment differs, the lock does not. Both use the user's own folder.
+    void oneInstancePerUserWhateverTheEnvironment_data()
     {
+        QTest::addColumn<QStringList>("unset");
+        QTest::addColumn<QStringList>("set");
+        QTest::newRow("the same environment") << QStringList{} << QStringList{};
+        QTest::newRow("without XDG_RUNTIME_DIR") << QStringList{"XDG_RUNTIME_DIR"} << QStringList{};
+        QTest::newRow("another XDG_RUNTIME_DIR") << QStringList{} << QStringList{"XDG_RUNTIME_DIR=<dir>/run-b"};
+        QTest::newRow("another TMPDIR") << QStringList{} << QStringList{"TMPDIR=<dir>/tmp-b"};
+        QTest::newRow("neither, another HOME")
+            << QStringList{"XDG_RUNTIME_DIR", "TMPDIR"} << QStringList{"HOME=<dir>/home-b"};
+    }
+
+    void oneInstancePerUserWhateverTheEnvironment()
+    {
+        QFETCH(QStringList, unset);
+        QFETCH(QStringList, set);
         const QString key = uniqueKey();
+        const auto forget = qScopeGuard(
+            [&] { QFile::remove(InstanceGuard::userFolder() + QLatin1Char('/') + key + QStringLiteral(".lock")); });
+        for (const char *folder : {"run-a", "tmp-a", "run-b", "tmp-b", "home-b"})
+            QVERIFY(QDir().mkpath(path(QLatin1String(folder))));
+        for (const char *runtime : {"run-a", "run-b"}) // as a session manager makes them
+            QVERIFY(::chmod(QFile::encodeName(path(QLatin1String(runtime))).constData(), 0700) == 0);
+
+        QProcessEnvironment first = QProcessEnvironment::systemEnvironment();
+        first.insert(QStringLiteral("XDG_RUNTIME_DIR"), path(QStringLiteral("run-a")));
+        first.insert(QStringLiteral("TMPDIR"), path(QStringLiteral("tmp-a")));
         QProcess holder;
+        holder.setProcessEnvironment(first);
         holder.start(Helper, {key});
         QCOMPARE(firstLine(holder), QStringLiteral("acquired"));
+
+        QProcessEnvironment another = first;
+        for (const QString &name : unset)
+            another.remove(name);
+        for (const QString &assignment : set)
+            another.insert(assignment.section(QLatin1Char('='), 0, 0),
+                           assignment.section(QLatin1Char('='), 1).replace(QStringLiteral("<dir>"), m_dir->path()));
         QProcess second;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        QVERIFY(QDir().mkpath(path(QStringLiteral("othertmp"))));
-        env.insert(QStringLiteral("TMPDIR"), path(QStringLiteral("othertmp")));
-        second.setProcessEnvironment(env);
+        second.setProcessEnvironment(another);
         second.start(Helper, {key});
         QVERIFY(second.waitForFinished(10000));
-        QCOMPARE(QString::fromUtf8(second.readAllStandardOutput()).trimmed(), QStringLiteral("refused"));
+        QCOMPARE(QString::fromUtf8(second.readAllStandardOutput()).trimmed(), RefusedAsRunning);
         endAndWait(holder);
+    }
+
+    // What lies at the lock's place is checked before it is used: a link is
+    // never followed, and what belongs to another user is never taken. The
+    // reason names what was refused.
+    void aLockPlaceNotOfThisUserIsRefusedAndNamed_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("named"); // empty: the lock is taken
+        QTest::newRow("no folder yet: made") << QString("missing") << QString();
+        QTest::newRow("a folder of ours, open to others: closed") << QString("loose") << QString();
+        QTest::newRow("the folder a symbolic link") << QString("folder-link") << QString("<folder>");
+        QTest::newRow("the folder another user's") << QString("folder-other") << QString("<folder>");
+        QTest::newRow("the folder a file") << QString("folder-file") << QString("<folder>");
+        QTest::newRow("the lock file a symbolic link") << QString("file-link") << QString("<file>");
+        QTest::newRow("the lock file another user's") << QString("file-other") << QString("<file>");
+        QTest::newRow("the lock file a folder") << QString("file-folder") << QString("<file>");
+    }
+
+    void aLockPlaceNotOfThisUserIsRefusedAndNamed()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, named);
+        if (setup.endsWith(QLatin1String("-other")) && ::geteuid() != 0)
+            QSKIP("needs root to give a file to another user");
+        const QString key = uniqueKey();
+        const QString folder = path(QStringLiteral("lock"));
+        const QString file = folder + QLatin1Char('/') + key + QStringLiteral(".lock");
+        const QString elsewhere = path(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(elsewhere));
+        const QString elsewhereFile = elsewhere + QStringLiteral("/target");
+        QFile target(elsewhereFile);
+        QVERIFY(target.open(QIODevice::WriteOnly));
+        target.close();
+        const QFileDevice::Permissions elsewhereMode = QFileInfo(elsewhere).permissions();
+        if (setup != QLatin1String("missing") && !setup.startsWith(QLatin1String("folder-")))
+            QVERIFY(::mkdir(QFile::encodeName(folder).constData(), 0700) == 0);
+
+        if (setup == QLatin1String("loose")) {
+            QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0777) == 0);
+        } else if (setup == QLatin1String("folder-link")) {
+            QVERIFY(QFile::link(elsewhere, folder));
+        } else if (setup == QLatin1String("folder-other")) {
+            QVERIFY(::mkdir(QFile::encodeName(folder).constData(), 0700) == 0);
+            QVERIFY(::chown(QFile::encodeName(folder).constData(), 65534, 65534) == 0);
+        } else if (setup == QLatin1String("folder-file")) {
+            QVERIFY(QFile::copy(elsewhereFile, folder));
+        } else if (setup == QLatin1String("file-link")) {
+            QVERIFY(QFile::link(elsewhereFile, file));
+        } else if (setup == QLatin1String("file-other")) {
+            QVERIFY(QFile::copy(elsewhereFile, file));
+            QVERIFY(::chown(QFile::encodeName(file).constData(), 65534, 65534) == 0);
+        } else if (setup == QLatin1String("file-folder")) {
+            QVERIFY(QDir().mkpath(file));
+        }
+
+        InstanceGuard guard(key, folder);
+        const bool acquired = guard.acquire();
+        if (named.isEmpty()) {
+            QVERIFY2(acquired, qPrintable(guard.errorString()));
+            struct stat status;
+            QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &status), 0);
+            QVERIFY(S_ISDIR(status.st_mode));
+            QCOMPARE(int(status.st_mode & 07777), 0700);
+            return;
+        }
+        QVERIFY(!acquired);
+        QVERIFY(!guard.heldElsewhere());
+        const QString name = named == QLatin1String("<folder>") ? folder : file;
+        QVERIFY2(guard.errorString().contains(name), qPrintable(guard.errorString()));
+        // Nothing was made or changed through a link.
+        QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("target")});
+        QCOMPARE(QFileInfo(elsewhereFile).size(), 0);
+        QCOMPARE(QFileInfo(elsewhere).permissions(), elsewhereMode);
     }
 
     void anotherUserIsNeverBlocked()
     {
         if (::geteuid() != 0)
             QSKIP("needs root to start a process as another user");
-        // Both users without a runtime folder and with one temp folder: each
-        // gets a folder of its own under it.
+        // Each user in the lock folder of their own.
         const QString key = uniqueKey();
-        const QString tmp = path(QStringLiteral("shared-tmp"));
-        QVERIFY(QDir().mkpath(tmp));
+        const auto forget = qScopeGuard([&] {
+            QFile::remove(InstanceGuard::userFolder() + QLatin1Char('/') + key + QStringLiteral(".lock"));
+            QFile::remove(QStringLiteral("/tmp/qvdidudodid-65534/") + key + QStringLiteral(".lock"));
+            QDir().rmdir(QStringLiteral("/tmp/qvdidudodid-65534")); // only when nobody else keeps a lock there
+        });
         QVERIFY(QFile::setPermissions(m_dir->path(), QFileDevice::Permissions(0x7755)));
-        QVERIFY(QFile::setPermissions(tmp, QFileDevice::Permissions(0x7777)));
         auto start = [&](QProcess &process, bool asNobody) {
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-            env.insert(QStringLiteral("TMPDIR"), tmp);
-            process.setProcessEnvironment(env);
             if (asNobody)
                 process.start(QStringLiteral("setpriv"),
                               {"--reuid=65534", "--regid=65534", "--clear-groups", Helper, key});
@@ -188,7 +294,7 @@ private slots:
         QProcess otherSecond;
         start(otherSecond, true);
         QVERIFY(otherSecond.waitForFinished(10000));
-        QCOMPARE(QString::fromUtf8(otherSecond.readAllStandardOutput()).trimmed(), QStringLiteral("refused"));
+        QCOMPARE(QString::fromUtf8(otherSecond.readAllStandardOutput()).trimmed(), RefusedAsRunning);
         endAndWait(other);
         endAndWait(again);
     }

@@ -121,6 +121,25 @@ private slots:
         f.w->slotOverallStop();
         QVERIFY(!f.tree->restartTimer->isActive());
         QVERIFY(!f.tree->playing);
+
+        // a press in the gap is the restart, whatever the button shows; the
+        // restart then finds play going and leaves it as it is
+        f.clock.set(QDateTime(QDate(2026, 12, 9), QTime(0, 0, 5)));
+        f.w->slotOverallPlay();
+        for (bool selectedAgain : {false, true}) {
+            f.clock.set(QDateTime(f.clock.now().date().addDays(1), QTime(0, 0)));
+            f.tree->slotPlayTimeout();
+            QVERIFY(!f.tree->playing && f.tree->restartTimer->isActive());
+            f.clock.advanceMs(1000);
+            if (selectedAgain)
+                f.w->slotDisplayWindowChecked(f.display); // the button shows "play" then
+            f.w->slotOverallPlay();
+            QVERIFY(f.tree->playing && !f.tree->paused && !f.tree->restartTimer->isActive());
+            f.tree->slotRestart();
+            QVERIFY(f.tree->playing && !f.tree->paused);
+            QCOMPARE(f.w->playButton->caption, QStringLiteral("pause"));
+            QCOMPARE(playingWindows(f), QStringList{"W"});
+        }
     }
 
     void emptyScheduleStartsNothing()

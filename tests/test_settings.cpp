@@ -145,17 +145,24 @@ private slots:
         QCOMPARE(fileValue(QStringLiteral("CloseType")).toString(), QStringLiteral("normal"));
     }
 
-    void failedWriteIsLogged()
+    void failedWriteIsLoggedAndHandedBackWithItsReason()
     {
         // Root may write anything, so make the path unwritable as a file.
         QVERIFY(QDir().mkpath(AppContext::settingsFilePath()));
         const QRegularExpression namesTheFile(QRegularExpression::escape(AppContext::settingsFilePath()));
         AppContext::Language = 1;
+        QString problem;
         QTest::ignoreMessage(QtWarningMsg, namesTheFile);
-        writeSettings();
+        QVERIFY(!writeSettings(&problem));
+        QVERIFY2(problem.contains(AppContext::settingsFilePath()) && problem.contains(qt_error_string(EISDIR)),
+                 qPrintable(problem));
+        problem.clear();
         QTest::ignoreMessage(QtWarningMsg, namesTheFile);
-        writeCloseType(QStringLiteral("normal"));
+        QVERIFY(!writeCloseType(QStringLiteral("normal"), &problem));
+        QVERIFY(problem.contains(AppContext::settingsFilePath()));
         QCOMPARE(AppContext::Language, 1);
+        QDir().rmdir(AppContext::settingsFilePath());
+        QVERIFY(writeSettings(&problem));
     }
 };
 

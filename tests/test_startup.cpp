@@ -1,6 +1,7 @@
 // Starts the real program the way an operator or the system does. Each
-// program started gets a runtime folder of its own, so two test runs, or a
-// test beside a running player, never meet at the single-instance guard.
+// program started gets a lock folder of its own (the tests' build of the
+// program takes it from QV_TEST_LOCK_FOLDER), so two test runs, or a test
+// beside a running player, never meet at the single-instance guard.
 
 #include "playback/PlayLogFallback.h"
 #include "shell/WeatherService.h"
@@ -22,7 +23,7 @@ QProcessEnvironment programEnvironment(const QString &home)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QVDIDUDODID_HOME", home);
-    env.insert("XDG_RUNTIME_DIR", home); // a temporary folder: this user's alone
+    env.insert("QV_TEST_LOCK_FOLDER", home + "/lock");
     if (!env.contains("DISPLAY"))
         env.insert("QT_QPA_PLATFORM", "offscreen");
     return env;
@@ -146,6 +147,28 @@ private slots:
         QVERIFY2(cameUp(home.path()), "a crashed instance blocked the next start");
         QCOMPARE(third.state(), QProcess::Running);
         kill9(third);
+    }
+
+    // A link where the lock folder should be is never followed: the program
+    // does not come up, and what it tells names the link.
+    void aLockFolderThatIsALinkStopsTheStart()
+    {
+        QTemporaryDir home;
+        QSettings(home.filePath("setting.ini"), QSettings::IniFormat).setValue("CloseType", "normal");
+        QVERIFY(QDir().mkpath(home.filePath("elsewhere")));
+        QVERIFY(QFile::link(home.filePath("elsewhere"), home.filePath("lock")));
+
+        QProcess program;
+        program.setProcessEnvironment(programEnvironment(home.path()));
+        program.setWorkingDirectory(home.path());
+        program.start(QStringLiteral(QV_PROGRAM), QStringList());
+        QVERIFY(program.waitForStarted());
+        QByteArray told;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (told += program.readAllStandardError()).contains(QFile::encodeName(home.filePath("lock"))), 15000);
+        QVERIFY(!cameUp(home.path(), 1500));
+        QVERIFY(QDir(home.filePath("elsewhere")).isEmpty());
+        kill9(program);
     }
 
     void stopSignalEndsTheNormalWayAndKeepsTheLog_data()

@@ -1,4 +1,4 @@
-// Video items in an area: open, time, pause, resume, probe and close.
+// Video items in an area: open, time, pause, resume and close.
 
 #include "playback/content/VideoContentPlayer.h"
 
@@ -46,7 +46,7 @@ QWidget *VideoContentPlayer::coverWindow() const
 
 void VideoContentPlayer::changeCover(QVLedMediaObject *item)
 {
-    if (item && item == m_item && !m_probing)
+    if (item && item == m_item)
         m_cover.change(item->video);
 }
 
@@ -58,7 +58,6 @@ void VideoContentPlayer::showCoverIfWanted()
 void VideoContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
 {
     const VideoProperty &video = item->video;
-    m_probing = false; // an item to show replaces a length probe
     m_item = item;
     m_purpose = purpose;
     m_storedLengthSeconds = video.duration.isValid() ? QTime(0, 0).msecsTo(video.duration) / 1000.0 : 0;
@@ -84,20 +83,6 @@ void VideoContentPlayer::showItem(QVLedMediaObject *item, Purpose purpose)
         startTimer(stay);
     else if (purpose == Purpose::RealPlay)
         m_waitingForLength = true; // never previewed: the file's length times it
-}
-
-void VideoContentPlayer::probeLength(QVLedMediaObject *item)
-{
-    m_probing = false;
-    stop();
-    m_item = item;
-    m_purpose = Purpose::Preview;
-    m_probing = true;
-    m_label->hide();
-    m_label->startPosition = 0;
-    m_label->on_file_open(item->video.path);
-    m_label->on_file_volume(0);
-    m_label->on_file_contiue();
 }
 
 void VideoContentPlayer::startTimer(qint64 ms)
@@ -147,16 +132,12 @@ void VideoContentPlayer::lengthReported(float seconds)
         startTimer(VideoTiming::lengthMs(seconds));
     }
     emit sigLengthReported(item, seconds);
-    if (m_probing) {
-        m_probing = false;
-        closeFile();
-    }
 }
 
 void VideoContentPlayer::positionReported(float seconds)
 {
     QVLedMediaObject *item = m_item;
-    if (!item || m_probing)
+    if (!item)
         return;
     emit sigPositionReported(item, seconds);
     // In the editor a preview closes where the file's stored length ends.
@@ -180,7 +161,7 @@ void VideoContentPlayer::fileFailed()
 
 void VideoContentPlayer::fileEnded()
 {
-    if (!m_item || m_probing)
+    if (!m_item)
         return;
     if (m_purpose == Purpose::RealPlay) {
         m_videoTimer.stop();
@@ -199,14 +180,11 @@ void VideoContentPlayer::timeUp()
 
 void VideoContentPlayer::closeForGood()
 {
-    m_probing = false;
     stop();
 }
 
 void VideoContentPlayer::endPreview()
 {
-    if (m_probing)
-        return;
     m_videoTimer.stop();
     closeFile();
     m_label->hide();
@@ -214,12 +192,8 @@ void VideoContentPlayer::endPreview()
 
 void VideoContentPlayer::stopItem()
 {
-    // A length probe is hidden and muted already; it ends at its report.
-    if (m_probing)
-        return;
     m_videoTimer.stop();
     m_running.invalidate();
-    m_probing = false;
     m_waitingForLength = false;
     closeFile();
     m_label->hide();

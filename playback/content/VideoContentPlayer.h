@@ -46,13 +46,9 @@ public:
     // Shows the cover of the video shown, if it has one (its display window shown again).
     void showCoverIfWanted();
 
-    // Opens the item's file hidden and muted until it reports its length or
-    // fails; then closes it. Stopping the player meanwhile spares it; an item
-    // shown or another probe replaces it.
-    void probeLength(QVLedMediaObject *item);
-    // Stops whatever the player shows or probes; its item is about to go.
+    // Stops whatever the player shows; its item is about to go.
     void closeForGood();
-    // Hides and closes what the editor shows, unless it only probes a length.
+    // Hides and closes what the editor shows.
     void endPreview();
     // The video time is over: the item ends (real play) or its preview closes.
     void timeUp();
@@ -80,7 +76,6 @@ private:
     VideoCover m_cover;
     QVLedMediaObject *m_item = nullptr; // not owned; null when nothing is open
     Purpose m_purpose = Purpose::Preview;
-    bool m_probing = false;
     bool m_waitingForLength = false; // timed by the file's length report
     double m_storedLengthSeconds = 0; // the item's length when it started, 0 when unknown
     QTimer m_videoTimer;

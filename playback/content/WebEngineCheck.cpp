@@ -3,6 +3,7 @@
 #include "playback/content/WebEngineCheck.h"
 
 #include "base/Log.h"
+#include "platform/ProcessControl.h"
 
 #include <QGuiApplication>
 #include <QOpenGLContext>
@@ -23,8 +24,22 @@ QString findReason()
 }
 } // namespace
 
+void prepareEngine()
+{
+    static const bool prepared = [] {
+        // The engine reads this when it starts, at the first web view.
+        if (ProcessControl::runsAsSuperUser() && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+            qCInfo(lcPlayback) << "running as the super-user: web pages are shown without the web engine's sandbox";
+        }
+        return true;
+    }();
+    Q_UNUSED(prepared)
+}
+
 bool usable(QString *why)
 {
+    prepareEngine();
     static const QString reason = [] {
         const QString found = findReason();
         if (!found.isEmpty())

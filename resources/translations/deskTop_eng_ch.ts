@@ -629,6 +629,30 @@
         <source>cannot lock %1: %2</source>
         <translation>无法锁定 %1：%2</translation>
     </message>
+    <message>
+        <source>%1 is a symbolic link; it is not followed</source>
+        <translation>%1 是符号链接，不会跟随它</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 属于另一个用户</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 不是文件夹</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 不是普通文件</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>无法创建 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot keep %1 at mode 0700: %2</source>
+        <translation>无法将 %1 保持为权限 0700：%2</translation>
+    </message>
 </context>
 <context>
     <name>JournalWin</name>
@@ -763,6 +787,10 @@
     <message>
         <source>info</source>
         <translation>提示</translation>
+    </message>
+    <message>
+        <source>The pages of %1 cannot be made: the folder %2 cannot be used (%3).</source>
+        <translation>无法生成 %1 的页面：无法使用文件夹 %2（%3）。</translation>
     </message>
 </context>
 <context>
@@ -1332,6 +1360,34 @@
     <message>
         <source>To</source>
         <translation>至</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>无法写入该文件</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved in %1: %2</source>
+        <translation>无法将设置保存到 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>StartupSequence</name>
+    <message>
+        <source>info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 cannot be used: %2
+Settings, crash recovery and the pages of Office documents are not kept.</source>
+        <translation>无法使用设置文件夹 %1：%2
+设置、异常退出恢复和 Office 文档的页面都不会被保存。</translation>
+    </message>
+    <message>
+        <source>The program cannot start: %1</source>
+        <translation>程序无法启动：%1</translation>
     </message>
 </context>
 <context>

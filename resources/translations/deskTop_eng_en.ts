@@ -629,6 +629,30 @@
         <source>cannot lock %1: %2</source>
         <translation>cannot lock %1: %2</translation>
     </message>
+    <message>
+        <source>%1 is a symbolic link; it is not followed</source>
+        <translation>%1 is a symbolic link; it is not followed</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 belongs to another user</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 is not a folder</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 is not a regular file</translation>
+    </message>
+    <message>
+        <source>cannot make %1: %2</source>
+        <translation>cannot make %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot keep %1 at mode 0700: %2</source>
+        <translation>cannot keep %1 at mode 0700: %2</translation>
+    </message>
 </context>
 <context>
     <name>JournalWin</name>
@@ -763,6 +787,10 @@
     <message>
         <source>info</source>
         <translation>info</translation>
+    </message>
+    <message>
+        <source>The pages of %1 cannot be made: the folder %2 cannot be used (%3).</source>
+        <translation>The pages of %1 cannot be made: the folder %2 cannot be used (%3).</translation>
     </message>
 </context>
 <context>
@@ -1334,6 +1362,34 @@
     <message>
         <source>To</source>
         <translation>To</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>the file cannot be written</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved in %1: %2</source>
+        <translation>The settings cannot be saved in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StartupSequence</name>
+    <message>
+        <source>info</source>
+        <translation>info</translation>
+    </message>
+    <message>
+        <source>The settings folder %1 cannot be used: %2
+Settings, crash recovery and the pages of Office documents are not kept.</source>
+        <translation>The settings folder %1 cannot be used: %2
+Settings, crash recovery and the pages of Office documents are not kept.</translation>
+    </message>
+    <message>
+        <source>The program cannot start: %1</source>
+        <translation>The program cannot start: %1</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,12 @@ inline std::unique_ptr<OwnedSchedule> wide(int programs, int windowsPerProgram =
     return owned;
 }
 
+// The first window of the first program of the first display window.
+inline CommonWinObject *firstWindow(OwnedSchedule &owned)
+{
+    return owned.schedule().displayWindows.first().generalSegments.first()->programs.first()->windows.first();
+}
+
 inline bool save(const OwnedSchedule &owned, const QString &path)
 {
     QString error;

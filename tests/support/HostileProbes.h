@@ -14,6 +14,20 @@
 
 namespace HostileProbes {
 
+// Under AddressSanitizer a process also keeps shadow memory and a quarantine
+// of freed blocks: the memory budget of a whole process doubles there.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kSanitizerMemoryScale = 2;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr int kSanitizerMemoryScale = 2;
+#else
+constexpr int kSanitizerMemoryScale = 1;
+#endif
+#else
+constexpr int kSanitizerMemoryScale = 1;
+#endif
+
 // A timer ticking every `intervalMs` on the GUI thread, and the longest gap
 // seen between two of its ticks: how long the GUI thread was kept from its
 // events.

@@ -26,7 +26,9 @@
 class SimulatedEventDispatcher final : public QAbstractEventDispatcher
 {
 public:
-    explicit SimulatedEventDispatcher(ManualClock &clock) : m_clock(clock), m_nowMs(clock.now().toMSecsSinceEpoch()) { }
+    explicit SimulatedEventDispatcher(ManualClock &clock)
+        : m_clock(clock), m_nowMs(clock.now().toMSecsSinceEpoch()), m_spec(clock.now().timeSpec())
+    { }
 
     // Delivers every timer due up to `until`, earliest first (those due at
     // the same moment in the order they were started), each at its moment.
@@ -48,13 +50,14 @@ public:
             QObject *object = next->object;
             if (next->due != m_nowMs) {
                 m_nowMs = next->due;
-                m_clock.set(QDateTime::fromMSecsSinceEpoch(m_nowMs));
+                m_clock.set(QDateTime::fromMSecsSinceEpoch(m_nowMs, m_spec));
             }
             // Due again one interval later, behind anything else due then.
             Timer *fired = find(id);
             fired->due += qMax(1, fired->interval);
             fired->order = m_nextOrder++;
             QTimerEvent event(id);
+            m_lastReceiver = object;
             QCoreApplication::sendEvent(object, &event);
             deliverPosted();
             if (afterEach)
@@ -65,6 +68,21 @@ public:
     }
 
     int timerCount() const { return int(m_timers.size()); }
+    // The object whose timer fired last; compare it only, it may be gone.
+    const QObject *lastReceiver() const { return m_lastReceiver; }
+
+    // Moves the clock to `now`, also backwards (a test starts on a day of
+    // its own); every timer left running is due one interval after it. The
+    // clock then tells the time in now's time spec: Qt::UTC spares every
+    // reading a time-zone conversion (with TZ=UTC the times of day are the same).
+    void resetTo(const QDateTime &now)
+    {
+        m_spec = now.timeSpec();
+        m_clock.set(now);
+        m_nowMs = now.toMSecsSinceEpoch();
+        for (Timer &timer : m_timers)
+            timer.due = m_nowMs + timer.interval;
+    }
 
     bool processEvents(QEventLoop::ProcessEventsFlags) override
     {
@@ -141,9 +159,24 @@ private:
 
     ManualClock &m_clock;
     qint64 m_nowMs; // the clock's time, kept here so no timer converts dates
+    Qt::TimeSpec m_spec;
     std::vector<Timer> m_timers;
     quint64 m_nextOrder = 0;
+    const QObject *m_lastReceiver = nullptr;
 };
+
+// For the main of a program that plays in simulated time, before its
+// application object is made: no display, the zone UTC (no summer time, and
+// the C library never looks for the zone file again), and every timer of the
+// GUI thread on `clock`.
+inline SimulatedEventDispatcher *installSimulatedTime(ManualClock &clock)
+{
+    qputenv("TZ", "UTC");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto *dispatcher = new SimulatedEventDispatcher(clock);
+    QCoreApplication::setEventDispatcher(dispatcher);
+    return dispatcher;
+}
 
 // Qt's table of hooks for debugging tools (qhooks_p.h): entry 3 is called
 // for every QObject made, entry 4 for every one destroyed.

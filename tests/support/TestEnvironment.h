@@ -1,7 +1,8 @@
 #pragma once
 
 // Every test of the main window runs with a temporary application and
-// working directory and the process-wide values reset.
+// working directory (the program's folder and the settings folder at once)
+// and the process-wide values reset.
 
 #include "resources/QvResources.h"
 #include "base/AppContext.h"
@@ -17,6 +18,7 @@ public:
     {
         initQvResources();
         AppContext::reset();
+        AppContext::programDirPath = m_dir.path();
         AppContext::appDirPath = m_dir.path();
         m_previousDir = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
