@@ -4,9 +4,15 @@
 // file that cannot be played (moved, on a stick that is gone, not audio) is
 // reported once and left out for the rest of that program's play; when no
 // file of the program can be played the music stops until the next program.
+// A file that ends without having played counts as one that cannot be
+// played: it had no sound in it, or it ended within a moment of its start (a
+// picture or a text file that the decoder takes for an empty stream would
+// otherwise be started again and again, as fast as the decoder can).
 // Pictures and the play log never wait for it.
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QPair>
 #include <QSet>
 #include <QStringList>
 
@@ -18,6 +24,9 @@ class BackgroundMusic : public QObject
     Q_OBJECT
 
 public:
+    // A file that ends sooner than this after it began to load did not play.
+    static constexpr int kShortestPlayMs = 1000;
+
     explicit BackgroundMusic(QObject *parent = nullptr);
 
     // Plays the files of `program` from the first, in a loop. Starting the
@@ -32,7 +41,11 @@ public:
     QStringList failedFiles() const;
 
 private:
+    void onStatus(int status);
     void onError();
+    // The file playing now is left out, for `reason` (empty: not known yet);
+    // returns it, or nothing when it was left out before.
+    QString markCurrentFailed(const QString &reason);
     // Takes the files that failed out of the playlist; stops when none is left.
     void leaveOutFailed();
 
@@ -42,6 +55,8 @@ private:
     QStringList m_files;  // the program's files, as given
     QStringList m_queued; // the files in the playlist, in its order
     QSet<QString> m_failed;
-    QStringList m_unreported; // failed, not yet reported
+    QList<QPair<QString, QString>> m_unreported; // failed, not yet reported: file and reason
     bool m_cleanupQueued = false;
+    QElapsedTimer m_loading;  // since the file playing now began to load
+    QString m_awaitingReason; // left out for an invalid status; its error is still to come
 };

@@ -126,6 +126,7 @@ int run(int argc, char *argv[], const QString &lockFolder)
         // The main window deletes its display windows (their areas point into
         // the trees' records) before the hidden parent goes.
         Widget mainWindow;
+        mainWindow.requestStartupWeather();
         const QString openedAtStart = openStartupSchedules(mainWindow);
         mainWindow.show();
         ProcessControl::startDetached(

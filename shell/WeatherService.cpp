@@ -111,3 +111,16 @@ bool WeatherService::takeRetry()
     ++m_errorsInRow;
     return true;
 }
+
+void WeatherService::noteReply(QNetworkReply::NetworkError error, const QString &errorText)
+{
+    if (error == QNetworkReply::NoError) {
+        m_unreachableLogged = false;
+        return;
+    }
+    if (m_unreachableLogged)
+        return;
+    m_unreachableLogged = true;
+    qCWarning(lcShell).noquote() << "the weather service at" << host() << "cannot be reached:" << errorText
+                                 << "- weather items keep what they show until it answers";
+}

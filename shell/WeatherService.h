@@ -1,14 +1,16 @@
 #pragma once
 
 // The weather service as the program sees it: where it is, what a request
-// looks like, what a reply means, and how often an error reply may ask
-// again. The service is ours to name: by default an HTTP service on this
-// machine (127.0.0.1, port 80); the environment variable
-// QVDIDUDODID_WEATHER_HOST ("host" or "host:port") names another.
+// looks like, what a reply means, how often an error reply may ask again,
+// and saying once in the log when it cannot be reached. The service is ours
+// to name: by default an HTTP service on this machine (127.0.0.1, port 80);
+// the environment variable QVDIDUDODID_WEATHER_HOST ("host" or "host:port")
+// names another.
 
 #include "playback/content/WeatherForecast.h"
 
 #include <QByteArray>
+#include <QNetworkReply>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -50,6 +52,11 @@ public:
     // A good reply or a request of the operator's starts the count again.
     void resetRetries() { m_errorsInRow = 0; }
 
+    // A request came back with `error` (none: the service answered). The
+    // first failure after an answer, and only that one, says so in the log.
+    void noteReply(QNetworkReply::NetworkError error, const QString &errorText);
+
 private:
     int m_errorsInRow = 0;
+    bool m_unreachableLogged = false;
 };

@@ -245,6 +245,10 @@ public:
     void updateWeatherProperty(QVLedMediaObject *item);
     // Where weather requests go and how often an error reply asks again.
     WeatherService &weatherService() const { return *m_weatherService; }
+    // The first weather request, for the weather panel's city, that start-up
+    // sends as the main window is built: its reply normally comes before the
+    // delayed start of play. Nothing happens without a city.
+    void requestStartupWeather();
     // The stream of the current window's area (curCommonWin itself: default
     // window names repeat in every program) takes the volume, unless the
     // current display window plays.

@@ -1,6 +1,7 @@
 // The weather of the main window: the request for the weather panel's city,
 // the reply read into a forecast, and the forecast handed to the areas of
-// the current display window.
+// the current display window (and, once play has begun, to areas that never
+// had one).
 
 #include "model/QVLedMediaObject.h"
 #include "panels/WeatherPanel.h"
@@ -32,6 +33,11 @@ void Widget::requestWeatherFromPanel(int cityIndex)
     slotweatherCityChange(cityIndex);
 }
 
+void Widget::requestStartupWeather()
+{
+    requestWeatherFromPanel(weatherSetupLabel->currentCity());
+}
+
 void Widget::refreshWeatherPreview()
 {
     if (!curMedia)
@@ -48,6 +54,7 @@ void Widget::replyFinished(QNetworkReply *reply)
     if (!reply)
         return;
     const QByteArray body = reply->readAll();
+    m_weatherService->noteReply(reply->error(), reply->errorString());
     reply->deleteLater();
     parseWeatherJsonData(body);
 }
@@ -67,12 +74,16 @@ void Widget::parseWeatherJsonData(const QByteArray &data)
         break;
     }
     m_weatherService->resetRetries();
-    if (realPlayDisplayNames.contains(curDisplayName))
-        return; // a display window in real play shows only the schedule
     for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
-        if (displayWindow->name != curDisplayName)
+        // A display window in real play shows only the schedule; but a weather
+        // window that never had a forecast (the reply came after play began)
+        // shows nothing yet, and filling it changes nothing the screen showed.
+        const bool playing = realPlayDisplayNames.contains(displayWindow->name);
+        if (!playing && displayWindow->name != curDisplayName)
             continue;
-        for (CommonPlayWindow *area : qAsConst(displayWindow->playWindows))
-            area->setWeatherForecast(reply.forecast);
+        for (CommonPlayWindow *area : qAsConst(displayWindow->playWindows)) {
+            if (!playing || !area->weatherForecast())
+                area->setWeatherForecast(reply.forecast);
+        }
     }
 }

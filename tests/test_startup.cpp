@@ -4,7 +4,9 @@
 // beside a running player, never meet at the single-instance guard.
 
 #include "playback/PlayLogFallback.h"
+#include "shell/WeatherService.h"
 #include "support/GeneratedSchedules.h"
+#include "support/LocalHttpServer.h"
 
 #include <QProcess>
 #include <QSettings>
@@ -95,6 +97,22 @@ QStringList loggedNames(const QString &file)
     }
     QSqlDatabase::removeDatabase("probe");
     return names;
+}
+
+// The begin times of the rows in the play log, earliest first ("HH:mm:ss:zzz").
+QStringList loggedBeginTimes(const QString &file)
+{
+    QStringList times;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "times");
+        db.setDatabaseName(file);
+        QSqlQuery query(db);
+        if (db.open() && query.exec("select beginTime from LOGINFOS order by beginTime"))
+            while (query.next())
+                times << query.value(0).toString();
+    }
+    QSqlDatabase::removeDatabase("times");
+    return times;
 }
 
 } // namespace
@@ -205,6 +223,39 @@ private slots:
             QCOMPARE(kept, 0);
             QVERIFY2(written.size() >= 4, qPrintable(written.join(',')));
         }
+    }
+
+    void anUnattendedStartAsksForTheWeatherBeforePlayBegins()
+    {
+        QTemporaryDir home;
+        QVERIFY(preparePlayingStart(home.path()));
+        QFile cities(home.filePath("city.txt"));
+        QVERIFY(cities.open(QIODevice::WriteOnly));
+        cities.write("101010100 北京\n");
+        cities.close();
+        LocalHttpServer weather;
+        QTime asked;
+        weather.answerFor = [&asked](const QUrl &) {
+            if (asked.isNull())
+                asked = QTime::currentTime();
+            return LocalHttpServer::Answer{200, "application/json", "{\"error\":0,\"results\":[]}"};
+        };
+        qputenv(WeatherService::kHostVariable, weather.hostAndPort().toUtf8());
+        QProcess program;
+        start(program, home.path());
+        qunsetenv(WeatherService::kHostVariable);
+        QVERIFY2(cameUp(home.path()), "the program did not come up");
+        QTest::qWait(2000 + 2500); // the delayed start, then an item or two in each area
+        QCOMPARE(::kill(pid_t(program.processId()), SIGTERM), 0);
+        QVERIFY2(program.waitForFinished(12000), "the program did not end in time");
+
+        QCOMPARE(weather.requests.size(), 1);
+        QCOMPARE(weather.requests.first().path(), QString("/telematics/v3/weather"));
+        // Asked while the main window was built: well before the first item played.
+        const QStringList begins = loggedBeginTimes(home.filePath("log.db"));
+        QVERIFY2(!begins.isEmpty(), "nothing was played");
+        const QTime firstItem = QTime::fromString(begins.first(), "HH:mm:ss:zzz");
+        QVERIFY2(asked.msecsTo(firstItem) > 1000, qPrintable(asked.toString("HH:mm:ss.zzz") + " " + begins.first()));
     }
 };
 

@@ -1,6 +1,7 @@
 // Streams in their area, on the recording video back end: opened at the
 // item's volume, paused and resumed with the area, closed when the item ends
-// and when the area stops; the panel's live volume reaching the stream of
+// and when the area stops; a stream that never opened ends after a second
+// and is logged as failed; the panel's live volume reaching the stream of
 // the current window's own area, and only the stored value while playing.
 
 #include "panels/StreamingPanel.h"
@@ -63,6 +64,32 @@ private slots:
         QCOMPARE(engine->calls.value(0), QString("open rtmp://127.0.0.1/live/hall"));
         area->clearPlayList();
         QCOMPARE(engine->calls.value(engine->calls.size() - 1), QString("close"));
+    }
+
+    void aStreamThatNeverOpenedEndsAfterASecondAndIsLoggedAsFailed()
+    {
+        PlayFixture f;
+        f.addGeneral("G");
+        f.addProgram("P", General, 2);
+        CommonWinObject *window = f.addWindow("W", 3);
+        makeStream(window->media.value(0), "http://127.0.0.1:1/refused", 40);
+        makeStream(window->media.value(1), "http://127.0.0.1/hall", 40);
+        window->media.value(0)->streaming.timeLength = window->media.value(1)->streaming.timeLength = QTime(0, 10, 0);
+        f.tree->slotStartPlay(f.display);
+        CommonPlayWindow *area = f.area(window);
+        FakeVideoEngine *engine = streamEngine(area);
+        engine->fail();
+        // Not ten minutes of an empty area: the next item comes after a second.
+        f.clock.advanceMs(1000);
+        QTRY_COMPARE_WITH_TIMEOUT(area->index, 1, 3000);
+        f.clock.advanceMs(2000);
+        area->playNextElement(); // the second one played
+        QCOMPARE(area->index, 2);
+
+        const QList<QStringList> rows = f.loggedRows();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.value(0).value(6), QString("failed"));
+        QCOMPARE(rows.value(1).value(6), QString("success"));
     }
 
     void theLiveVolumeReachesTheCurrentWindowsOwnArea()

@@ -8,12 +8,15 @@
 #include "support/GeneratedSchedules.h"
 #include "support/MessageLog.h"
 #include "support/PlayFixture.h"
+#include "support/CapturedOutput.h"
 
 #include <QMediaPlayer>
 #include <QMediaPlaylist>
 #include <QProcess>
 #include <QSpinBox>
 #include <QtTest>
+
+#include <ctime>
 
 namespace {
 const QString General = QStringLiteral("generalSegment");
@@ -77,7 +80,12 @@ private slots:
         QTest::newRow("all missing") << QStringList{"gone.mp3", "unplugged/stick.mp3"}
                                      << QStringList{"gone.mp3", "unplugged/stick.mp3"};
         QTest::newRow("not audio") << QStringList{"text.mp3"} << QStringList{"text.mp3"};
+        QTest::newRow("a picture") << QStringList{"picture.mp3"} << QStringList{"picture.mp3"};
+        QTest::newRow("empty") << QStringList{"empty.mp3"} << QStringList{"empty.mp3"};
         QTest::newRow("one good, one missing") << QStringList{"gone.mp3", "tone.wav"} << QStringList{"gone.mp3"};
+        QTest::newRow("a good file after what is not audio")
+            << QStringList{"picture.mp3", "text.mp3", "empty.mp3", "tone.wav"}
+            << QStringList{"picture.mp3", "text.mp3", "empty.mp3"};
     }
 
     void brokenMusicIsReportedOnceAndLeftOut()
@@ -112,6 +120,30 @@ private slots:
         QCOMPARE(f.tree->musicPlaylist->mediaCount(), playable);
         for (const QString &file : broken)
             QCOMPARE(m_log->count(QtWarningMsg, "qv.playback", f.env.path(file)), 1);
+        f.tree->slotStopPlay(f.display);
+    }
+
+    void musicThatDoesNotPlayCostsNoCoreAndFillsNoLog()
+    {
+        PlayFixture f;
+        QVERIFY(writeMusic(f));
+        f.addGeneral("Day");
+        f.addProgram("P", General, 0, 1, QTime(0, 6, 0),
+                     {f.env.path("picture.mp3"), f.env.path("text.mp3"), f.env.path("empty.mp3")});
+        CommonWinObject *window = f.addWindow("W", 1, 60);
+
+        // A picture alone used to end at once and start again: a core busy and
+        // about 600 lines a second on stderr (from the sound libraries).
+        CapturedOutput stderrCapture;
+        const std::clock_t cpuBefore = std::clock();
+        f.tree->slotStartPlay(f.display);
+        QTest::qWait(4000);
+        const double cpuSeconds = double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+        const int lines = stderrCapture.lines();
+        QVERIFY2(cpuSeconds < 1.0, qPrintable(QString::number(cpuSeconds)));
+        QVERIFY2(lines < 400, qPrintable(QString::number(lines)));
+        QCOMPARE(f.tree->musicPlayer->state(), QMediaPlayer::StoppedState);
+        QVERIFY(f.area(window)->currentItem);
         f.tree->slotStopPlay(f.display);
     }
 
@@ -286,6 +318,14 @@ private:
         if (!text.open(QIODevice::WriteOnly) || text.write("no sound in here\n") < 0)
             return false;
         text.close();
+        QFile empty(f.env.path("empty.mp3"));
+        if (!empty.open(QIODevice::WriteOnly))
+            return false;
+        empty.close();
+        QImage picture(32, 32, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        if (!picture.save(f.env.path("picture.mp3"), "PNG"))
+            return false;
         return QProcess::execute(QStringLiteral("ffmpeg"), {"-loglevel", "error", "-y", "-f", "lavfi", "-i",
                                                             "sine=frequency=440:duration=2", f.env.path("tone.wav")})
                == 0;

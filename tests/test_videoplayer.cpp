@@ -1,10 +1,15 @@
 // The video surface against a real libmpv, built once per program's back end:
 // lengths, the one start seek of each file, failures, the values of scale,
 // rotation and volume, the picture at both scales, close, and many players
-// made and destroyed in a row.
+// made and destroyed in a row, and libmpv's voice: warnings and errors in
+// the log, nothing on the terminal.
 
 #include "playback/video/PlayLabel.h"
+#include "support/CapturedOutput.h"
+#include "support/MessageLog.h"
 #include "support/VideoClips.h"
+
+#include <QFile>
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -24,7 +29,8 @@ private:
     QString clip(const QString &name) const { return m_dir.filePath(name); }
 
     // A window with the label at (0, 0) of the given size, shown.
-    struct Shown {
+    struct Shown
+    {
         Shown(int width, int height)
         {
             window.setGeometry(0, 0, width, height);
@@ -172,6 +178,37 @@ private slots:
         QVERIFY(label.openedPath().isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(label.propertyText("idle-active"), QStringLiteral("yes"), 5000);
 #endif
+    }
+
+    void libmpvWarnsThroughTheLogAndWritesNothingOfItsOwn()
+    {
+        const QString garbage = clip("garbage.avi");
+        QFile file(garbage);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+        file.close();
+
+        // Nothing of the test's own on either stream meanwhile: the log keeps what it is told.
+        MessageLog log(MessageLog::Forward::No);
+        CapturedOutput stdoutCapture(STDOUT_FILENO);
+        CapturedOutput stderrCapture;
+        {
+            Shown shown(200, 150);
+            PlayLabel &label = *shown.label;
+            QVERIFY(lengthOf(label, m_short) > 0);
+            QTRY_VERIFY_WITH_TIMEOUT(positionOf(label) > 2, 5000);
+            QSignalSpy failures(&label, &PlayLabel::sigOpenFailed);
+            label.on_file_open(garbage);
+            QVERIFY(failures.wait(10000));
+        }
+        const QByteArray written = stdoutCapture.text() + stderrCapture.text();
+        // At verbose level it wrote dozens of lines per file, and its errors on top.
+        QVERIFY2(written.count('\n') < 5, written.left(2000).constData());
+        QVERIFY(!written.contains("[cplayer]"));
+        // What went wrong with the garbage is still told, through the category.
+        QVERIFY2(log.count(QtWarningMsg, "qv.video", "libmpv error") >= 1,
+                 qPrintable(log.texts("qv.video").join('\n')));
+        QCOMPARE(log.count(QtWarningMsg, "qv.video", "libmpv v "), 0);
     }
 
     void manyPlayersComeAndGo()

@@ -1,12 +1,13 @@
 // The rules of a video item as pure functions: how long its timer runs,
-// where its file starts, how a reported length is stored, and how the panel
-// keeps its play range valid.
+// where its file starts, how a reported length is stored, how the panel
+// keeps its play range valid, and how many of libmpv's messages are logged.
 
 #include "model/MediaProperties.h"
 #include "model/VideoLength.h"
 #include "panels/VideoPanel.h"
 #include "panels/VideoRange.h"
 #include "playback/content/VideoTiming.h"
+#include "playback/video/MessageBudget.h"
 
 #include <QtTest>
 
@@ -108,6 +109,28 @@ private slots:
         // Settled means settled: a second pass changes nothing.
         QCOMPARE(VideoRange::settle(settled, length, Edited::Start), settled);
         QCOMPARE(VideoRange::settle(settled, length, Edited::End), settled);
+    }
+
+    void aFloodOfMessagesIsLoggedAFewAMinute()
+    {
+        MessageBudget budget(60);
+        int admitted = 0, leftOut = 0, reported = 0;
+        // A message every 40 ms (a broken frame at 25 frames a second) for three minutes.
+        for (qint64 ms = 5000; ms < 5000 + 3 * 60000; ms += 40) {
+            admitted += budget.admit(ms, &leftOut) ? 1 : 0;
+            reported += leftOut;
+            if (leftOut > 0)
+                QCOMPARE(leftOut, 1500 - 60); // once, for the whole minute before
+        }
+        QCOMPARE(admitted, 3 * 60);
+        QCOMPARE(reported, 2 * (1500 - 60)); // the third minute's are said with its successor's first message
+
+        // A quiet source is never held back, and a minute without a flood reports nothing.
+        MessageBudget quiet(60);
+        for (int i = 0; i < 10; ++i) {
+            QVERIFY(quiet.admit(i * 7000, &leftOut));
+            QCOMPARE(leftOut, 0);
+        }
     }
 };
 

@@ -1,7 +1,9 @@
 // The weather request and reply: the reply read into a forecast (a table of
 // fixtures), the request as the service receives it, the cities of a
 // province in "city.txt", when requests are sent, error replies that ask
-// again a bounded number of times, and where a forecast goes.
+// again a bounded number of times, a service that cannot be reached, where a
+// forecast goes, and the weather of a schedule that plays by itself from
+// start-up, also when the reply comes after play began.
 
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
@@ -13,10 +15,13 @@
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
 #include "playback/content/WeatherWindow.h"
+#include "shell/StartupSequence.h"
 #include "shell/WeatherService.h"
 #include "shell/Widget.h"
 #include "support/FakeContent.h"
+#include "support/GeneratedSchedules.h"
 #include "support/LocalHttpServer.h"
+#include "support/MessageLog.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
 
@@ -25,8 +30,11 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSpinBox>
+#include <QTcpServer>
 #include <QUrlQuery>
 #include <QtTest>
+
+#include <optional>
 
 Q_DECLARE_METATYPE(WeatherService::Outcome)
 Q_DECLARE_METATYPE(WeatherForecast)
@@ -73,11 +81,16 @@ void writeFile(const QString &path, const QByteArray &bytes)
 }
 
 // A main window whose weather service is a local server, with a weather
-// item in the default window; the content is faked (no web engine).
+// item in the default window; the content is faked unless asked for (the
+// real weather window has no web engine here, offscreen).
 struct WeatherBench
 {
-    WeatherBench(const QByteArray &cityList = "101010100 北京\n101010200 Rock&Roll #1+2=3 上海\n")
+    enum class Content { Recorded, Real };
+    explicit WeatherBench(Content kind = Content::Recorded,
+                          const QByteArray &cityList = "101010100 北京\n101010200 Rock&Roll #1+2=3 上海\n")
     {
+        if (kind == Content::Recorded)
+            content.emplace();
         writeFile(env.path("city.txt"), cityList);
         qputenv(WeatherService::kHostVariable, server.hostAndPort().toUtf8());
         w.reset(new Widget);
@@ -103,17 +116,17 @@ struct WeatherBench
     {
         return QUrlQuery(server.requests.value(request)).queryItemValue("location", QUrl::FullyDecoded);
     }
-    CommonPlayWindow *area() const
+    CommonPlayWindow *area(const CommonWinObject *of = nullptr) const
     {
         for (CommonPlayWindow *a : w->displayWindows.first()->playWindows)
-            if (a->winObject == window)
+            if (a->winObject == (of ? of : window))
                 return a;
         return nullptr;
     }
 
     TestEnvironment env;
     ScriptedPrompts prompts;
-    RecordingFactory content;
+    std::optional<RecordingFactory> content;
     LocalHttpServer server;
     LocalHttpServer::Answer answer;
     std::unique_ptr<Widget> w;
@@ -121,6 +134,27 @@ struct WeatherBench
     CommonWinObject *window = nullptr;
     QVLedMediaObject *item = nullptr;
 };
+
+// The weather window an area shows, once a weather item has shown there.
+WeatherWindow *weatherWindowOf(const CommonPlayWindow *area)
+{
+    ContentPlayer *player = area ? area->content().find(MediaFamily::Weather) : nullptr;
+    return player ? qobject_cast<WeatherWindow *>(player->view()) : nullptr;
+}
+
+QString todayShown(const CommonPlayWindow *area)
+{
+    const WeatherWindow *window = weatherWindowOf(area);
+    return window && window->isVisible() ? window->todayWeatherLabel->text() : QString();
+}
+
+// "127.0.0.1:<port>" of a port that was free a moment ago and nobody listens on.
+QString closedHost()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return QStringLiteral("127.0.0.1:%1").arg(probe.serverPort());
+}
 
 } // namespace
 
@@ -310,7 +344,7 @@ private slots:
         QCOMPARE(b.location(10), QString("北京"));
     }
 
-    void aForecastReachesEveryAreaOfTheCurrentDisplayWindowUnlessItPlays()
+    void aForecastReachesEveryAreaOfTheCurrentDisplayWindowAndStaysWhileItPlays()
     {
         WeatherBench b;
         Widget &w = *b.w;
@@ -318,16 +352,17 @@ private slots:
         QVERIFY(area);
         const QByteArray body = reply({Today, Tomorrow, DayAfter, Last});
 
-        w.realPlayDisplayNames << w.curDisplayName;
-        w.parseWeatherJsonData(body);
-        QCOMPARE(area->weatherForecast(), nullptr);
-
-        w.realPlayDisplayNames.clear();
         w.parseWeatherJsonData(body);
         QVERIFY(area->weatherForecast());
         QVERIFY(*area->weatherForecast() == threeDays()); // an area that shows no weather item keeps it too
         w.parseWeatherJsonData("not json");
         QVERIFY(*area->weatherForecast() == threeDays());
+
+        // While it plays, an area that has a forecast keeps it.
+        w.realPlayDisplayNames << w.curDisplayName;
+        w.parseWeatherJsonData(reply({Tomorrow, DayAfter, Last}));
+        QVERIFY(*area->weatherForecast() == threeDays());
+        w.realPlayDisplayNames.clear();
     }
 
     void theReplyIsFreedAfterReading()
@@ -370,6 +405,109 @@ private slots:
         QCOMPARE(window->headLabel->text(), QString("12月07日\n周一"));
         QCOMPARE(window->pictureAddress(1), QString("http://pictures/1.png"));
         QCOMPARE(window->pictureLoads(), 0);
+    }
+
+    // After the test above: the real weather windows below would say first
+    // that this process has no web engine.
+    void anUnattendedStartShowsTheWeatherInTheDisplayWindowThatPlays()
+    {
+        TestEnvironment env;
+        ScriptedPrompts prompts;
+        LocalHttpServer server;
+        server.answerFor = [](const QUrl &) {
+            return LocalHttpServer::Answer{200, "application/json", reply({Today, Tomorrow, DayAfter, Last})};
+        };
+        writeFile(env.path("city.txt"), "101010100 北京\n");
+        qputenv(WeatherService::kHostVariable, server.hostAndPort().toUtf8());
+        auto owned = GeneratedSchedules::wide(1);
+        QVLedMediaObject *item = owned->schedule()
+                                     .displayWindows.first()
+                                     .generalSegments.first()
+                                     ->programs.first()
+                                     ->windows.first()
+                                     ->media.first();
+        item->kind = MediaKind::Weather;
+        item->weather.timeLength = QTime(0, 1, 0);
+        const QString path = env.path("weather.qvsc");
+        QVERIFY(GeneratedSchedules::save(*owned, path));
+        AppContext::Play = 1;
+        AppContext::PlayType = 0;
+        AppContext::SchemePath = path;
+
+        // What start-up does once the main window is built.
+        Widget w;
+        w.requestStartupWeather();
+        StartupSequence::openStartupSchedules(w);
+        CommonPlayWindow *area = w.displayWindows.first()->playWindows.value(0);
+        QVERIFY(area);
+        // The reply is in before the delayed start of play...
+        QTRY_VERIFY_WITH_TIMEOUT(area->weatherForecast(), 1500);
+        QVERIFY(w.realPlayDisplayNames.isEmpty());
+        QCOMPARE(server.requests.size(), 1);
+        QCOMPARE(QUrlQuery(server.requests.first()).queryItemValue("location", QUrl::FullyDecoded), QString("北京"));
+        // ...so the weather item shows it as soon as it plays.
+        QTRY_COMPARE_WITH_TIMEOUT(todayShown(area), QString("晴"), 5000);
+        QVERIFY(w.realPlayDisplayNames.contains(w.curDisplayName));
+        QCOMPARE(weatherWindowOf(area)->headLabel->text(), QString("12月07日\n周一"));
+        qunsetenv(WeatherService::kHostVariable);
+    }
+
+    void aReplyAfterPlayBeganFillsOnlyWeatherWindowsThatNeverHadOne()
+    {
+        WeatherBench b(WeatherBench::Content::Real);
+        Widget &w = *b.w;
+        b.item->weather.timeLength = QTime(0, 1, 0);
+        w.parseWeatherJsonData(reply({Today, Tomorrow, DayAfter, Last})); // shown before play: "晴"
+        // A second area, made after that reply: it never had a forecast.
+        b.tree->loadCommonWindow("Common Window2", b.window->segmentType, false, 0, Qt::red, 100, 0, 100, 100);
+        CommonWinObject *second = b.tree->curCommonWin;
+        b.tree->loadWeatherObject(2, w.curDisplayName, second->segmentName, second->programName, second->name,
+                                  b.item->weather);
+        QVERIFY(b.area(second) && !b.area(second)->weatherForecast());
+
+        const QByteArray rainy
+            = reply({day("周一 12月07日 (实时：12℃)", "雨", "西风2级", "14 ~ 9℃", ""), Tomorrow, DayAfter, Last});
+        b.answer = {200, "application/json", rainy, {}, 1500};
+        w.requestStartupWeather();
+        b.tree->slotStartPlay(w.curDisplayName);
+        QVERIFY(w.realPlayDisplayNames.contains(w.curDisplayName));
+        QTRY_COMPARE(todayShown(b.area()), QString("晴"));
+        QTRY_VERIFY(weatherWindowOf(b.area(second)) && weatherWindowOf(b.area(second))->isVisible());
+        QCOMPARE(todayShown(b.area(second)), QString()); // nothing to show yet
+
+        QTRY_COMPARE_WITH_TIMEOUT(todayShown(b.area(second)), QString("雨"), 5000);
+        QCOMPARE(weatherWindowOf(b.area(second))->currentLabel->text(), QString("12℃"));
+        QCOMPARE(todayShown(b.area()), QString("晴")); // what the screen showed stays
+        QCOMPARE(b.area()->weatherForecast()->todayWeather, QString("晴"));
+
+        // Further replies while it plays change neither.
+        w.parseWeatherJsonData(reply({Today, Tomorrow, DayAfter, Last}));
+        QCOMPARE(todayShown(b.area(second)), QString("雨"));
+        b.tree->slotStopPlay(w.curDisplayName);
+    }
+
+    void aServiceThatCannotBeReachedIsReportedOncePerOutage()
+    {
+        WeatherBench b;
+        MessageLog log;
+        const QByteArray unreachable = closedHost().toUtf8();
+        auto requestAndSettle = [&b] {
+            QSignalSpy finished(b.w->networkManager, &QNetworkAccessManager::finished);
+            b.w->requestStartupWeather();
+            QVERIFY(finished.wait(5000));
+        };
+        qputenv(WeatherService::kHostVariable, unreachable);
+        requestAndSettle();
+        requestAndSettle();
+        QCOMPARE(log.count(QtWarningMsg, "qv.shell", "cannot be reached"), 1);
+
+        qputenv(WeatherService::kHostVariable, b.server.hostAndPort().toUtf8()); // it answers again
+        b.answer = {200, "application/json", reply({Today, Tomorrow, DayAfter, Last})};
+        requestAndSettle();
+        qputenv(WeatherService::kHostVariable, unreachable);
+        requestAndSettle();
+        QCOMPARE(log.count(QtWarningMsg, "qv.shell", "cannot be reached"), 2);
+        QVERIFY(log.texts("qv.shell").last().contains(QString::fromLatin1(unreachable)));
     }
 };
 

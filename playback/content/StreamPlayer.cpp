@@ -72,6 +72,9 @@ void StreamPlayer::stopItem()
 
 void StreamPlayer::openFailed(const QString &address)
 {
-    // Nothing shows; the item keeps its place until its stay time is over.
+    // Nothing shows: like a picture or a camera that cannot show, the item
+    // ends after the area's shortest stay and is logged as failed.
     qCWarning(lcVideo).noquote() << "cannot play stream" << address;
+    if (m_open)
+        reportFinished(false);
 }

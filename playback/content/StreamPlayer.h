@@ -3,7 +3,9 @@
 // The player of "streaming" items in one area: a second PlayLabel (libmpv)
 // that opens the item's address (rtmp, http or a file) at the item's volume.
 // The area's stay timer ends the item; the stream is closed when its item
-// ends and when the area stops, so it never plays on under the next item.
+// ends and when the area stops, so it never plays on under the next item. A
+// stream that cannot be opened or played (refused, a redirect loop, no
+// video in what comes) ends after a second and is logged as failed.
 
 #include "playback/content/ContentPlayer.h"
 

@@ -2,6 +2,8 @@
 
 #include "playback/content/UrlWin.h"
 
+#include "playback/content/QuietWebPage.h"
+
 #include <QResizeEvent>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -13,6 +15,7 @@ constexpr int kFullZoomWidth = 1240;
 UrlWin::UrlWin(QWidget *parent) : QLabel(parent)
 {
     webView = new QWebEngineView(this);
+    webView->setPage(new QuietWebPage(webView));
     // Made after the view, so it lies over it.
     overlayLabel = new QLabel(this);
     overlayLabel->setStyleSheet(QStringLiteral("background:transparent"));

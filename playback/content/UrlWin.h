@@ -4,7 +4,7 @@
 // in the editor moves the area instead of reaching the page). A page that is
 // hidden keeps its content but is muted and frozen, so it neither plays
 // sound nor runs scripts behind the next item; shown again, it goes on
-// without a reload.
+// without a reload. The page puts nothing else on the screen (QuietWebPage).
 
 #include <QLabel>
 #include <QTime>

@@ -2,6 +2,7 @@
 
 #include "playback/content/WeatherWindow.h"
 
+#include "playback/content/QuietWebPage.h"
 #include "playback/content/WebEngineCheck.h"
 
 #include <QHBoxLayout>
@@ -35,6 +36,8 @@ QWidget *makeIcon(QWidget *parent, QWebEngineView **view)
         return place;
     }
     *view = new QWebEngineView(parent);
+    // A picture address may name a page with scripts of its own.
+    (*view)->setPage(new QuietWebPage(*view));
     (*view)->setFixedSize(42, 30);
     (*view)->page()->setBackgroundColor(QColor(QStringLiteral("#0f0f1000")));
     return *view;

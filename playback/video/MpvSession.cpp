@@ -4,8 +4,11 @@
 #include "playback/video/MpvSession.h"
 
 #include "base/Log.h"
+#include "playback/video/MessageBudget.h"
 
 #include <mpv/client.h>
+
+#include <QElapsedTimer>
 
 #include <algorithm>
 #include <stdexcept>
@@ -69,6 +72,9 @@ MpvSession::MpvSession(const Options &options, qint64 windowId, const char *crea
     m_handle = mpv_create();
     if (!m_handle)
         throw std::runtime_error(createError);
+    // Warnings and errors as events (also those of the options below); nothing on the terminal.
+    mpv_request_log_messages(m_handle, "warn");
+    mpv_set_option_string(m_handle, "terminal", "no");
     for (const auto &option : options + overrides())
         mpv_set_option_string(m_handle, option.first.constData(), option.second.constData());
     if (windowId != 0) {
@@ -209,6 +215,9 @@ void MpvSession::handleEvent(const mpv_event &event, QList<MpvReport> *reports)
         }
         return;
     }
+    case MPV_EVENT_LOG_MESSAGE:
+        logMessage(*static_cast<const mpv_event_log_message *>(event.data));
+        return;
     case MPV_EVENT_PROPERTY_CHANGE: {
         const auto *property = static_cast<const mpv_event_property *>(event.data);
         if (!m_current || property->format != MPV_FORMAT_DOUBLE || !property->data)
@@ -223,6 +232,24 @@ void MpvSession::handleEvent(const mpv_event &event, QList<MpvReport> *reports)
     default:
         return;
     }
+}
+
+void MpvSession::logMessage(const mpv_event_log_message &message)
+{
+    // Every player drains on the GUI thread: one budget for all of them.
+    static QElapsedTimer clock;
+    static MessageBudget budget(kMostMessagesPerMinute);
+    if (!clock.isValid())
+        clock.start();
+    int leftOut = 0;
+    const bool admitted = budget.admit(clock.elapsed(), &leftOut);
+    if (leftOut > 0)
+        qCWarning(lcVideo).noquote() << "libmpv:" << leftOut << "further messages left out in a minute";
+    if (!admitted)
+        return;
+    qCWarning(lcVideo).noquote() << QStringLiteral("libmpv %1 [%2] %3")
+                                        .arg(QString::fromUtf8(message.level), QString::fromUtf8(message.prefix),
+                                             QString::fromUtf8(message.text).trimmed());
 }
 
 QString MpvSession::propertyText(const QString &name) const

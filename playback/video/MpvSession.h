@@ -9,6 +9,11 @@
 // libmpv calls the wake-up function on a thread of its own; the back end's
 // function only queues the drain onto the GUI thread. It is cleared before the
 // handle is destroyed.
+//
+// libmpv never writes to the terminal itself: its warnings and errors come
+// out of the drain into the "qv.video" category, a bounded number a minute
+// for all players together (MessageBudget), so files broken in every frame
+// cannot fill the service log.
 
 #include <QByteArray>
 #include <QList>
@@ -18,6 +23,7 @@
 
 struct mpv_handle;
 struct mpv_event;
+struct mpv_event_log_message;
 
 struct MpvReport {
     enum class Kind {
@@ -34,6 +40,8 @@ class MpvSession
 {
 public:
     using Options = QList<QPair<QByteArray, QByteArray>>;
+    // libmpv's messages logged in one minute at most, by all players; the rest are counted.
+    static constexpr int kMostMessagesPerMinute = 60;
 
     // Creates the handle, sets the options (then those given to
     // setOverride) and starts it. Throws std::runtime_error with createError
@@ -76,6 +84,7 @@ public:
 
 private:
     void handleEvent(const mpv_event &event, QList<MpvReport> *reports);
+    static void logMessage(const mpv_event_log_message &message);
     void acceptEntry(qint64 entryId);
 
     mpv_handle *m_handle = nullptr;

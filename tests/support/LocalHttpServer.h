@@ -1,26 +1,38 @@
 #pragma once
 
 // A small HTTP server on 127.0.0.1 for tests: it records every request it is
-// sent and answers each with what the test says (by default 404). One
-// request per connection; the connection closes after the answer.
+// sent and answers each with what the test says (by default 404), at once
+// or after a delay. One request per connection; the connection closes after
+// the answer.
 
 #include <QByteArray>
 #include <QList>
 #include <QMap>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 
 #include <functional>
+#include <utility>
 
 class LocalHttpServer : public QObject
 {
 public:
     struct Answer
     {
+        Answer() = default;
+        Answer(int status, QByteArray contentType, QByteArray body, QByteArray headers = {}, int delayMs = 0)
+            : status(status), contentType(std::move(contentType)), body(std::move(body)), headers(std::move(headers)),
+              delayMs(delayMs)
+        { }
+
         int status = 404;
         QByteArray contentType = "text/plain";
         QByteArray body;
+        QByteArray headers; // further header lines, each ending in "\r\n" (a Location, say)
+        int delayMs = 0;    // the answer leaves this long after the request came
     };
 
     LocalHttpServer()
@@ -67,10 +79,18 @@ private:
         QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status)
                           + (answer.status == 200 ? " OK" : " Not Found") + "\r\nContent-Type: " + answer.contentType
                           + "\r\nContent-Length: " + QByteArray::number(answer.body.size())
-                          + "\r\nConnection: close\r\n\r\n";
-        socket->write(head);
-        socket->write(answer.body);
-        socket->disconnectFromHost();
+                          + "\r\nConnection: close\r\n" + answer.headers + "\r\n";
+        const QPointer<QTcpSocket> target(socket);
+        auto send = [target, whole = head + answer.body] {
+            if (!target)
+                return;
+            target->write(whole);
+            target->disconnectFromHost();
+        };
+        if (answer.delayMs > 0)
+            QTimer::singleShot(answer.delayMs, this, send);
+        else
+            send();
     }
 
     QTcpServer m_server;

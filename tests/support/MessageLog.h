@@ -2,7 +2,7 @@
 
 // Collects what the program writes through its logging categories (from
 // any thread) while it lives, so tests can count reports. Messages still go
-// on to the previous handler.
+// on to the previous handler, unless the log is made to keep them.
 
 #include <QMutex>
 #include <QMutexLocker>
@@ -15,7 +15,8 @@
 class MessageLog
 {
 public:
-    MessageLog()
+    enum class Forward { Yes, No };
+    explicit MessageLog(Forward forward = Forward::Yes) : m_forward(forward == Forward::Yes)
     {
         s_current = this;
         m_previous = qInstallMessageHandler(&MessageLog::handle);
@@ -66,12 +67,13 @@ private:
             QMutexLocker lock(&log->m_mutex);
             log->m_entries.append({type, QString::fromLatin1(context.category ? context.category : ""), text});
         }
-        if (s_current && s_current->m_previous)
+        if (s_current && s_current->m_forward && s_current->m_previous)
             s_current->m_previous(type, context, text);
     }
 
     static inline MessageLog *s_current = nullptr;
     QtMessageHandler m_previous = nullptr;
+    bool m_forward = true;
     mutable QMutex m_mutex;
     QList<Entry> m_entries;
 };

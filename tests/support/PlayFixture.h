@@ -3,15 +3,16 @@
 // A main window with a stopped clock, and a few words to build schedules
 // for play through the tree's loaders.
 
+#include "base/Clock.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
-#include "base/Clock.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"
+#include "playback/dataBaseConn.h"
 #include "shell/Widget.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestEnvironment.h"
@@ -84,6 +85,14 @@ public:
                     return a;
         return nullptr;
     }
+    // The play log's rows of the current clock's day, once every row queued so far is written.
+    static QList<QStringList> loggedRows()
+    {
+        PlayLog::flush();
+        const QString day = Clock::current().currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+        return dataBaseConn().queryLogs(QString(), day, day);
+    }
+
     void tick(int seconds = 1)
     {
         for (int i = 0; i < seconds; ++i) {

@@ -22,8 +22,6 @@ MpvSession::Options renderOptions()
 {
     const bool hardware = AppContext::HardDecode == 1;
     return {
-        {"terminal", "yes"},
-        {"msg-level", "all=v"},
         {"vo", "libmpv"},
         {"hwdec", hardware ? "auto" : "no"},
         // Without it libmpv refuses a software OpenGL (a machine without a GPU).
