@@ -95,7 +95,7 @@ public:
     {
         m_mpv = mpv_create();
         for (const auto &option : MpvOptions{{"terminal", "yes"}, {"msg-level", "all=v"}, {"vo", "libmpv"},
-                                                      {"hwdec", "auto"}, {"gpu-sw", "yes"}, {"ao", "null"}})
+                                             {"hwdec", "auto"}, {"gpu-sw", "yes"}, {"ao", "null"}})
             mpv_set_option_string(m_mpv, option.first.constData(), option.second.constData());
         mpv_initialize(m_mpv);
         mpv_set_wakeup_callback(m_mpv, [](void *self) {

@@ -14,13 +14,12 @@ class VideoEmbeddedModule : public QObject, public VideoModule
     Q_INTERFACES(VideoModule)
 
 public:
-    std::unique_ptr<VideoEngine> makePlayer(PlayLabel *label, VideoReports *reports,
-                                            const VideoSettings &settings) override
+    Player makePlayer(PlayLabel *label, VideoReports *reports, const VideoSettings &settings) override
     {
         return std::make_unique<EmbeddedPlayer>(label, reports, settings);
     }
-    std::unique_ptr<VideoLengthEngine> makeLengthReader(VideoLengthReader *, VideoLengthReports *reports,
-                                                        const VideoSettings &settings) override
+    LengthReader makeLengthReader(VideoLengthReader *, VideoLengthReports *reports,
+                                  const VideoSettings &settings) override
     {
         return std::make_unique<MpvLengthReader>(reports, settings);
     }

@@ -24,7 +24,7 @@ struct VideoLengthReader::Engine final : VideoLengthReports
 
     VideoLengthReader *const reader;
     std::unique_ptr<VideoLengthEngine> player; // made by the first read
-    bool unavailable = false; // it could not be made: every read fails
+    bool unavailable = false;                  // it could not be made: every read fails
     QString path;
     QTimer timeout;
 

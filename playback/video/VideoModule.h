@@ -123,12 +123,14 @@ public:
     // The engine behind `label`, drawing into it and reporting to `reports`
     // (both outlive it). Throws std::runtime_error when it cannot be made
     // (libmpv cannot be created or started); nothing of it is left then.
-    virtual std::unique_ptr<VideoEngine> makePlayer(PlayLabel *label, VideoReports *reports,
-                                                    const VideoSettings &settings) = 0;
+    using Player = std::unique_ptr<VideoEngine>;
+    virtual Player makePlayer(PlayLabel *label, VideoReports *reports, const VideoSettings &settings) = 0;
     // The engine behind `reader`, answering to `reports` (both outlive it).
     // Throws std::runtime_error when libmpv cannot be started.
-    virtual std::unique_ptr<VideoLengthEngine> makeLengthReader(VideoLengthReader *reader, VideoLengthReports *reports,
-                                                                const VideoSettings &settings) = 0;
+    using LengthReader = std::unique_ptr<VideoLengthEngine>;
+    virtual LengthReader makeLengthReader(VideoLengthReader *reader, VideoLengthReports *reports,
+                                          const VideoSettings &settings)
+        = 0;
 
     // The video module of this program, opened on first call; null, with the
     // reason in *why, when it cannot be. Each executable links the one

@@ -90,7 +90,7 @@ namespace {
 class FakeVideoModule : public VideoModule
 {
 public:
-    std::unique_ptr<VideoEngine> makePlayer(PlayLabel *label, VideoReports *reports, const VideoSettings &) override
+    Player makePlayer(PlayLabel *label, VideoReports *reports, const VideoSettings &) override
     {
         if (FakeVideoEngine::refuseNext) {
             FakeVideoEngine::refuseNext = false;
@@ -98,8 +98,8 @@ public:
         }
         return std::make_unique<FakeVideoEngine>(label, reports);
     }
-    std::unique_ptr<VideoLengthEngine> makeLengthReader(VideoLengthReader *reader, VideoLengthReports *reports,
-                                                        const VideoSettings &) override
+    LengthReader makeLengthReader(VideoLengthReader *reader, VideoLengthReports *reports,
+                                  const VideoSettings &) override
     {
         return std::make_unique<FakeLengthEngine>(reader, reports);
     }
