@@ -1,7 +1,7 @@
 // Background music that gives up on files it cannot play instead of
 // retrying them without end.
 
-#include "playback/BackgroundMusic.h"
+#include "modules/multimedia/BackgroundMusic.h"
 
 #include "base/Log.h"
 
