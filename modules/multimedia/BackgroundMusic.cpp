@@ -50,6 +50,23 @@ void BackgroundMusic::stop()
     m_queued.clear();
 }
 
+void BackgroundMusic::pause()
+{
+    if (m_player->state() == QMediaPlayer::PlayingState)
+        m_player->pause();
+}
+
+void BackgroundMusic::resume()
+{
+    if (!m_queued.isEmpty())
+        m_player->play();
+}
+
+bool BackgroundMusic::playing() const
+{
+    return m_player->state() == QMediaPlayer::PlayingState;
+}
+
 QStringList BackgroundMusic::failedFiles() const
 {
     QStringList failed;
