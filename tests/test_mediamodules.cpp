@@ -9,6 +9,7 @@
 #include "editor/OfficePages.h"
 #include "editor/PdfModule.h"
 #include "editor/ProjectTreeItem.h"
+#include "playback/content/ImageContentPlayer.h"
 #include "playback/content/MediaModule.h"
 #include "support/FakeSoffice.h"
 #include "support/MessageLog.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMediaPlayer>
 #include <QProcess>
 #include <QtTest>
 
@@ -137,6 +139,45 @@ private slots:
         // Each module says how long it took to open.
         QCOMPARE(m_log->count(QtInfoMsg, "qv.shell", "libqvmultimedia.so in"), 1);
         QCOMPARE(m_log->count(QtInfoMsg, "qv.shell", "libqvpdf.so in"), 1);
+    }
+
+    // Through the module as through Qt before: the program's music pauses and
+    // resumes with play; a picture's music plays while the picture stays.
+    void musicFollowsPlayAndThePicturesStay()
+    {
+        PlayFixture f;
+        const QString tone = f.env.path("tone.wav");
+        QVERIFY(writeTone(tone));
+        QVERIFY(writePicture(f.env.path("picture.png")));
+        f.addGeneral("G");
+        f.addProgram("P", General, 2, 1, QTime(0, 6, 0), {tone});
+        CommonWinObject *window = f.addWindow("W", 2, 1);
+        QVLedMediaObject *picture = window->media.value(0);
+        picture->kind = MediaKind::Image;
+        picture->image.path = f.env.path("picture.png");
+        picture->image.musicPath = tone;
+        picture->image.stayTime = 3;
+
+        f.w->slotOverallPlay(); // the operator's play button
+        CommonPlayWindow *area = f.area(window);
+        QTRY_COMPARE_WITH_TIMEOUT(area->currentKind, QString(MediaKind::Image), 5000);
+        auto *pictures = qobject_cast<ImageContentPlayer *>(area->content().find(MediaFamily::Image));
+        QVERIFY(pictures && f.tree->musicPlayer);
+        QTRY_VERIFY_WITH_TIMEOUT(pictures->musicPlaying(), 5000);
+        QTRY_COMPARE(f.tree->musicPlayer->state(), QMediaPlayer::PlayingState);
+
+        f.w->slotOverallPlay(); // pause
+        QTRY_COMPARE(f.tree->musicPlayer->state(), QMediaPlayer::PausedState);
+        QVERIFY(!pictures->musicPlaying());
+        f.w->slotOverallPlay(); // on
+        QTRY_COMPARE(f.tree->musicPlayer->state(), QMediaPlayer::PlayingState);
+        QTRY_VERIFY(pictures->musicPlaying());
+
+        QTRY_COMPARE_WITH_TIMEOUT(area->currentKind, QString(MediaKind::SimpleText), 5000);
+        QVERIFY(!pictures->musicPlaying()); // its music ended with its stay
+        QCOMPARE(f.tree->musicPlayer->state(), QMediaPlayer::PlayingState);
+        f.w->slotOverallStop();
+        QCOMPARE(f.tree->musicPlayer->state(), QMediaPlayer::StoppedState);
     }
 
     void withoutTheMultimediaModulePlayGoesOnInSilence_data() { ways_data(); }
