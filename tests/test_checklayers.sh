@@ -31,6 +31,11 @@ cases=(
     "editor/Other.cpp|shell/Prompts.h|fail"
     "editor/Other.cpp|playback/MainPlayBKLabel.h|pass"
     "shell/dialogs/A.cpp|editor/ProjectTree.h|pass"
+    "modules/pdf/A.cpp|editor/PdfModule.h|pass"
+    "modules/multimedia/A.cpp|playback/content/ContentPlayer.h|pass"
+    "modules/multimedia/A.cpp|shell/Widget.h|fail"
+    "playback/content/A.cpp|modules/multimedia/CameraPlayer.h|fail"
+    "shell/A.cpp|modules/pdf/MuPdf.h|fail"
 )
 
 for entry in "${cases[@]}"; do

@@ -1,10 +1,15 @@
 // The heavy libraries come with the first item that needs them, never with
 // the start: both programs, started for real with an empty settings folder
 // or playing a schedule of pictures and texts, hold none of them once their
-// main window shows; a video item brings the program's own video module and
-// libmpv, which shows the program can open it.
+// main window shows; a video brings the program's own video module and
+// libmpv, a program's music and an Office document bring the multimedia and
+// pdf modules, which shows the programs can open them.
 
+#include "model/KindNames.h"
+#include "model/QVLedMediaObject.h"
+#include "model/ScheduleRecords.h"
 #include "shell/WeatherService.h"
+#include "support/FakeSoffice.h"
 #include "support/GeneratedSchedules.h"
 #include "support/VideoClips.h"
 
@@ -14,8 +19,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <csignal>
 
 namespace {
 
@@ -31,6 +34,10 @@ const HeavyLibrary kHeavyLibraries[] = {
     {"video", "/libmpv.so"},
     {"video", "/libqvvideorender.so"},
     {"video", "/libqvvideoembedded.so"},
+    {"multimedia", "/libQt5Multimedia"},
+    {"multimedia", "/libgst"},
+    {"multimedia", "/libqvmultimedia.so"},
+    {"pdf", "/libqvpdf.so"},
 };
 
 // The shared libraries mapped into the process.
@@ -144,6 +151,36 @@ bool writePicturesAndTexts(const QTemporaryDir &home)
     return true;
 }
 
+// One window playing an Office document (its page file made already), in a
+// program with background music.
+bool writeMusicAndADocument(const QTemporaryDir &home)
+{
+    const QString tone = home.filePath(QStringLiteral("tone.wav"));
+    if (QProcess::execute(QStringLiteral("ffmpeg"),
+                          {"-loglevel", "error", "-y", "-f", "lavfi", "-i", "sine=frequency=440:duration=2", tone})
+        != 0)
+        return false;
+    const QString document = home.filePath(QStringLiteral("menu.docx"));
+    QFile words(document);
+    if (!words.open(QIODevice::WriteOnly) || words.write("words") < 0)
+        return false;
+    words.close();
+    if (!QDir(home.path()).mkpath(QStringLiteral("tmp"))
+        || !FakeSoffice::writePdf(home.filePath(QStringLiteral("tmp/menu.pdf")), 2))
+        return false;
+    auto owned = GeneratedSchedules::wide(1);
+    owned->schedule().displayWindows.first().generalSegments.first()->programs.first()->bgMusic = QStringList{tone};
+    QVLedMediaObject *item = GeneratedSchedules::firstWindow(*owned)->media.first();
+    item->kind = MediaKind::Office;
+    item->image.path = document;
+    item->image.stayTime = 2;
+    const QString schedule = home.filePath(QStringLiteral("office.qvsc"));
+    if (!GeneratedSchedules::save(*owned, schedule))
+        return false;
+    playAtStart(home, schedule);
+    return true;
+}
+
 // One window playing a three-second clip.
 bool writeOneVideo(const QTemporaryDir &home)
 {
@@ -205,6 +242,22 @@ private slots:
         const QStringList libraries = mappedLibraries(started.pid());
         QVERIFY(libraries.size() > 10); // the maps were read
         QVERIFY2(heavyAmong(libraries).isEmpty(), qPrintable(heavyAmong(libraries).join('\n')));
+    }
+
+    void musicAndADocumentBringTheirModules()
+    {
+        QTemporaryDir home;
+        QVERIFY(writeMusicAndADocument(home));
+        Program started(QStringLiteral(QV_PROGRAM), home);
+        QVERIFY2(started.windowShows(60000), qPrintable(started.log()));
+        QTRY_VERIFY2_WITH_TIMEOUT(heavyAmong(mappedLibraries(started.pid())).filter("/libqv").size() == 2,
+                                  qPrintable(heavyAmong(mappedLibraries(started.pid())).join('\n')), 20000);
+        const QStringList heavy = heavyAmong(mappedLibraries(started.pid()));
+        QVERIFY2(!heavy.filter(QStringLiteral("/libQt5Multimedia")).isEmpty(), qPrintable(heavy.join('\n')));
+        QTRY_COMPARE_WITH_TIMEOUT(started.log().count(QStringLiteral("loaded the module")), 2, 5000);
+        for (const char *failure : {"cannot show", "cannot be drawn", "left out", "cannot read the pages"})
+            QVERIFY2(!started.log().contains(QLatin1String(failure)), qPrintable(started.log()));
+        QVERIFY(started.running());
     }
 
     void aVideoBringsTheProgramsOwnModule_data()
