@@ -69,7 +69,7 @@ QImage grabbed(QWidget *widget)
 
 } // namespace
 
-class HostilePicturesTest : public QObject
+class HostileContentTest : public QObject
 {
     Q_OBJECT
 
@@ -225,5 +225,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HostilePicturesTest)
-#include "test_hostilepictures.moc"
+QTEST_MAIN(HostileContentTest)
+#include "test_hostilecontent.moc"
