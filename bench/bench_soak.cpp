@@ -20,7 +20,7 @@
 #include "model/ScheduleRecords.h"
 #include "playback/PlayLog.h"
 #include "playback/PlayLogFallback.h"
-#include "playback/video/MpvSession.h"
+#include "playback/video/VideoModule.h"
 #include "resources/QvResources.h"
 #include "shell/WeatherService.h"
 #include "shell/Widget.h"
@@ -414,7 +414,7 @@ int main(int argc, char **argv)
     QApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    MpvSession::setOverride("ao", "null");
+    VideoSettings::setOverride("ao", "null");
     initQvResources();
     QTextStream out(stdout);
     double minutes = 10.0;

@@ -18,7 +18,7 @@
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"
-#include "playback/video/MpvSession.h"
+#include "playback/video/VideoModule.h"
 
 #include <mpv/client.h>
 #ifndef QV_EMBEDDED_BUILD
@@ -94,8 +94,8 @@ public:
     explicit BareRenderWidget(const QString &clip) : m_clip(clip)
     {
         m_mpv = mpv_create();
-        for (const auto &option : MpvSession::Options{{"terminal", "yes"}, {"msg-level", "all=v"}, {"vo", "libmpv"},
-                                                      {"hwdec", "auto"}, {"gpu-sw", "yes"}, {"ao", "null"}})
+        for (const auto &option : MpvOptions{{"terminal", "yes"}, {"msg-level", "all=v"}, {"vo", "libmpv"},
+                                             {"hwdec", "auto"}, {"gpu-sw", "yes"}, {"ao", "null"}})
             mpv_set_option_string(m_mpv, option.first.constData(), option.second.constData());
         mpv_initialize(m_mpv);
         mpv_set_wakeup_callback(m_mpv, [](void *self) {
@@ -179,7 +179,7 @@ int runBaseline(const QString &clip)
     window.setAttribute(Qt::WA_NativeWindow);
     window.show();
     mpv_handle *mpv = mpv_create();
-    for (const auto &option : MpvSession::Options{{"hwdec", "yes"}, {"gpu-sw", "yes"}, {"ao", "null"}})
+    for (const auto &option : MpvOptions{{"hwdec", "yes"}, {"gpu-sw", "yes"}, {"ao", "null"}})
         mpv_set_option_string(mpv, option.first.constData(), option.second.constData());
     int64_t wid = qint64(window.winId());
     mpv_set_option(mpv, "wid", MPV_FORMAT_INT64, &wid);
@@ -346,7 +346,7 @@ int main(int argc, char *argv[])
     std::setlocale(LC_NUMERIC, "C");
     const QStringList arguments = app.arguments();
     if (arguments.value(1) == QLatin1String("--child")) {
-        MpvSession::setOverride("ao", "null");
+        VideoSettings::setOverride("ao", "null");
         QTemporaryDir dir;
         PlayLog::setDatabasePath(dir.filePath("log.db"));
         const int rc = runChild(arguments.value(2), arguments.value(3));

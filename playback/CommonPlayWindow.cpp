@@ -113,7 +113,7 @@ void CommonPlayWindow::playCurrentElement()
         m_stayTimer.start(currentStayMs());
 }
 
-ContentPlayer *CommonPlayWindow::playerFor(MediaFamily family, const QVLedMediaObject &item)
+ContentPlayer *CommonPlayWindow::playerFor(MediaFamily family, const QVLedMediaObject &item, QString *why)
 {
     if (ContentPlayer *player = m_content.find(family))
         return player;
@@ -123,6 +123,8 @@ ContentPlayer *CommonPlayWindow::playerFor(MediaFamily family, const QVLedMediaO
         // The item keeps its place for its stay time, empty, and is logged as failed.
         qCWarning(lcPlayback).noquote() << "cannot show" << item.kind << "item" << logNameOf(item) << "in area"
                                         << (winObject ? winObject->name : QString()) << ":" << error;
+        if (why)
+            *why = error;
         return nullptr;
     }
     connect(player, &ContentPlayer::sigItemFinished, this, &CommonPlayWindow::onItemFinished);
@@ -309,9 +311,12 @@ void CommonPlayWindow::previewItem(QVLedMediaObject *item)
         return;
     stopAndHideAll();
     previewKind = item->kind;
-    if (ContentPlayer *player = playerFor(family, *item)) {
+    QString why;
+    if (ContentPlayer *player = playerFor(family, *item, &why)) {
         m_previewItem = item;
         player->show(item, ContentPlayer::Purpose::Preview, 0);
+    } else if (owner) {
+        owner->previewFailed(item, why);
     }
 }
 

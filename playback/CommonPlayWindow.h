@@ -179,7 +179,9 @@ private:
     // Gives a weather player just made the area's forecast.
     void handForecastTo(ContentPlayer *player);
     // The family's player, made and wired on first use; null when it cannot start.
-    ContentPlayer *playerFor(MediaFamily family, const QVLedMediaObject &item);
+    // The area's player of the family, made on first use; null when it cannot
+    // be made, which is logged, with the reason in *why.
+    ContentPlayer *playerFor(MediaFamily family, const QVLedMediaObject &item, QString *why = nullptr);
     void onItemFinished(quint64 ticket, bool succeeded);
     // The video player, or null while the area has none.
     VideoContentPlayer *videoContent() const;

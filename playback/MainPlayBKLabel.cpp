@@ -217,6 +217,12 @@ void MainPlayBKLabel::slotSetVideoProgress(QVLedMediaObject *item, float seconds
         emit sigVideoProgressReported(item, seconds);
 }
 
+void MainPlayBKLabel::previewFailed(QVLedMediaObject *item, const QString &why)
+{
+    if (!playing) // play has its log, and no one to answer a message
+        emit sigPreviewFailed(item, why);
+}
+
 void MainPlayBKLabel::resetAllWindows()
 {
     if (!playing)

@@ -97,6 +97,9 @@ public:
     // long / has reached `seconds`. Passed on only while not in real play.
     void slotSetVideoRange(QVLedMediaObject *item, float seconds);
     void slotSetVideoProgress(QVLedMediaObject *item, float seconds);
+    // An area could not make the player to preview `item` (its module is
+    // missing, libmpv cannot start): the editor is told, for the operator.
+    void previewFailed(QVLedMediaObject *item, const QString &why);
 
     // While a schedule is being built its areas are shown and hidden many
     // times before anything is painted: between these calls only the last
@@ -119,6 +122,8 @@ signals:
     // Outside real play: a video player's length and position reports, with the item whose file it has open.
     void sigVideoRangeReported(QVLedMediaObject *item, float seconds);
     void sigVideoProgressReported(QVLedMediaObject *item, float seconds);
+    // The editor's preview of `item` could not be shown, for the reason given.
+    void sigPreviewFailed(QVLedMediaObject *item, QString why);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

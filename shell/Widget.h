@@ -461,6 +461,9 @@ private:
     // The walk every preview helper shares: the current display window drops
     // its name marks and, unless it plays, shows curMedia in its area.
     void previewCurrentMedia(void (MainPlayBKLabel::*preview)(QVLedMediaObject *));
+    // A preview could not get its player: the operator is told each reason once.
+    void tellPreviewFailed(const QString &why);
+    QStringList m_toldPreviewFailures;
     void layoutWorkArea();
     void moveMainMenuUnderToolBar();
     void rebuildTabRow();

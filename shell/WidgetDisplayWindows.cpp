@@ -113,6 +113,10 @@ MainPlayBKLabel *Widget::newDisplayWindow(const QString &name)
     connect(displayWindow, &MainPlayBKLabel::sigCommonWinGeometryChanged, this, &Widget::updateCommonWinGeometry);
     connect(displayWindow, &MainPlayBKLabel::sigVideoRangeReported, this, &Widget::slotVideoRangeReported);
     connect(displayWindow, &MainPlayBKLabel::sigVideoProgressReported, this, &Widget::slotVideoProgressReported);
+    // Told after the preview has finished with its areas, never from inside it.
+    connect(
+        displayWindow, &MainPlayBKLabel::sigPreviewFailed, this,
+        [this](QVLedMediaObject *, const QString &why) { tellPreviewFailed(why); }, Qt::QueuedConnection);
     connect(displayWindow, &MainPlayBKLabel::sigDisplayWindowGeometryChanged, this,
             [this](const QString &displayName, const QRect &geometry) {
                 // The record follows what the mouse did to its display window.

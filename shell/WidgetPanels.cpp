@@ -2,6 +2,7 @@
 // family of kinds to media panel, placing them again, their retranslation,
 // and the preview the media panels ask for.
 
+#include "base/Prompts.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "panels/AnalogClockPanel.h"
@@ -234,6 +235,14 @@ void Widget::previewCurrentMedia(void (MainPlayBKLabel::*preview)(QVLedMediaObje
     // A playing display window shows the schedule, never the editor's preview.
     if (!displayWindow->playing)
         (displayWindow->*preview)(curMedia);
+}
+
+void Widget::tellPreviewFailed(const QString &why)
+{
+    if (m_toldPreviewFailures.contains(why))
+        return;
+    m_toldPreviewFailures << why;
+    Prompts::current().information(this, tr("info"), tr("This item cannot be shown here: %1").arg(why));
 }
 
 void Widget::refreshAnalogClockPreview()

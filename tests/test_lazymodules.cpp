@@ -1,8 +1,9 @@
 // The heavy libraries come with the first item that needs them, never with
-// the start: the program, started for real with an empty settings folder or
-// playing a schedule of pictures and texts, holds none of them once its main
-// window shows; a program's music and an Office document bring the
-// multimedia and pdf modules, which shows the program can open them.
+// the start: both programs, started for real with an empty settings folder
+// or playing a schedule of pictures and texts, hold none of them once their
+// main window shows; a video brings the program's own video module and
+// libmpv, a program's music and an Office document bring the multimedia and
+// pdf modules, which shows the programs can open them.
 
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
@@ -10,6 +11,7 @@
 #include "shell/WeatherService.h"
 #include "support/FakeSoffice.h"
 #include "support/GeneratedSchedules.h"
+#include "support/VideoClips.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +31,9 @@ struct HeavyLibrary
     const char *fileName; // a part of the mapped file's name
 };
 const HeavyLibrary kHeavyLibraries[] = {
+    {"video", "/libmpv.so"},
+    {"video", "/libqvvideorender.so"},
+    {"video", "/libqvvideoembedded.so"},
     {"multimedia", "/libQt5Multimedia"},
     {"multimedia", "/libgst"},
     {"multimedia", "/libqvmultimedia.so"},
@@ -176,6 +181,36 @@ bool writeMusicAndADocument(const QTemporaryDir &home)
     return true;
 }
 
+// One window playing a three-second clip.
+bool writeOneVideo(const QTemporaryDir &home)
+{
+    const QString clip = home.filePath(QStringLiteral("clip.avi"));
+    if (!VideoClips::make(clip, QStringLiteral("testsrc2=size=160x120:rate=10"), 3))
+        return false;
+    auto owned = GeneratedSchedules::wide(1);
+    QVLedMediaObject *item = GeneratedSchedules::firstWindow(*owned)->media.first();
+    item->kind = MediaKind::Video;
+    item->video.path = clip;
+    item->video.duration = QTime(0, 0, 3);
+    const QString schedule = home.filePath(QStringLiteral("video.qvsc"));
+    if (!GeneratedSchedules::save(*owned, schedule))
+        return false;
+    playAtStart(home, schedule);
+    return true;
+}
+
+// Both programs, each with the file name of its video module.
+struct ProgramUnderTest
+{
+    const char *name;
+    const char *path;
+    const char *videoModule;
+};
+const ProgramUnderTest kPrograms[] = {
+    {"QVDidUdodid", QV_PROGRAM, "/libqvvideorender.so"},
+    {"QVDidUdodidEmbedded", QV_PROGRAM_EMBEDDED, "/libqvvideoembedded.so"},
+};
+
 } // namespace
 
 class LazyModulesTest : public QObject
@@ -185,17 +220,21 @@ class LazyModulesTest : public QObject
 private slots:
     void aStartHoldsNoHeavyLibrary_data()
     {
+        QTest::addColumn<QString>("program");
         QTest::addColumn<bool>("picturesAndTexts");
-        QTest::newRow("empty settings folder") << false;
-        QTest::newRow("playing pictures and texts") << true;
+        for (const ProgramUnderTest &program : kPrograms) {
+            QTest::addRow("%s, empty settings folder", program.name) << program.path << false;
+            QTest::addRow("%s, playing pictures and texts", program.name) << program.path << true;
+        }
     }
     void aStartHoldsNoHeavyLibrary()
     {
+        QFETCH(QString, program);
         QFETCH(bool, picturesAndTexts);
         QTemporaryDir home;
         if (picturesAndTexts)
             QVERIFY(writePicturesAndTexts(home));
-        Program started(QStringLiteral(QV_PROGRAM), home);
+        Program started(program, home);
         QVERIFY2(started.windowShows(60000), qPrintable(started.log()));
         // Work put off until the window shows, and the first turns of play, come in too.
         QTest::qWait(2000);
@@ -218,6 +257,32 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(started.log().count(QStringLiteral("loaded the module")), 2, 5000);
         for (const char *failure : {"cannot show", "cannot be drawn", "left out", "cannot read the pages"})
             QVERIFY2(!started.log().contains(QLatin1String(failure)), qPrintable(started.log()));
+        QVERIFY(started.running());
+    }
+
+    void aVideoBringsTheProgramsOwnModule_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("module");
+        for (const ProgramUnderTest &program : kPrograms)
+            QTest::newRow(program.name) << program.path << program.videoModule;
+    }
+    void aVideoBringsTheProgramsOwnModule()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, module);
+        QTemporaryDir home;
+        QVERIFY(writeOneVideo(home));
+        Program started(program, home);
+        QVERIFY2(started.windowShows(60000), qPrintable(started.log()));
+        QTRY_VERIFY2_WITH_TIMEOUT(!mappedLibraries(started.pid()).filter(module).isEmpty(), qPrintable(started.log()),
+                                  20000);
+        const QStringList heavy = heavyAmong(mappedLibraries(started.pid()));
+        QCOMPARE(heavy.filter(QStringLiteral("/libqvvideo")).size(), 1); // its own, not the other program's
+        QCOMPARE(heavy.filter(QStringLiteral("/libmpv.so")).size(), 1);
+        QTRY_VERIFY2_WITH_TIMEOUT(started.log().contains(QStringLiteral("loaded the module")),
+                                  qPrintable(started.log()), 5000);
+        QVERIFY2(!started.log().contains(QStringLiteral("cannot show")), qPrintable(started.log()));
         QVERIFY(started.running());
     }
 };

@@ -68,7 +68,7 @@ private:
         QFETCH(QString, clipName);
         QFETCH(double, length);
         QFETCH(QByteArray, audioOutput);
-        MpvSession::setOverride("ao", audioOutput);
+        VideoSettings::setOverride("ao", audioOutput);
         return {m_dir.filePath(clipName), length};
     }
 
@@ -93,7 +93,7 @@ private slots:
         QVERIFY(VideoClips::make(m_dir.filePath("silent.avi"), "testsrc2=size=64x48:rate=10", 3.2));
     }
 
-    void cleanup() { MpvSession::setOverride("ao", "null"); }
+    void cleanup() { VideoSettings::setOverride("ao", "null"); }
 
     void anAddedClipIsPreviewedAndMeasured_data() { clipRows(); }
 

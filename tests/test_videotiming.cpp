@@ -7,7 +7,7 @@
 #include "panels/VideoPanel.h"
 #include "panels/VideoRange.h"
 #include "playback/content/VideoTiming.h"
-#include "playback/video/MessageBudget.h"
+#include "modules/mpv/MessageBudget.h"
 
 #include <QtTest>
 

@@ -4,14 +4,14 @@
 // libmpv and turns the player's operations (open, close, pause, continue,
 // scale, volume, rotation, seek) into libmpv commands and properties.
 //
-// The class is declared here once, with no libmpv header, so the area player
-// and the panels build the same for both programs. Each program links one
-// implementation of it:
-//   QVDidUdodid          playback/video/render  libmpv's render API into an
-//                                               OpenGL widget filling the label
-//   QVDidUdodidEmbedded  video-embedded/        libmpv drawing into the
-//                                               label's own native window
-//   tests                tests/support          a recording fake
+// The class lives in the program, with no libmpv header, so the area player
+// and the panels build the same for both programs; the engine behind it comes
+// from the program's video module (VideoModule.h), opened by the first label:
+//   QVDidUdodid          "videorender"    libmpv's render API into an OpenGL
+//                                         widget filling the label
+//   QVDidUdodidEmbedded  "videoembedded"  libmpv drawing into the label's own
+//                                         native window
+//   tests                tests/support    a recording fake, linked in
 //
 // Reports come as signals on the GUI thread and belong to the file opened
 // last: what libmpv still says about a file that was replaced or closed is
@@ -30,8 +30,9 @@ class PlayLabel : public QLabel
     Q_OBJECT
 
 public:
-    // Throws std::runtime_error when libmpv cannot be created or started; the
-    // label then holds nothing that needs freeing.
+    // Throws std::runtime_error when the video module cannot be opened or
+    // libmpv cannot be created or started; the label then holds nothing that
+    // needs freeing.
     explicit PlayLabel(QWidget *parent = nullptr);
     ~PlayLabel() override;
 
@@ -98,6 +99,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    struct Engine; // what the linked implementation keeps beside the label
+    struct Engine; // the module's engine, and what the label decides itself
     std::unique_ptr<Engine> m_engine;
 };

@@ -1,10 +1,10 @@
-// The length reader of both programs: a paused libmpv player with null
-// outputs whose first length report of the file opened last is the answer.
+// The reader's side of measuring a file: the file being read, how long an
+// answer may take, and the engine of the program's video module behind it.
 
 #include "playback/video/VideoLengthReader.h"
 
 #include "base/Log.h"
-#include "playback/video/MpvSession.h"
+#include "playback/video/VideoModule.h"
 
 #include <QMetaObject>
 #include <QTimer>
@@ -16,86 +16,70 @@ namespace {
 // A file libmpv has not measured by then (a stalled network share) counts as unreadable.
 constexpr int kReadTimeoutMs = 20000;
 
-MpvSession::Options readerOptions()
-{
-    return {
-        {"vo", "null"},  {"ao", "null"},   {"pause", "yes"},       {"hwdec", "no"}, {"audio-display", "no"},
-        {"idle", "yes"}, {"config", "no"}, {"load-scripts", "no"}, {"ytdl", "no"},  {"terminal", "no"},
-    };
-}
-
 } // namespace
 
-struct VideoLengthReader::Engine
+struct VideoLengthReader::Engine final : VideoLengthReports
 {
-    std::unique_ptr<MpvSession> session;
-    bool unavailable = false; // libmpv could not be started: every read fails
+    explicit Engine(VideoLengthReader *reader) : reader(reader) { }
+
+    VideoLengthReader *const reader;
+    std::unique_ptr<VideoLengthEngine> player; // made by the first read
+    bool unavailable = false;                  // it could not be made: every read fails
     QString path;
     QTimer timeout;
 
-    // Starts libmpv on first use; false when it cannot be started.
-    bool start(VideoLengthReader *reader);
-    // What libmpv reported of the file being read: its first length, or that it cannot be read.
-    void drain(VideoLengthReader *reader);
+    // Makes the player on first use; false when it cannot be made.
+    bool start();
+    void lengthRead(double seconds) override
+    {
+        const QString read = takePath();
+        if (!read.isEmpty())
+            emit reader->sigLength(read, seconds);
+    }
+    void readFailed() override
+    {
+        const QString read = takePath();
+        if (!read.isEmpty())
+            emit reader->sigFailed(read);
+    }
+    // The file being read, which an answer ends; empty when none is.
+    QString takePath()
+    {
+        const QString read = path;
+        reader->cancel();
+        return read;
+    }
 };
 
-bool VideoLengthReader::Engine::start(VideoLengthReader *reader)
+bool VideoLengthReader::Engine::start()
 {
-    if (session || unavailable)
-        return session != nullptr;
+    if (player || unavailable)
+        return player != nullptr;
+    QString why;
     try {
-        session = std::make_unique<MpvSession>(readerOptions(), 0, "could not create mpv context",
-                                               "could not initialize mpv context");
+        if (VideoModule *module = VideoModule::ofThisProgram(&why))
+            player = module->makeLengthReader(reader, this, VideoSettings::current());
     } catch (const std::runtime_error &error) {
-        qCWarning(lcVideo) << "video lengths cannot be read:" << error.what();
+        why = QString::fromLocal8Bit(error.what());
+    }
+    if (!player) {
+        qCWarning(lcVideo).noquote() << "video lengths cannot be read:" << why;
         unavailable = true;
-        return false;
     }
-    session->observe();
-    // libmpv's thread calls this: it only queues the drain onto the GUI thread.
-    session->setWakeup(
-        [](void *context) {
-            auto *reader = static_cast<VideoLengthReader *>(context);
-            QMetaObject::invokeMethod(
-                reader, [reader] { reader->m_engine->drain(reader); }, Qt::QueuedConnection);
-        },
-        reader);
-    return true;
+    return player != nullptr;
 }
 
-void VideoLengthReader::Engine::drain(VideoLengthReader *reader)
-{
-    for (const MpvReport &report : session->takeReports()) {
-        const QString read = path;
-        if (read.isEmpty())
-            return;
-        // The answer ends the file: what follows in this drain belongs to no file being read.
-        if (report.kind == MpvReport::Kind::Length && report.seconds > 0) {
-            reader->cancel();
-            emit reader->sigLength(read, report.seconds);
-            return;
-        }
-        if (report.kind == MpvReport::Kind::Failed || report.kind == MpvReport::Kind::Ended) {
-            reader->cancel();
-            emit reader->sigFailed(read);
-            return;
-        }
-    }
-}
-
-VideoLengthReader::VideoLengthReader(QObject *parent) : QObject(parent), m_engine(std::make_unique<Engine>())
+VideoLengthReader::VideoLengthReader(QObject *parent) : QObject(parent), m_engine(std::make_unique<Engine>(this))
 {
     m_engine->timeout.setSingleShot(true);
     m_engine->timeout.setInterval(kReadTimeoutMs);
     connect(&m_engine->timeout, &QTimer::timeout, this, [this] {
-        const QString path = m_engine->path;
-        qCWarning(lcVideo).noquote() << "no length reported in time for" << path;
-        cancel();
-        emit sigFailed(path);
+        qCWarning(lcVideo).noquote() << "no length reported in time for" << m_engine->path;
+        m_engine->readFailed();
     });
 }
 
-VideoLengthReader::~VideoLengthReader() = default; // the session clears its wake-up before it goes
+VideoLengthReader::~VideoLengthReader() = default; // the engine stops libmpv's calls before it goes
 
 QString VideoLengthReader::reading() const
 {
@@ -106,19 +90,17 @@ void VideoLengthReader::read(const QString &path)
 {
     cancel();
     m_engine->path = path;
-    if (!m_engine->start(this)) {
+    if (!m_engine->start()) {
         QMetaObject::invokeMethod(
             this,
             [this, path] {
-                if (m_engine->path != path)
-                    return;
-                m_engine->path.clear();
-                emit sigFailed(path);
+                if (m_engine->path == path)
+                    m_engine->readFailed();
             },
             Qt::QueuedConnection);
         return;
     }
-    m_engine->session->open(path);
+    m_engine->player->open(path);
     m_engine->timeout.start();
 }
 
@@ -129,6 +111,6 @@ void VideoLengthReader::cancel()
     if (engine.path.isEmpty())
         return;
     engine.path.clear();
-    if (engine.session)
-        engine.session->stop(true);
+    if (engine.player)
+        engine.player->stop();
 }

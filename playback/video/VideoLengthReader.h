@@ -6,8 +6,9 @@
 // drawing surface nor a sound device, so it works the same in both programs,
 // on a machine without a sound card and behind a hidden display window.
 //
-// Declared here once, like PlayLabel; the two programs link the libmpv
-// implementation (VideoLengthReader.cpp), the tests a recording fake.
+// The reader lives in the program, like PlayLabel; the player behind it
+// comes from the program's video module (VideoModule.h), opened by the first
+// read. Without the module every read fails, with one log line.
 
 #include <QObject>
 #include <QString>
@@ -19,7 +20,7 @@ class VideoLengthReader : public QObject
     Q_OBJECT
 
 public:
-    // Makes nothing heavy: libmpv is started by the first read.
+    // Makes nothing heavy: the module and libmpv are started by the first read.
     explicit VideoLengthReader(QObject *parent = nullptr);
     ~VideoLengthReader() override;
 
@@ -34,10 +35,10 @@ public:
 
 signals:
     void sigLength(QString path, double seconds);
-    // The file cannot be read, or libmpv cannot be started.
+    // The file cannot be read, or the module or libmpv cannot be started.
     void sigFailed(QString path);
 
 private:
-    struct Engine; // what the linked implementation keeps
+    struct Engine; // the module's engine, the file being read and the patience for it
     std::unique_ptr<Engine> m_engine;
 };

@@ -1,7 +1,8 @@
 #pragma once
 
 // The values both video back ends send for the player's operations, and the
-// one start seek of each opened file. Nothing here talks to libmpv.
+// one start seek of each opened file. Nothing here talks to libmpv. Written in
+// the header, so that the video modules share it without calling the program.
 
 #include <QByteArray>
 
@@ -9,11 +10,29 @@ namespace VideoValues {
 
 // "video-zoom" for a scale index: 0 (fill the label) "20", 1 (whole picture,
 // its aspect ratio kept) "0"; null for any other index, which changes nothing.
-const char *zoomForScale(int scale);
+inline const char *zoomForScale(int scale)
+{
+    switch (scale) {
+    case 0:
+        return "20";
+    case 1:
+        return "0";
+    default:
+        return nullptr;
+    }
+}
+
 // Degrees for a rotation index 0..3 (0, 90, 180, 270); -1 for any other index.
-int degreesForRotation(int index);
+inline int degreesForRotation(int index)
+{
+    return index >= 0 && index <= 3 ? index * 90 : -1;
+}
+
 // An integer as libmpv's property text.
-QByteArray number(int value);
+inline QByteArray number(int value)
+{
+    return QByteArray::number(value);
+}
 
 } // namespace VideoValues
 

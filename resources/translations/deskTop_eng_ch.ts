@@ -2111,6 +2111,10 @@ Settings, crash recovery and the pages of Office documents are not kept.</source
         <source>270</source>
         <translation>270</translation>
     </message>
+    <message>
+        <source>This item cannot be shown here: %1</source>
+        <translation>此媒体无法在此显示：%1</translation>
+    </message>
 </context>
 <context>
     <name>WindowPanel</name>

@@ -2114,6 +2114,10 @@ Settings, crash recovery and the pages of Office documents are not kept.</transl
         <source>270</source>
         <translation>270</translation>
     </message>
+    <message>
+        <source>This item cannot be shown here: %1</source>
+        <translation>This item cannot be shown here: %1</translation>
+    </message>
 </context>
 <context>
     <name>WindowPanel</name>

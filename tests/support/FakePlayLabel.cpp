@@ -1,8 +1,7 @@
-// The recording video back end of the tests.
+// The recording video engine of the tests, and the program's video module
+// of every test that links it.
 
 #include "support/FakeVideo.h"
-
-#include <QResizeEvent>
 
 #include <stdexcept>
 
@@ -10,31 +9,39 @@ int FakeVideoEngine::made = 0;
 int FakeVideoEngine::destroyed = 0;
 bool FakeVideoEngine::refuseNext = false;
 
-FakeVideoEngine::FakeVideoEngine(PlayLabel *label) : QObject(label), label(label)
-{ }
+FakeVideoEngine::FakeVideoEngine(PlayLabel *label, VideoReports *reports)
+    : QObject(label), label(label), m_reports(reports)
+{
+    ++made;
+}
+
+FakeVideoEngine::~FakeVideoEngine()
+{
+    ++destroyed;
+}
 
 void FakeVideoEngine::reportLength(float seconds)
 {
     if (!opened.isEmpty())
-        label->setSliderRange(seconds);
+        m_reports->lengthReported(seconds);
 }
 
 void FakeVideoEngine::reportPosition(float seconds)
 {
     if (!opened.isEmpty())
-        emit label->sigProgressChange(seconds);
+        m_reports->positionReported(seconds);
 }
 
 void FakeVideoEngine::fail()
 {
     if (!opened.isEmpty())
-        emit label->sigOpenFailed(opened);
+        m_reports->openFailed();
 }
 
 void FakeVideoEngine::end()
 {
     if (!opened.isEmpty())
-        emit label->sigFileEnded(opened);
+        m_reports->fileEnded();
 }
 
 QStringList FakeVideoEngine::callsOf(const QString &word) const
@@ -47,111 +54,61 @@ QStringList FakeVideoEngine::callsOf(const QString &word) const
     return found;
 }
 
-struct PlayLabel::Engine {
-    FakeVideoEngine *fake = nullptr;
-};
+void FakeVideoEngine::open(const QString &path)
+{
+    calls << QStringLiteral("open ") + path;
+    opened = path;
+}
+
+void FakeVideoEngine::close()
+{
+    calls << QStringLiteral("close");
+    opened.clear();
+}
+
+void FakeVideoEngine::scale(int index)
+{
+    calls << QStringLiteral("scale %1").arg(index);
+    if (const char *zoom = VideoValues::zoomForScale(index))
+        properties[QStringLiteral("video-zoom")] = QString::fromLatin1(zoom);
+}
+
+void FakeVideoEngine::setVolume(int volume)
+{
+    calls << QStringLiteral("volume %1").arg(volume);
+    properties[QStringLiteral("volume")] = QString::number(volume);
+}
+
+void FakeVideoEngine::rotate(int degrees)
+{
+    calls << QStringLiteral("rotate %1").arg(degrees);
+    properties[QStringLiteral("video-rotate")] = QString::number(degrees);
+}
 
 namespace {
-FakeVideoEngine &fakeOf(const PlayLabel *label)
+
+class FakeVideoModule : public VideoModule
 {
-    return *FakeVideoEngine::of(label);
-}
+public:
+    Player makePlayer(PlayLabel *label, VideoReports *reports, const VideoSettings &) override
+    {
+        if (FakeVideoEngine::refuseNext) {
+            FakeVideoEngine::refuseNext = false;
+            throw std::runtime_error("could not create mpv context");
+        }
+        return std::make_unique<FakeVideoEngine>(label, reports);
+    }
+    LengthReader makeLengthReader(VideoLengthReader *reader, VideoLengthReports *reports,
+                                  const VideoSettings &) override
+    {
+        return std::make_unique<FakeLengthEngine>(reader, reports);
+    }
+};
+
 } // namespace
 
-PlayLabel::PlayLabel(QWidget *parent) : QLabel(parent)
+VideoModule *VideoModule::ofThisProgram(QString *)
 {
-    if (FakeVideoEngine::refuseNext) {
-        FakeVideoEngine::refuseNext = false;
-        throw std::runtime_error("could not create mpv context");
-    }
-    m_engine = std::make_unique<Engine>();
-    m_engine->fake = new FakeVideoEngine(this);
-    ++FakeVideoEngine::made;
-}
-
-PlayLabel::~PlayLabel()
-{
-    ++FakeVideoEngine::destroyed;
-}
-
-QString PlayLabel::openedPath() const
-{
-    return fakeOf(this).opened;
-}
-
-QString PlayLabel::propertyText(const QString &name) const
-{
-    return fakeOf(this).properties.value(name);
-}
-
-void PlayLabel::resizeEvent(QResizeEvent *event)
-{
-    QLabel::resizeEvent(event);
-}
-
-void PlayLabel::on_file_open(QString path)
-{
-    FakeVideoEngine &fake = fakeOf(this);
-    fake.calls << QStringLiteral("open ") + path;
-    fake.opened = path;
-    fake.startSeek.fileOpened();
-}
-
-void PlayLabel::on_file_close()
-{
-    FakeVideoEngine &fake = fakeOf(this);
-    fake.calls << QStringLiteral("close");
-    fake.opened.clear();
-}
-
-void PlayLabel::on_mpv_events()
-{ }
-
-void PlayLabel::on_file_pause()
-{
-    fakeOf(this).calls << QStringLiteral("pause");
-    paused = true;
-}
-
-void PlayLabel::on_file_contiue()
-{
-    fakeOf(this).calls << QStringLiteral("contiue");
-    paused = false;
-}
-
-void PlayLabel::on_file_Scale(int i)
-{
-    FakeVideoEngine &fake = fakeOf(this);
-    fake.calls << QStringLiteral("scale %1").arg(i);
-    if (const char *zoom = VideoValues::zoomForScale(i))
-        fake.properties[QStringLiteral("video-zoom")] = QString::fromLatin1(zoom);
-}
-
-void PlayLabel::on_file_volume(int v)
-{
-    FakeVideoEngine &fake = fakeOf(this);
-    fake.calls << QStringLiteral("volume %1").arg(v);
-    fake.properties[QStringLiteral("volume")] = QString::number(v);
-}
-
-void PlayLabel::video_rotate(int degrees)
-{
-    FakeVideoEngine &fake = fakeOf(this);
-    fake.calls << QStringLiteral("rotate %1").arg(degrees);
-    fake.properties[QStringLiteral("video-rotate")] = QString::number(degrees);
-}
-
-void PlayLabel::on_file_seek(int seconds)
-{
-    fakeOf(this).calls << QStringLiteral("seek %1").arg(seconds);
-}
-
-void PlayLabel::get_length_string()
-{ }
-
-void PlayLabel::setSliderRange(float seconds)
-{
-    emit sigSetVideoRange(seconds);
-    if (fakeOf(this).startSeek.takeDue() && startPosition != 0)
-        on_file_seek(startPosition);
+    static FakeVideoModule module;
+    return &module;
 }

@@ -4,7 +4,7 @@
 // set-up every test of the real players shares: numbers in the C locale and
 // no sound device.
 
-#include "playback/video/MpvSession.h"
+#include "playback/video/VideoModule.h"
 
 #include <QDir>
 #include <QProcess>
@@ -18,7 +18,7 @@ namespace VideoClips {
 inline void prepareLibmpv()
 {
     std::setlocale(LC_NUMERIC, "C");
-    MpvSession::setOverride("ao", "null");
+    VideoSettings::setOverride("ao", "null");
 }
 
 // ffmpeg: the lavfi sources, `seconds` long, the picture as MPEG-4 and the

@@ -1,8 +1,7 @@
 // libmpv's render API in an OpenGL widget.
 
-#include "playback/video/render/MpvWidget.h"
+#include "modules/videorender/MpvWidget.h"
 
-#include "base/AppContext.h"
 #include "base/Log.h"
 
 #include <mpv/client.h>
@@ -18,12 +17,11 @@ namespace {
 constexpr int kPendingWaits = 20;
 constexpr int kPendingWaitMs = 25;
 
-MpvSession::Options renderOptions()
+MpvSession::Options renderOptions(const VideoSettings &settings)
 {
-    const bool hardware = AppContext::HardDecode == 1;
     return {
         {"vo", "libmpv"},
-        {"hwdec", hardware ? "auto" : "no"},
+        {"hwdec", settings.hardwareDecoding ? "auto" : "no"},
         // Without it libmpv refuses a software OpenGL (a machine without a GPU).
         {"gpu-sw", "yes"},
     };
@@ -31,10 +29,10 @@ MpvSession::Options renderOptions()
 
 } // namespace
 
-MpvWidget::MpvWidget(QWidget *parent, Qt::WindowFlags flags)
+MpvWidget::MpvWidget(const VideoSettings &settings, QWidget *parent, Qt::WindowFlags flags)
     : QOpenGLWidget(parent, flags),
-      m_session(std::make_unique<MpvSession>(renderOptions(), 0, "could not create mpv context",
-                                             "could not initialize mpv context"))
+      m_session(std::make_unique<MpvSession>(renderOptions(settings), settings.overrides, 0,
+                                             "could not create mpv context", "could not initialize mpv context"))
 {
     connect(this, &QOpenGLWidget::frameSwapped, this, &MpvWidget::swapped);
     m_session->observe();

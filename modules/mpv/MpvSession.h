@@ -15,9 +15,10 @@
 // for all players together (MessageBudget), so files broken in every frame
 // cannot fill the service log.
 
+#include "playback/video/VideoModule.h"
+
 #include <QByteArray>
 #include <QList>
-#include <QPair>
 #include <QString>
 #include <QVariant>
 
@@ -39,25 +40,21 @@ struct MpvReport {
 class MpvSession
 {
 public:
-    using Options = QList<QPair<QByteArray, QByteArray>>;
+    using Options = MpvOptions;
     // libmpv's messages logged in one minute at most, by all players; the rest are counted.
     static constexpr int kMostMessagesPerMinute = 60;
 
-    // Creates the handle, sets the options (then those given to
-    // setOverride) and starts it. Throws std::runtime_error with createError
-    // or initError, after freeing what it made. A window id other than 0
-    // becomes the option "wid".
-    MpvSession(const Options &options, qint64 windowId, const char *createError, const char *initError);
+    // Creates the handle, sets the options, then the overrides (the
+    // program's VideoSettings), and starts it. Throws std::runtime_error with
+    // createError or initError, after freeing what it made. A window id other
+    // than 0 becomes the option "wid".
+    MpvSession(const Options &options, const Options &overrides, qint64 windowId, const char *createError,
+               const char *initError);
     ~MpvSession();
     MpvSession(const MpvSession &) = delete;
     MpvSession &operator=(const MpvSession &) = delete;
 
     mpv_handle *handle() const { return m_handle; }
-
-    // Options every player of the process takes over the built-in ones (the
-    // tests and benchmarks: "ao" "null"). Set before players are made; a name
-    // set again takes the new value, a null value drops it.
-    static void setOverride(const QByteArray &name, const QByteArray &value);
 
     // libmpv calls `wakeup(context)` when events wait; null clears it.
     void setWakeup(void (*wakeup)(void *), void *context);

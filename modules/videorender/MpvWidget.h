@@ -6,7 +6,7 @@
 // the widget's GL context: it is made in initializeGL and freed, with that
 // context current, before the context or the player goes.
 
-#include "playback/video/MpvSession.h"
+#include "modules/mpv/MpvSession.h"
 
 #include <QOpenGLWidget>
 #include <QVariant>
@@ -20,15 +20,16 @@ class MpvWidget : public QOpenGLWidget
     Q_OBJECT
 
 public:
-    // Throws std::runtime_error when libmpv cannot be created or started.
-    explicit MpvWidget(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+    // Reads "HardDecode" from `settings`. Throws std::runtime_error when
+    // libmpv cannot be created or started.
+    explicit MpvWidget(const VideoSettings &settings, QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~MpvWidget() override;
 
     void runCommand(const QVariantList &arguments);
     void setMpvProperty(const QString &name, const QVariant &value);
     QSize sizeHint() const override { return QSize(480, 270); }
 
-    MpvSession &session() { return *m_session; }
+    MpvSession &session() const { return *m_session; }
     // Opens the file once frames can be drawn: at once when the render
     // context stands, else when it is made; a surface nobody shows opens it
     // on the next turn of the event loop, without a picture (the label is

@@ -1,26 +1,19 @@
 // One libmpv player: options, commands, properties and the decoding of its
 // events into reports of the file opened last.
 
-#include "playback/video/MpvSession.h"
+#include "modules/mpv/MpvSession.h"
 
 #include "base/Log.h"
-#include "playback/video/MessageBudget.h"
+#include "modules/mpv/MessageBudget.h"
 
 #include <mpv/client.h>
 
 #include <QElapsedTimer>
 
-#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
 namespace {
-
-MpvSession::Options &overrides()
-{
-    static MpvSession::Options options;
-    return options;
-}
 
 // A QVariant list as libmpv's node array of strings and 64-bit integers. The
 // byte arrays keep the texts alive while the node is used.
@@ -67,7 +60,8 @@ qint64 entryIdOf(const mpv_node *result)
 
 } // namespace
 
-MpvSession::MpvSession(const Options &options, qint64 windowId, const char *createError, const char *initError)
+MpvSession::MpvSession(const Options &options, const Options &overrides, qint64 windowId, const char *createError,
+                       const char *initError)
 {
     m_handle = mpv_create();
     if (!m_handle)
@@ -75,7 +69,7 @@ MpvSession::MpvSession(const Options &options, qint64 windowId, const char *crea
     // Warnings and errors as events (also those of the options below); nothing on the terminal.
     mpv_request_log_messages(m_handle, "warn");
     mpv_set_option_string(m_handle, "terminal", "no");
-    for (const auto &option : options + overrides())
+    for (const auto &option : options + overrides)
         mpv_set_option_string(m_handle, option.first.constData(), option.second.constData());
     if (windowId != 0) {
         int64_t wid = windowId;
@@ -94,16 +88,6 @@ MpvSession::~MpvSession()
         return;
     mpv_set_wakeup_callback(m_handle, nullptr, nullptr);
     mpv_terminate_destroy(m_handle);
-}
-
-void MpvSession::setOverride(const QByteArray &name, const QByteArray &value)
-{
-    Options &options = overrides();
-    options.erase(std::remove_if(options.begin(), options.end(),
-                                 [&name](const QPair<QByteArray, QByteArray> &option) { return option.first == name; }),
-                  options.end());
-    if (!value.isNull())
-        options.append({name, value});
 }
 
 void MpvSession::setWakeup(void (*wakeup)(void *), void *context)
