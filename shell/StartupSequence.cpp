@@ -90,7 +90,8 @@ QString prepareSettingsFolder()
 
 int run(int argc, char *argv[], const QString &lockFolder)
 {
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
+    // No OpenGL context is made at start: the web engine's shared one comes
+    // with the first web content (WebEngineCheck), a video's with its player.
     QApplication app(argc, argv);
     // The video library reads numbers in the C locale only.
     std::setlocale(LC_NUMERIC, "C");

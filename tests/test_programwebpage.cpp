@@ -2,9 +2,12 @@
 // CI and the installation notes run it) the web engine's sandbox refuses to
 // start and used to end the program at the first page; the program must
 // make the engine usable by itself, with no web-engine variable in its
-// environment, and show the page.
+// environment, and show the page. The OpenGL context the engine shares is
+// made only when web content or a video first needs it, and a page beside a
+// video that was made first must still show.
 
 #include "support/GeneratedSchedules.h"
+#include "support/VideoClips.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -20,7 +23,7 @@ namespace {
 const QColor PageColour(0x12, 0x34, 0x56);
 const QRect Area(100, 100, 400, 300); // on the desktop: the display window lies at 0,0
 
-bool writeSchedule(const QString &home)
+bool writeSchedule(const QString &home, bool videoFirst)
 {
     const QString page = home + "/page.html";
     QFile file(page);
@@ -31,11 +34,25 @@ bool writeSchedule(const QString &home)
 
     auto owned = GeneratedSchedules::wide(1);
     CommonWinObject *window = GeneratedSchedules::firstWindow(*owned);
+    QVLedMediaObject *item = window->media.first();
+    if (videoFirst) {
+        // The window shows a video first: its player's OpenGL is made, and
+        // shown, in the display window before the page's view is made there.
+        const QString clip = home + "/clip.avi";
+        if (!VideoClips::make(clip, QStringLiteral("testsrc2=size=160x120:rate=10"), 2))
+            return false;
+        item->kind = MediaKind::Video;
+        item->video.path = clip;
+        item->video.duration = QTime(0, 0, 2);
+        auto *pageItem = new QVLedMediaObject(*item);
+        pageItem->id = item->id + 1;
+        window->media << pageItem;
+        item = pageItem;
+    }
     window->x = Area.x();
     window->y = Area.y();
     window->width = Area.width();
     window->height = Area.height();
-    QVLedMediaObject *item = window->media.first();
     item->kind = MediaKind::Url;
     item->url.address = page;
     item->url.playTime = QTime(0, 10, 0);
@@ -65,10 +82,18 @@ class ProgramWebPageTest : public QObject
     Q_OBJECT
 
 private slots:
+    void theProgramShowsALocalPageWithoutAnyWebEngineVariable_data()
+    {
+        QTest::addColumn<bool>("videoFirst");
+        QTest::newRow("the page alone") << false;
+        QTest::newRow("a video made before the page") << true;
+    }
+
     void theProgramShowsALocalPageWithoutAnyWebEngineVariable()
     {
+        QFETCH(bool, videoFirst);
         QTemporaryDir home;
-        QVERIFY(writeSchedule(home.path()));
+        QVERIFY(writeSchedule(home.path(), videoFirst));
         QVERIFY2(!showsPageColour(), "the page's colour is on the screen before the program runs");
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -4,6 +4,7 @@
 
 #include "base/Log.h"
 #include "platform/ProcessControl.h"
+#include "playback/SharedOpenGl.h"
 
 #include <QGuiApplication>
 #include <QOpenGLContext>
@@ -13,8 +14,8 @@ namespace WebEngineCheck {
 namespace {
 QString findReason()
 {
-    if (!QOpenGLContext::globalShareContext())
-        return QStringLiteral("the application shares no OpenGL contexts (platform %1)")
+    if (!SharedOpenGl::ensure())
+        return QStringLiteral("no shared OpenGL context can be made on platform %1")
             .arg(QGuiApplication::platformName());
     QOpenGLContext probe;
     probe.setShareContext(QOpenGLContext::globalShareContext());
