@@ -545,4 +545,8 @@ private:
     // Measures the video items whose length is not known yet (made on first use, a child).
     VideoLengthProbe &lengthProbe();
     VideoLengthProbe *m_lengthProbe = nullptr;
+    // Before the first preview of a web page: when web pages cannot be shown
+    // here (the web module missing or broken), the operator is told once.
+    void tellOnceWhenWebPagesCannotShow();
+    bool m_toldWebPagesCannotShow = false;
 };

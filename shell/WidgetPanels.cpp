@@ -2,6 +2,7 @@
 // family of kinds to media panel, placing them again, their retranslation,
 // and the preview the media panels ask for.
 
+#include "base/Prompts.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "panels/AnalogClockPanel.h"
@@ -22,6 +23,7 @@
 #include "panels/WindowPanel.h"
 #include "panels/controls/CalendarPopup.h"
 #include "playback/MainPlayBKLabel.h"
+#include "playback/content/WebEngineCheck.h"
 #include "shell/WeatherService.h"
 #include "shell/Widget.h"
 
@@ -268,7 +270,18 @@ void Widget::refreshTextPreview()
 
 void Widget::refreshUrlPreview()
 {
+    if (curMedia && previewDisplayWindow())
+        tellOnceWhenWebPagesCannotShow();
     previewCurrentMedia(&MainPlayBKLabel::previewUrl);
+}
+
+void Widget::tellOnceWhenWebPagesCannotShow()
+{
+    QString why;
+    if (m_toldWebPagesCannotShow || WebEngineCheck::module(&why))
+        return;
+    m_toldWebPagesCannotShow = true;
+    Prompts::current().information(this, tr("info"), tr("Web pages cannot be shown on this computer: %1").arg(why));
 }
 
 void Widget::refreshVideoDevicePreview()

@@ -28,6 +28,10 @@ cases=(
     "editor/Other.cpp|shell/Prompts.h|fail"
     "editor/Other.cpp|playback/MainPlayBKLabel.h|pass"
     "shell/dialogs/A.cpp|editor/ProjectTree.h|pass"
+    "modules/web/A.cpp|playback/content/WidgetContentPlayer.h|pass"
+    "modules/web/A.cpp|shell/Widget.h|fail"
+    "playback/content/A.cpp|modules/web/UrlWin.h|fail"
+    "shell/A.cpp|modules/web/UrlWin.h|fail"
 )
 
 for entry in "${cases[@]}"; do

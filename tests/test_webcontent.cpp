@@ -1,15 +1,17 @@
 // The web page and the weather window with a real web engine, under a
-// virtual display: what is loaded and when, the zoom of a page, a hidden
-// page kept silent, a page that asks for dialogs, windows and permissions
-// putting nothing on the screen, and the weather window's texts and pictures.
+// virtual display, through the web module the program opens from the build
+// tree: what is loaded and when, the zoom of a page, a hidden page kept
+// silent, a page that asks for dialogs, windows and permissions putting
+// nothing on the screen, and the weather window's texts and pictures.
 
+#include "base/Modules.h"
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
-#include "playback/content/UrlPlayer.h"
-#include "playback/content/UrlWin.h"
+#include "playback/content/ContentPlayer.h"
+#include "modules/web/UrlWin.h"
 #include "playback/content/VideoDeviceWindow.h"
 #include "playback/content/WeatherWindow.h"
 #include "playback/dataBaseConn.h"
@@ -134,23 +136,33 @@ struct AreaBench
         items.emplace_back(made);
         return made;
     }
-    template <typename Player>
-    Player *player(MediaFamily family) const
+    // The web-page item's window (the module's UrlWin) and its web view.
+    QWidget *page() const { return pageOf(area); }
+    static QWidget *pageOf(const CommonPlayWindow *area)
     {
-        return qobject_cast<Player *>(area->content().find(family));
+        ContentPlayer *player = area->content().find(MediaFamily::Url);
+        return player ? player->view() : nullptr;
     }
+    static QWebEngineView *webViewOf(const CommonPlayWindow *area)
+    {
+        QWidget *page = pageOf(area);
+        return page ? page->findChild<QWebEngineView *>() : nullptr;
+    }
+    QWebEngineView *webView() const { return webViewOf(area); }
     // Shows the server's page "/hall.html" and waits until it has loaded.
-    UrlWin *showServedPage(LocalHttpServer &server, QVLedMediaObject *&web)
+    QWebEngineView *showServedPage(LocalHttpServer &server, QVLedMediaObject *&web)
     {
         server.answers["/hall.html"] = {200, "text/html", Page};
         web = item(MediaKind::Url);
         web->url.address = server.url("/hall.html");
         area->slotPlayURL(web);
-        UrlWin *page = player<UrlPlayer>(MediaFamily::Url)->page();
-        QSignalSpy finished(page->webView->page(), &QWebEnginePage::loadFinished);
+        QWebEngineView *view = webView();
+        if (!view)
+            return nullptr;
+        QSignalSpy finished(view->page(), &QWebEnginePage::loadFinished);
         if (!finished.wait(20000) || !finished.first().first().toBool())
             qWarning("the page did not load");
-        return page;
+        return view;
     }
 
     TestEnvironment env;
@@ -193,10 +205,13 @@ private slots:
         LocalHttpServer server;
         AreaBench b;
         QVLedMediaObject *web = nullptr;
-        UrlWin *page = b.showServedPage(server, web);
+        QWebEngineView *view = b.showServedPage(server, web);
+        QVERIFY(view);
+        // Shown through the module the program opened from the build tree.
+        QVERIFY(Modules::isLoaded("web"));
         QCOMPARE(requestsFor(server, "/hall.html"), 1);
-        QSignalSpy loads(page->webView->page(), &QWebEnginePage::loadStarted);
-        QSignalSpy finished(page->webView->page(), &QWebEnginePage::loadFinished);
+        QSignalSpy loads(view->page(), &QWebEnginePage::loadStarted);
+        QSignalSpy finished(view->page(), &QWebEnginePage::loadFinished);
         b.area->slotPlayURL(web);
         QTest::qWait(300);
         QCOMPARE(requestsFor(server, "/hall.html"), 1);
@@ -214,7 +229,7 @@ private slots:
         b.area->slotPlayURL(local);
         QTRY_COMPARE(finished.size(), 2);
         QCOMPARE(loads.size(), 2);
-        QCOMPARE(page->webView->url(), QUrl::fromLocalFile(file));
+        QCOMPARE(view->url(), QUrl::fromLocalFile(file));
     }
 
     // The engine keeps a web address in its own spelling (small scheme and
@@ -239,8 +254,9 @@ private slots:
         if (capitalScheme)
             web->url.address.replace(0, 4, "HTTP");
         b.area->slotPlayURL(web);
-        UrlWin *page = b.player<UrlPlayer>(MediaFamily::Url)->page();
-        QSignalSpy finished(page->webView->page(), &QWebEnginePage::loadFinished);
+        QWebEngineView *view = b.webView();
+        QVERIFY(view);
+        QSignalSpy finished(view->page(), &QWebEnginePage::loadFinished);
         QVERIFY(finished.wait(20000));
         const QString served = path.isEmpty() ? QString("/") : path;
         QCOMPARE(requestsFor(server, served), 1);
@@ -259,16 +275,17 @@ private slots:
         QVLedMediaObject *web = b.item(MediaKind::Url);
         web->url.address = "about:blank";
         b.area->slotPlayURL(web);
-        UrlWin *page = b.player<UrlPlayer>(MediaFamily::Url)->page();
-        QCOMPARE(page->width(), 620);
-        QCOMPARE(page->webView->zoomFactor(), 0.5);
+        QWebEngineView *view = b.webView();
+        QVERIFY(view);
+        QCOMPARE(b.page()->width(), 620);
+        QCOMPARE(view->zoomFactor(), 0.5);
         b.record.width = 1920;
         b.area->resize(1920, 300);
         b.area->relayoutChildren();
-        QCOMPARE(page->webView->zoomFactor(), 1.0);
+        QCOMPARE(view->zoomFactor(), 1.0);
         b.area->resize(620, 300);
         b.area->relayoutChildren();
-        QCOMPARE(page->webView->zoomFactor(), 0.5); // the width rule, not a fixed half
+        QCOMPARE(view->zoomFactor(), 0.5); // the width rule, not a fixed half
     }
 
     void aHiddenPageIsMutedAndFrozenAndNotReloaded()
@@ -276,12 +293,13 @@ private slots:
         LocalHttpServer server;
         AreaBench b;
         QVLedMediaObject *web = nullptr;
-        UrlWin *page = b.showServedPage(server, web);
-        QWebEnginePage *engine = page->webView->page();
+        QWebEngineView *view = b.showServedPage(server, web);
+        QVERIFY(view);
+        QWebEnginePage *engine = view->page();
         QVERIFY(!engine->isAudioMuted());
 
         b.area->stopAndHideAll();
-        QVERIFY(page->isHidden());
+        QVERIFY(b.page()->isHidden());
         QVERIFY(engine->isAudioMuted());
         QTRY_COMPARE(engine->lifecycleState(), QWebEnginePage::LifecycleState::Frozen);
 
@@ -314,11 +332,11 @@ private slots:
 
         f.tree->slotStartPlay(f.display);
         CommonPlayWindow *area = f.area(window);
-        UrlWin *page = qobject_cast<UrlPlayer *>(area->content().find(MediaFamily::Url))->page();
-        QTRY_VERIFY2_WITH_TIMEOUT(page->webView->title().contains("notify=")
-                                      && page->webView->title().contains("place="),
-                                  qPrintable(page->webView->title() + " / shown: " + stray.seen.join(", ")), 20000);
-        const QString title = page->webView->title();
+        QTRY_VERIFY_WITH_TIMEOUT(AreaBench::webViewOf(area), 5000);
+        QWebEngineView *view = AreaBench::webViewOf(area);
+        QTRY_VERIFY2_WITH_TIMEOUT(view->title().contains("notify=") && view->title().contains("place="),
+                                  qPrintable(view->title() + " / shown: " + stray.seen.join(", ")), 20000);
+        const QString title = view->title();
         for (const char *answer :
              {"alert=undefined", "confirm=false", "prompt=null", "open=null", "printed", "place=1", "notify=denied"})
             QVERIFY2(title.contains(QLatin1String(answer)), qPrintable(title));
@@ -387,7 +405,6 @@ private slots:
         // While the clocks show, no web engine has started and no camera window exists.
         QCOMPARE(area->currentKind, QString(MediaKind::DigitalClock));
         QVERIFY(area->findChildren<QWebEngineView *>().isEmpty());
-        QVERIFY(area->findChildren<UrlWin *>().isEmpty());
         QVERIFY(area->findChildren<WeatherWindow *>().isEmpty());
         QVERIFY(area->findChildren<VideoDeviceWindow *>().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(area->currentKind == MediaKind::Url, 5000);

@@ -1,9 +1,9 @@
 // The web-page player: the page of the item, at the zoom of the area's width.
 
-#include "playback/content/UrlPlayer.h"
+#include "modules/web/UrlPlayer.h"
 
 #include "model/QVLedMediaObject.h"
-#include "playback/content/UrlWin.h"
+#include "modules/web/UrlWin.h"
 
 void UrlPlayer::showItem(QVLedMediaObject *item, Purpose)
 {

@@ -1,16 +1,12 @@
 // The web page widget: what is loaded, its zoom, and a hidden page kept silent.
 
-#include "playback/content/UrlWin.h"
+#include "modules/web/UrlWin.h"
 
-#include "playback/content/QuietWebPage.h"
+#include "modules/web/QuietWebPage.h"
 
 #include <QResizeEvent>
 #include <QWebEnginePage>
 #include <QWebEngineView>
-
-namespace {
-constexpr int kFullZoomWidth = 1240;
-}
 
 UrlWin::UrlWin(QWidget *parent) : QLabel(parent)
 {
@@ -24,22 +20,6 @@ UrlWin::UrlWin(QWidget *parent) : QLabel(parent)
         if (!visible && !isVisible())
             webView->page()->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
     });
-}
-
-bool UrlWin::isWebAddress(const QString &address)
-{
-    return address.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
-           || address.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
-}
-
-QUrl UrlWin::urlFor(const QString &address)
-{
-    return isWebAddress(address) ? QUrl(address) : QUrl::fromLocalFile(address);
-}
-
-qreal UrlWin::zoomFor(int width)
-{
-    return width < kFullZoomWidth ? qreal(width) / kFullZoomWidth : 1.0;
 }
 
 bool UrlWin::isShowing(const QString &newAddress) const
