@@ -2107,6 +2107,10 @@ Settings, crash recovery and the pages of Office documents are not kept.</source
         <source>270</source>
         <translation>270</translation>
     </message>
+    <message>
+        <source>Web pages cannot be shown on this computer: %1</source>
+        <translation>此电脑无法显示网页：%1</translation>
+    </message>
 </context>
 <context>
     <name>WindowPanel</name>

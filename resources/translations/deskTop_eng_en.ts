@@ -2110,6 +2110,10 @@ Settings, crash recovery and the pages of Office documents are not kept.</transl
         <source>270</source>
         <translation>270</translation>
     </message>
+    <message>
+        <source>Web pages cannot be shown on this computer: %1</source>
+        <translation>Web pages cannot be shown on this computer: %1</translation>
+    </message>
 </context>
 <context>
     <name>WindowPanel</name>
