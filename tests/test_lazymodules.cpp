@@ -94,8 +94,8 @@ private slots:
         env.insert("QV_TEST_LOCK_FOLDER", m_home.filePath("lock"));
         env.insert("XDG_RUNTIME_DIR", m_home.filePath("run"));
         QDir(m_home.path()).mkpath("run");
-        QFile::setPermissions(m_home.filePath("run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                          | QFileDevice::ExeOwner);
+        QFile::setPermissions(m_home.filePath("run"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         m_program.setProcessEnvironment(env);
         m_program.setWorkingDirectory(m_home.path());
         m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);

@@ -53,7 +53,7 @@ private slots:
         QTest::addColumn<bool>("foreignModule");     // a loaded module of another kind stands for it
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing") << QByteArray() << false << "is not installed";
-        QTest::newRow("broken") << QByteArray("\x7f" "ELF, but cut off", 16) << false << "cannot be loaded";
+        QTest::newRow("broken") << QByteArray(1, char(0x7f)) + "ELF, but cut off" << false << "cannot be loaded";
         QTest::newRow("of another kind") << QByteArray() << true << "does not provide";
     }
 

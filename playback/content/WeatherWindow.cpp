@@ -59,8 +59,8 @@ WeatherWindow::WeatherWindow(QWidget *parent) : QLabel(parent)
     day1WeatherLabel = makeLabel(this, 50, 26, cyan, true);
     day2WeatherLabel = makeLabel(this, 50, 26, cyan, true);
     m_web = WebEngineCheck::module();
-    m_iconPlaces = {makeIcon(this, m_web, &todayIcon), makeIcon(this, m_web, &day1Icon),
-                    makeIcon(this, m_web, &day2Icon)};
+    m_iconPlaces
+        = {makeIcon(this, m_web, &todayIcon), makeIcon(this, m_web, &day1Icon), makeIcon(this, m_web, &day2Icon)};
     todayWeatherLabel = makeLabel(this, 200, 40, "color:#ff6600;font:26px", false);
     currentLabel = makeLabel(this, 60, 40, "color:#00ff00;font:26px", false);
     todayWindLabel = makeLabel(this, 120, 30, green, true);

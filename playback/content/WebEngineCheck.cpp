@@ -4,8 +4,8 @@
 
 #include "base/Log.h"
 #include "base/Modules.h"
-#include "playback/content/WebModule.h"
 #include "platform/ProcessControl.h"
+#include "playback/content/WebModule.h"
 
 #include <QGuiApplication>
 #include <QOpenGLContext>
