@@ -4,51 +4,41 @@
 // needs). The program is opened on a virtual display, where each back end
 // could start if anything asked for it.
 
+#include "support/X11Desktop.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QX11Info>
 #include <QtTest>
-
-#include <xcb/xcb.h>
 
 #include <csignal>
 
 namespace {
 
-xcb_atom_t atom(const char *name)
+// The window's title as the toolkit sets it for window managers (UTF-8).
+QByteArray titleOf(xcb_window_t window)
 {
     xcb_connection_t *connection = QX11Info::connection();
-    xcb_intern_atom_reply_t *reply
-        = xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name), nullptr);
-    const xcb_atom_t value = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    xcb_get_property_reply_t *reply
+        = xcb_get_property_reply(connection,
+                                 xcb_get_property(connection, 0, window, WindowManagerView::atom("_NET_WM_NAME"),
+                                                  XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+                                 nullptr);
+    const QByteArray title = reply ? QByteArray(static_cast<const char *>(xcb_get_property_value(reply)),
+                                                xcb_get_property_value_length(reply))
+                                   : QByteArray();
     free(reply);
-    return value;
-}
-
-QByteArray property(xcb_window_t window, xcb_atom_t name)
-{
-    xcb_connection_t *connection = QX11Info::connection();
-    xcb_get_property_reply_t *reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr);
-    QByteArray value;
-    if (reply)
-        value = QByteArray(static_cast<const char *>(xcb_get_property_value(reply)),
-                           xcb_get_property_value_length(reply));
-    free(reply);
-    return value;
+    return title;
 }
 
 // True when a viewable top-level window of `pid` is the main window.
 bool mainWindowShows(qint64 pid)
 {
     xcb_connection_t *connection = QX11Info::connection();
-    const xcb_window_t root = xcb_window_t(QX11Info::appRootWindow());
-    xcb_query_tree_reply_t *tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr);
+    xcb_query_tree_reply_t *tree
+        = xcb_query_tree_reply(connection, xcb_query_tree(connection, WindowManagerView::root()), nullptr);
     if (!tree)
         return false;
-    const xcb_atom_t pidAtom = atom("_NET_WM_PID");
-    const xcb_atom_t nameAtom = atom("_NET_WM_NAME");
     bool found = false;
     const xcb_window_t *children = xcb_query_tree_children(tree);
     for (int i = 0; i < xcb_query_tree_children_length(tree) && !found; ++i) {
@@ -56,9 +46,9 @@ bool mainWindowShows(qint64 pid)
             = xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, children[i]), nullptr);
         const bool viewable = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
         free(attributes);
-        const QByteArray owner = viewable ? property(children[i], pidAtom) : QByteArray();
-        found = owner.size() >= 4 && *reinterpret_cast<const quint32 *>(owner.constData()) == quint32(pid)
-                && property(children[i], nameAtom) == "QV LED Player";
+        found = viewable
+                && WindowManagerView::values(children[i], "_NET_WM_PID", XCB_ATOM_CARDINAL).value(0) == quint32(pid)
+                && titleOf(children[i]) == "QV LED Player";
     }
     free(tree);
     return found;
