@@ -277,8 +277,10 @@ void Widget::refreshUrlPreview()
 
 void Widget::tellOnceWhenWebPagesCannotShow()
 {
+    // A display without shared OpenGL is only logged (WebEngineCheck), as ever;
+    // what is told is a program that lacks its module.
     QString why;
-    if (m_toldWebPagesCannotShow || WebEngineCheck::module(&why))
+    if (m_toldWebPagesCannotShow || !WebEngineCheck::usable() || WebEngineCheck::module(&why))
         return;
     m_toldWebPagesCannotShow = true;
     Prompts::current().information(this, tr("info"), tr("Web pages cannot be shown on this computer: %1").arg(why));
