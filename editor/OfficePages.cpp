@@ -116,6 +116,7 @@ Result prepare(const QString &path, DocumentPages *pages, QWidget *parent)
         shared->result.wordFailed = outcome.word && outcome.conversionFailed && outcome.folderProblem.isEmpty();
         shared->result.converted = outcome.converted;
         shared->result.folderProblem = outcome.folderProblem;
+        shared->result.rendererProblem = outcome.rendererProblem;
         if (shared->loop)
             shared->loop->quit();
     });

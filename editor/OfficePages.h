@@ -38,6 +38,7 @@ struct Result
     bool wordFailed = false; // a Word document needed converting and could not be converted
     bool converted = false;  // the document was converted (the page file is new)
     QString folderProblem;   // the page folder cannot be made or written: what to tell the operator
+    QString rendererProblem; // no page can be drawn (the PDF module is missing): what to tell the operator
 };
 
 // Prepares the document at `path` now and waits for it: `pages` becomes a

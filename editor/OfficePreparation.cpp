@@ -4,10 +4,11 @@
 #include "editor/OfficePreparation.h"
 
 #include "base/Log.h"
+#include "base/Modules.h"
 #include "editor/CConverter.h"
-#include "editor/MuPdfPages.h"
 #include "editor/OfficePageFiles.h"
 #include "editor/OfficePages.h"
+#include "editor/PdfModule.h"
 #include "platform/Folders.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,7 @@ struct OfficePreparation::Job
     OfficePageFiles::Choice choice;
     OfficeConverter::Application application = OfficeConverter::Application::Word;
     int format = 0;
+    const PdfModule *pdf = nullptr; // draws the pages
     Outcome outcome;
 };
 
@@ -81,6 +83,8 @@ void OfficePreparation::run(const std::shared_ptr<Job> &job)
         finish(job); // every item of the document is gone
         return;
     }
+    if (!findRenderer(job))
+        return; // nothing could ever show: not worth a conversion
     job->document = QFileInfo(job->path);
     job->choice = OfficePageFiles::choose(job->document);
     const bool convertible = CConverter::applicationFor(job->path, &job->application, &job->format);
@@ -111,6 +115,22 @@ void OfficePreparation::run(const std::shared_ptr<Job> &job)
         return;
     }
     convert(job);
+}
+
+bool OfficePreparation::findRenderer(const std::shared_ptr<Job> &job)
+{
+    QString why;
+    job->pdf = Modules::instance<PdfModule>(QStringLiteral("pdf"), &why);
+    if (job->pdf)
+        return true;
+    qCWarning(lcEditor).noquote() << "the pages of" << job->path << "cannot be drawn:" << why;
+    job->outcome.rendererProblem
+        = QCoreApplication::translate("OfficePages", "The pages of %1 cannot be shown: "
+                                                     "the PDF renderer of this program cannot be loaded (%2).")
+              .arg(QFileInfo(job->path).fileName(), why);
+    job->pages.lock().setFailed();
+    finish(job);
+    return false;
 }
 
 void OfficePreparation::convert(const std::shared_ptr<Job> &job)
@@ -165,7 +185,7 @@ void OfficePreparation::count(const std::shared_ptr<Job> &job)
     }
     m_counting.start([this, job, pageFile] {
         QString error;
-        std::shared_ptr<const PageSource> source = MuPdfPages::open(pageFile, &error);
+        std::shared_ptr<const PageSource> source = job->pdf->openPages(pageFile, &error);
         QMetaObject::invokeMethod(
             this, [this, job, source, error] { counted(job, source, error); }, Qt::QueuedConnection);
     });

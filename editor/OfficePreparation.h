@@ -3,7 +3,8 @@
 // Prepares the pages of Office documents, one document at a time, without
 // holding up the program: a document is converted to its page file when it
 // needs to be (the converter runs as a process of its own), then the pages
-// of the page file are counted on a worker thread, and the item's
+// of the page file are counted on a worker thread by the PDF module
+// (editor/PdfModule.h), and the item's
 // DocumentPages handle becomes ready (or failed, when there is nothing to
 // show). Nothing here waits; prepareFirst() lets the import wait for its own
 // document.
@@ -35,6 +36,7 @@ public:
         bool converted = false;        // it was converted: its page file is new
         bool conversionFailed = false; // it needed converting and could not be (now, or before and unchanged since)
         QString folderProblem;         // the page folder cannot be made or written: what to tell the operator
+        QString rendererProblem;       // no page can be drawn, the PDF module is missing: what to tell the operator
     };
     using Finished = std::function<void(const Outcome &)>;
 
@@ -59,6 +61,9 @@ private:
 
     void next();
     void run(const std::shared_ptr<Job> &job);
+    // Finds the PDF module for the job (loaded with the first document);
+    // false, with the job failed and told why, when it cannot be loaded.
+    bool findRenderer(const std::shared_ptr<Job> &job);
     void convert(const std::shared_ptr<Job> &job);
     void count(const std::shared_ptr<Job> &job);
     void counted(const std::shared_ptr<Job> &job, std::shared_ptr<const PageSource> source, const QString &error);

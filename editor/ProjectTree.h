@@ -26,7 +26,7 @@ class QVLedMediaObject;
 class TimePoint;
 class TimingObject;
 class Widget;
-class BackgroundMusic;
+class MusicPlayer;
 class QAction;
 class QMediaPlayer;
 class QMediaPlaylist;
@@ -80,7 +80,7 @@ public:
     QTimer *programTimer = nullptr;
     QTimer *restartTimer = nullptr; // the restart after midnight; a stop cancels it
     int generalPlayCount = 0;
-    QMediaPlayer *musicPlayer = nullptr; // made when a program first has music
+    QMediaPlayer *musicPlayer = nullptr; // the music module's, made when a program first has music
     QMediaPlaylist *musicPlaylist = nullptr;
     QList<ProgramObject *> generalPrograms;
     QList<ProgramObject *> cyclePrograms;
@@ -339,7 +339,7 @@ private:
     void holdProgramLength();
     void releaseProgramLength();
     int m_heldProgramMs = -1;           // -1: not held
-    BackgroundMusic *m_music = nullptr; // made when a program first has music
+    MusicPlayer *m_music = nullptr;     // made when a program first has music (multimedia module)
     QDateTime m_lastGeneralTick;
     QDateTime m_lastTimingTick;
     QMenu *menuForType(const QString &type) const;

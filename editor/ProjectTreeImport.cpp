@@ -65,15 +65,17 @@ void ProjectTree::addMediaFileSlot()
         case MediaKindId::Office: {
             item->image.path = path;
             const OfficePages::Result prepared = OfficePages::prepare(path, &item->image.pages, context.dialogParent);
-            // A folder that cannot be written is told as what it is, not as a missing Office.
-            const bool noFolder = !prepared.folderProblem.isEmpty() && item->image.pages.isEmpty();
-            if (prepared.wordFailed || noFolder) {
+            // A folder that cannot be written, or pages that cannot be drawn,
+            // are told as what they are, not as a missing Office.
+            QString problem = prepared.rendererProblem;
+            if (problem.isEmpty() && item->image.pages.isEmpty())
+                problem = prepared.folderProblem;
+            if (problem.isEmpty() && prepared.wordFailed)
+                problem = tr("Application failed to create. Please ensure that word 2000 or above is installed!");
+            if (!problem.isEmpty()) {
                 curMediaObject = nullptr;
                 delete item;
-                Prompts::current().information(
-                    context.dialogParent, tr("info"),
-                    noFolder ? prepared.folderProblem
-                             : tr("Application failed to create. Please ensure that word 2000 or above is installed!"));
+                Prompts::current().information(context.dialogParent, tr("info"), problem);
                 return;
             }
             // The program went on while the pages were made; the window must still be the one chosen.

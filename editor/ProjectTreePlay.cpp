@@ -11,13 +11,11 @@
 #include "model/ScheduleRecords.h"
 #include "base/Clock.h"
 #include "model/SegmentValidity.h"
-#include "playback/BackgroundMusic.h"
+#include "playback/content/MediaModule.h"
 #include "base/Prompts.h"
 #include "shell/Widget.h"
 
 #include <QDebug>
-#include <QMediaPlayer>
-#include <QMediaPlaylist>
 #include <QTimer>
 
 namespace {
@@ -134,7 +132,9 @@ void ProjectTree::startProgramMusic(const ProgramObject *program)
         return;
     }
     if (!m_music) {
-        m_music = new BackgroundMusic(this);
+        m_music = Multimedia::newMusic(this);
+        if (!m_music)
+            return; // no music in this program; play goes on
         musicPlayer = m_music->player();
         musicPlaylist = m_music->playlist();
     }
@@ -190,14 +190,14 @@ void ProjectTree::slotStartPlay(const QString &name)
         paused = true;
         generalCheckTimer->stop();
         holdPlayTimers();
-        if (musicPlayer)
-            musicPlayer->pause();
+        if (m_music)
+            m_music->pause();
     } else {
         paused = false;
         generalCheckTimer->start(kCheckIntervalMs);
         releasePlayTimers();
-        if (musicPlayer && !musicPlaylist->isEmpty())
-            musicPlayer->play();
+        if (m_music)
+            m_music->resume();
         mainWindow->slotRealPlayContinue(currentSegmentType);
     }
 }

@@ -1,10 +1,14 @@
 // The camera item: the sound loop-back's block copy, one read per signal
 // however often capture starts, stopping what never started, the speaker's
 // state reports, and a camera item on a machine without a camera, which ends
-// as failed and says why once.
+// as failed and says why once. The camera classes are linked into this test,
+// which gives them to the program in place of the multimedia module, so that
+// it can look inside them.
 
-#include "playback/content/CameraPlayer.h"
-#include "playback/content/VideoDeviceWindow.h"
+#include "base/Modules.h"
+#include "modules/multimedia/BackgroundMusic.h"
+#include "modules/multimedia/CameraPlayer.h"
+#include "modules/multimedia/VideoDeviceWindow.h"
 #include "playback/dataBaseConn.h"
 #include "support/MessageLog.h"
 #include "support/PlayFixture.h"
@@ -53,6 +57,20 @@ protected:
     }
 };
 
+// The multimedia module, made of the classes linked into this test.
+class LinkedMultimedia : public QObject, public MediaModule
+{
+    Q_OBJECT
+    Q_INTERFACES(MediaModule)
+
+public:
+    MusicPlayer *newMusic(QObject *parent) override { return new BackgroundMusic(parent); }
+    std::unique_ptr<ContentPlayer> newCameraPlayer(QWidget *area) override
+    {
+        return std::make_unique<CameraPlayer>(area);
+    }
+};
+
 void feed(CountingInput &input, int bytes)
 {
     const qint64 at = input.pos();
@@ -66,7 +84,12 @@ class CameraTest : public QObject
 {
     Q_OBJECT
 
+    LinkedMultimedia m_multimedia;
+
 private slots:
+    void initTestCase() { Modules::provide(QStringLiteral("multimedia"), &m_multimedia); }
+    void cleanupTestCase() { Modules::provide(QStringLiteral("multimedia"), nullptr); }
+
     void blockCopy_data()
     {
         QTest::addColumn<int>("available");

@@ -111,7 +111,7 @@ private slots:
             QStringList arguments{
                 "-silent", "-locations", "none", "-extensions", "cpp,h", "-I", QStringLiteral(QV_SOURCE_DIR)};
             for (const char *folder :
-                 {"model", "base", "platform", "playback", "panels", "editor", "shell", "video-embedded"})
+                 {"model", "base", "platform", "playback", "panels", "editor", "shell", "video-embedded", "modules"})
                 if (QDir(QStringLiteral(QV_SOURCE_DIR "/") + QLatin1String(folder)).exists())
                     arguments << QLatin1String(folder);
             lupdate.start(QStringLiteral(QV_LUPDATE), arguments << "-ts" << copy);

@@ -229,10 +229,6 @@ private slots:
     {
         QTemporaryDir home;
         QVERIFY(preparePlayingStart(home.path()));
-        QFile cities(home.filePath("city.txt"));
-        QVERIFY(cities.open(QIODevice::WriteOnly));
-        cities.write("101010100 北京\n");
-        cities.close();
         LocalHttpServer weather;
         QTime asked;
         weather.answerFor = [&asked](const QUrl &) {

@@ -200,6 +200,8 @@ private slots:
             QSignalSpy failures(&label, &PlayLabel::sigOpenFailed);
             label.on_file_open(garbage);
             QVERIFY(failures.wait(10000));
+            // libmpv's log lines come on their own queue and may follow the failure.
+            QTRY_VERIFY_WITH_TIMEOUT(log.count(QtWarningMsg, "qv.video", "libmpv error") >= 1, 5000);
         }
         const QByteArray written = stdoutCapture.text() + stderrCapture.text();
         // At verbose level it wrote dozens of lines per file, and its errors on top.

@@ -3,9 +3,9 @@
 #include "playback/content/ContentFactory.h"
 
 #include "playback/content/BlankContentPlayer.h"
-#include "playback/content/CameraPlayer.h"
 #include "playback/content/ClockPlayers.h"
 #include "playback/content/ImageContentPlayer.h"
+#include "playback/content/MediaModule.h"
 #include "playback/content/StreamPlayer.h"
 #include "playback/content/TextContentPlayer.h"
 #include "playback/content/VideoContentPlayer.h"
@@ -47,7 +47,7 @@ std::unique_ptr<ContentPlayer> ContentFactory::create(MediaFamily family, QWidge
         return web->createPagePlayer(area);
     }
     case MediaFamily::VideoDevice:
-        return std::make_unique<CameraPlayer>(area);
+        return Multimedia::newCameraPlayer(area);
     case MediaFamily::Weather:
         return std::make_unique<WeatherPlayer>(area);
     case MediaFamily::Video:

@@ -7,13 +7,12 @@
 #include "model/MediaKinds.h"
 #include "model/QVLedMediaObject.h"
 #include "playback/AreaEffects.h"
+#include "playback/content/MediaModule.h"
 #include "playback/content/OfficePageFeed.h"
 
 #include <QFileInfo>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
-#include <QMediaPlayer>
-#include <QMediaPlaylist>
 #include <QPainter>
 #include <QTransform>
 
@@ -97,7 +96,7 @@ qreal ImageContentPlayer::opacity() const
 
 bool ImageContentPlayer::musicPlaying() const
 {
-    return m_music && m_music->state() == QMediaPlayer::PlayingState;
+    return m_music && m_music->playing();
 }
 
 // ---- showing an item --------------------------------------------------
@@ -258,22 +257,16 @@ void ImageContentPlayer::startMusic()
     stopMusic();
     if (m_image.musicPath.isEmpty() || !QFileInfo::exists(m_image.musicPath))
         return;
-    if (!m_music) {
-        m_music = new QMediaPlayer(this);
-        m_playlist = new QMediaPlaylist(m_music);
-    }
-    m_playlist->addMedia(QUrl::fromLocalFile(m_image.musicPath));
-    m_playlist->setPlaybackMode(QMediaPlaylist::Loop);
-    m_music->setPlaylist(m_playlist);
-    m_music->play();
+    if (!m_music)
+        m_music = Multimedia::newMusic(this);
+    if (m_music)
+        m_music->start(this, {m_image.musicPath});
 }
 
 void ImageContentPlayer::stopMusic()
 {
-    if (!m_music)
-        return;
-    m_music->stop();
-    m_playlist->clear();
+    if (m_music)
+        m_music->stop();
 }
 
 void ImageContentPlayer::enter()
@@ -387,14 +380,14 @@ void ImageContentPlayer::officePageArrived()
 
 void ImageContentPlayer::pauseContent()
 {
-    if (m_music && m_music->state() == QMediaPlayer::PlayingState)
+    if (m_music)
         m_music->pause();
 }
 
 void ImageContentPlayer::resumeContent()
 {
-    if (m_music && m_music->state() == QMediaPlayer::PausedState)
-        m_music->play();
+    if (m_music)
+        m_music->resume();
     if (m_startWhenResumed) {
         m_startWhenResumed = false;
         startPage();

@@ -28,8 +28,7 @@
 
 class OfficePageFeed;
 class QGraphicsOpacityEffect;
-class QMediaPlayer;
-class QMediaPlaylist;
+class MusicPlayer;
 class PictureLabel;
 class PictureRequest;
 
@@ -99,8 +98,7 @@ private:
 
     PictureLabel *m_label = nullptr;
     QGraphicsOpacityEffect *m_opacity = nullptr;
-    QMediaPlayer *m_music = nullptr;
-    QMediaPlaylist *m_playlist = nullptr;
+    MusicPlayer *m_music = nullptr; // made when an item first has music (multimedia module)
 
     // The item as it was shown: the record may change or go meanwhile.
     ImageProperty m_image;

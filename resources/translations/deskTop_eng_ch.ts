@@ -792,6 +792,10 @@
         <source>The pages of %1 cannot be made: the folder %2 cannot be used (%3).</source>
         <translation>无法生成 %1 的页面：无法使用文件夹 %2（%3）。</translation>
     </message>
+    <message>
+        <source>The pages of %1 cannot be shown: the PDF renderer of this program cannot be loaded (%2).</source>
+        <translation>无法显示 %1 的页面：无法加载本程序的 PDF 渲染模块（%2）。</translation>
+    </message>
 </context>
 <context>
     <name>PlayLog</name>

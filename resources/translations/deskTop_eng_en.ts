@@ -792,6 +792,10 @@
         <source>The pages of %1 cannot be made: the folder %2 cannot be used (%3).</source>
         <translation>The pages of %1 cannot be made: the folder %2 cannot be used (%3).</translation>
     </message>
+    <message>
+        <source>The pages of %1 cannot be shown: the PDF renderer of this program cannot be loaded (%2).</source>
+        <translation>The pages of %1 cannot be shown: the PDF renderer of this program cannot be loaded (%2).</translation>
+    </message>
 </context>
 <context>
     <name>PlayLog</name>

@@ -2,15 +2,20 @@
 
 // What a test watches while the program meets hostile content: the longest
 // stall of a 100 ms timer on the GUI thread, the peak resident memory and
-// the CPU the process spends (the play-log rows of the items: PlayLogRows.h).
-// Linux only (it reads /proc/self). Needs nothing of the program.
+// the CPU the process spends, with the helper processes it started (a web
+// engine's, a converter's). The play-log rows of the items: PlayLogRows.h;
+// the windows: HostileWindows.h. Linux only (it reads /proc). Needs nothing
+// of the program.
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QObject>
 #include <QTimer>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace HostileProbes {
 
@@ -77,51 +82,107 @@ inline qint64 statusKb(const char *field, const QString &pid = QStringLiteral("s
     return -1;
 }
 
-// The peak resident memory of this process from start() on, above what was
-// resident at start(). The kernel's high-water mark is reset at start(), so
-// rows of one test each have their own peak.
+// The fields of /proc/<pid>/stat after the command name: [0] the state,
+// [1] the parent, [11] and [12] the user and system time in clock ticks.
+inline QList<QByteArray> statFields(const QString &pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray line = stat.readAll();
+    return line.mid(line.lastIndexOf(')') + 2).split(' ');
+}
+
+// The processes this one started, and those they started in turn, that are
+// still running (zombies aside).
+inline QStringList descendants()
+{
+    QMultiHash<QByteArray, QString> children;
+    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList({QStringLiteral("[0-9]*")}, QDir::Dirs)) {
+        const QList<QByteArray> fields = statFields(pid);
+        if (fields.size() > 12 && fields.value(0) != "Z")
+            children.insert(fields.value(1), pid);
+    }
+    QStringList found;
+    QList<QByteArray> parents{QByteArray::number(qint64(::getpid()))};
+    while (!parents.isEmpty()) {
+        for (const QString &child : children.values(parents.takeFirst())) {
+            found << child;
+            parents << child.toLatin1();
+        }
+    }
+    return found;
+}
+
+// The peak resident memory of this process and of the processes it started
+// (each counted at its own peak), from start() on, above what they held at
+// start(). The kernel's high-water marks are reset at start(), so rows of
+// one test each have their own peak.
 class PeakMemory
 {
 public:
     bool start()
     {
-        QFile clear(QStringLiteral("/proc/self/clear_refs"));
-        const bool reset = clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
-        clear.close();
-        m_baseKb = statusKb("VmRSS");
-        return reset && m_baseKb > 0;
+        m_baseKb.clear();
+        bool reset = true;
+        for (const QString &pid : QStringList{QStringLiteral("self")} + descendants()) {
+            QFile clear(QStringLiteral("/proc/%1/clear_refs").arg(pid));
+            reset = clear.open(QIODevice::WriteOnly) && clear.write("5") == 1 && reset;
+            clear.close();
+            m_baseKb.insert(pid, statusKb("VmRSS", pid));
+        }
+        return reset && m_baseKb.value(QStringLiteral("self")) > 0;
     }
-    qint64 growthMb() const { return (statusKb("VmHWM") - m_baseKb) / 1024; }
+    qint64 growthMb() const
+    {
+        qint64 kb = 0;
+        for (const QString &pid : QStringList{QStringLiteral("self")} + descendants())
+            kb += qMax<qint64>(0, statusKb("VmHWM", pid) - m_baseKb.value(pid));
+        return kb / 1024;
+    }
 
 private:
-    qint64 m_baseKb = 0;
+    QHash<QString, qint64> m_baseKb; // by process; a process started later held nothing
 };
 
-// CPU time (user and system, every thread) this process spends per second of
-// wall time from start() on: 1.0 is one core kept busy.
+// CPU time (user and system, every thread) this process and the processes
+// it started spend per second of wall time from start() on: 1.0 is one core
+// kept busy. A helper that ends in between takes its share with it.
 class CpuProbe
 {
 public:
     void start()
     {
-        m_cpuStartUs = cpuUs();
+        m_startUs = cpuUs();
         m_wall.start();
     }
     double cores() const
     {
         const qint64 wallUs = qMax<qint64>(1, m_wall.nsecsElapsed() / 1000);
-        return double(cpuUs() - m_cpuStartUs) / wallUs;
+        qint64 spentUs = 0;
+        const QHash<QString, qint64> now = cpuUs();
+        for (auto it = now.cbegin(); it != now.cend(); ++it)
+            spentUs += it.value() - m_startUs.value(it.key());
+        return double(spentUs) / wallUs;
     }
 
 private:
-    static qint64 cpuUs()
+    // By process: "self" and each helper.
+    static QHash<QString, qint64> cpuUs()
     {
+        QHash<QString, qint64> spent;
         struct rusage usage;
         getrusage(RUSAGE_SELF, &usage);
-        return (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000000 + usage.ru_utime.tv_usec
-               + usage.ru_stime.tv_usec;
+        spent.insert(QStringLiteral("self"), (qint64(usage.ru_utime.tv_sec) + usage.ru_stime.tv_sec) * 1000000
+                                                 + usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
+        const qint64 tickUs = 1000000 / qMax(1L, ::sysconf(_SC_CLK_TCK));
+        for (const QString &pid : descendants()) {
+            const QList<QByteArray> fields = statFields(pid);
+            spent.insert(pid, (fields.value(11).toLongLong() + fields.value(12).toLongLong()) * tickUs);
+        }
+        return spent;
     }
-    qint64 m_cpuStartUs = 0;
+    QHash<QString, qint64> m_startUs;
     QElapsedTimer m_wall;
 };
 

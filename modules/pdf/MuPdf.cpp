@@ -2,7 +2,7 @@
 // setjmp/longjmp (fz_try/fz_catch), so nothing with a destructor lives
 // inside those blocks. What MuPDF would print goes to the log instead.
 
-#include "editor/MuPdf.h"
+#include "modules/pdf/MuPdf.h"
 
 #include "base/Log.h"
 

@@ -1,7 +1,7 @@
 // Background music that gives up on files it cannot play instead of
 // retrying them without end.
 
-#include "playback/BackgroundMusic.h"
+#include "modules/multimedia/BackgroundMusic.h"
 
 #include "base/Log.h"
 
@@ -48,6 +48,23 @@ void BackgroundMusic::stop()
     m_player->stop();
     m_playlist->clear();
     m_queued.clear();
+}
+
+void BackgroundMusic::pause()
+{
+    if (m_player->state() == QMediaPlayer::PlayingState)
+        m_player->pause();
+}
+
+void BackgroundMusic::resume()
+{
+    if (!m_queued.isEmpty())
+        m_player->play();
+}
+
+bool BackgroundMusic::playing() const
+{
+    return m_player->state() == QMediaPlayer::PlayingState;
 }
 
 QStringList BackgroundMusic::failedFiles() const

@@ -1,9 +1,9 @@
 // The camera player: capture while the item shows; a missing camera fails the item.
 
-#include "playback/content/CameraPlayer.h"
+#include "modules/multimedia/CameraPlayer.h"
 
 #include "base/Log.h"
-#include "playback/content/VideoDeviceWindow.h"
+#include "modules/multimedia/VideoDeviceWindow.h"
 
 namespace {
 // The reason written last: a camera that stays missing is reported once for the

@@ -1,6 +1,6 @@
 // The camera window: capture start and stop, and the sound loop-back.
 
-#include "playback/content/VideoDeviceWindow.h"
+#include "modules/multimedia/VideoDeviceWindow.h"
 
 #include "base/Log.h"
 

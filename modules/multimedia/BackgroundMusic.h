@@ -10,16 +10,15 @@
 // otherwise be started again and again, as fast as the decoder can).
 // Pictures and the play log never wait for it.
 
+#include "playback/content/MediaModule.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPair>
 #include <QSet>
 #include <QStringList>
 
-class QMediaPlayer;
-class QMediaPlaylist;
-
-class BackgroundMusic : public QObject
+class BackgroundMusic : public QObject, public MusicPlayer
 {
     Q_OBJECT
 
@@ -31,14 +30,17 @@ public:
 
     // Plays the files of `program` from the first, in a loop. Starting the
     // same program with the same files again remembers which of them failed.
-    void start(const void *program, const QStringList &files);
+    void start(const void *program, const QStringList &files) override;
     // Stops and forgets the playlist (not what failed).
-    void stop();
+    void stop() override;
+    void pause() override;
+    void resume() override;
+    bool playing() const override;
 
-    QMediaPlayer *player() const { return m_player; }
-    QMediaPlaylist *playlist() const { return m_playlist; }
+    QMediaPlayer *player() const override { return m_player; }
+    QMediaPlaylist *playlist() const override { return m_playlist; }
     // Files of the current program found unplayable so far.
-    QStringList failedFiles() const;
+    QStringList failedFiles() const override;
 
 private:
     void onStatus(int status);

@@ -1,8 +1,8 @@
 // A PDF's pages drawn at the size they are shown, each on its own.
 
-#include "editor/MuPdfPages.h"
+#include "modules/pdf/MuPdfPages.h"
 
-#include "editor/MuPdf.h"
+#include "modules/pdf/MuPdf.h"
 
 #include <QFileInfo>
 
