@@ -15,12 +15,14 @@
 #include "playback/content/WeatherWindow.h"
 #include "playback/dataBaseConn.h"
 #include "support/LocalHttpServer.h"
+#include "support/MessageLog.h"
 #include "support/PlayFixture.h"
 
 #include <QApplication>
 #include <QCameraInfo>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QtTest>
@@ -239,6 +241,57 @@ private slots:
         QVERIFY(!engine->isAudioMuted());
         QTest::qWait(300);
         QCOMPARE(requestsFor(server, "/hall.html"), 1);
+    }
+
+    // In play a page that loads is logged "success"; one that does not (no
+    // server on its port, no such file) is logged "failed" at every round,
+    // tried again each time, and told once in the log.
+    void aPageThatDoesNotLoadIsLoggedFailed_data()
+    {
+        QTest::addColumn<QString>("page"); // "served", "closed port" or "missing file"
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("told"); // what the one log line says, if any
+        QTest::newRow("served page") << QString("served") << QString("success") << QString();
+        QTest::newRow("closed port on 127.0.0.1") << QString("closed port") << QString("failed") << "did not load";
+        QTest::newRow("file that does not exist") << QString("missing file") << QString("failed") << "is no file here";
+    }
+    void aPageThatDoesNotLoadIsLoggedFailed()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, result);
+        QFETCH(QString, told);
+        LocalHttpServer server;
+        server.answers["/hall.html"] = {200, "text/html", Page};
+        PlayFixture f;
+        QString address = f.env.path("no-such-page.html");
+        if (page == "served") {
+            address = server.url("/hall.html");
+        } else if (page == "closed port") {
+            QTcpServer closed; // a port nothing listens on once it is closed
+            QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+            address = QStringLiteral("http://127.0.0.1:%1/hall.html").arg(closed.serverPort());
+        }
+        f.addGeneral("G");
+        f.addProgram("P", SegmentType::General, 2);
+        QVLedMediaObject *web = f.addWindow("W", 1)->media.value(0);
+        web->kind = MediaKind::Url;
+        web->url.address = address;
+        web->url.playTime = QTime(0, 0, 5); // longer than the engine takes to find a page missing
+        MessageLog log;
+
+        f.tree->slotStartPlay(f.display);
+        // Two rounds: the second shows the same address again.
+        QTRY_VERIFY_WITH_TIMEOUT(PlayFixture::loggedRows().size() >= 2, 30000);
+        f.tree->slotStopPlay(f.display);
+
+        for (const QStringList &row : PlayFixture::loggedRows()) {
+            QCOMPARE(row.value(0), QString("URL"));
+            QCOMPARE(row.value(6), result);
+        }
+        const QStringList said = log.texts("qv.playback").filter("a web page cannot show");
+        QCOMPARE(said.size(), told.isEmpty() ? 0 : 1);
+        if (!told.isEmpty())
+            QVERIFY2(said.first().contains(address) && said.first().contains(told), qPrintable(said.first()));
     }
 
     void theWeatherWindowShowsTextsAsTheyCameAndSafePicturesOnce()

@@ -15,6 +15,10 @@ UrlWin::UrlWin(QWidget *parent) : QLabel(parent)
     // Made after the view, so it lies over it.
     overlayLabel = new QLabel(this);
     overlayLabel->setStyleSheet(QStringLiteral("background:transparent"));
+    connect(webView->page(), &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        m_loadFailed = !ok;
+        emit sigLoadFinished(ok);
+    });
     // The engine freezes only a page it sees hidden, which it learns after this widget's hide event.
     connect(webView->page(), &QWebEnginePage::visibleChanged, this, [this](bool visible) {
         if (!visible && !isVisible())
@@ -37,8 +41,10 @@ bool UrlWin::isShowing(const QString &newAddress) const
 bool UrlWin::loadAddress(const QString &newAddress)
 {
     address = newAddress;
-    if (isShowing(newAddress))
+    // A page that failed is tried again: its server may be up by now.
+    if (!m_loadFailed && isShowing(newAddress))
         return false;
+    m_loadFailed = false;
     webView->load(urlFor(newAddress));
     return true;
 }

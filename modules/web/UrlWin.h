@@ -45,11 +45,17 @@ public:
     }
 
     // Loads the address unless the view shows it already: a web address
-    // shown twice loads once, however it is spelt; a file path never equals
-    // the view's file URL, so a file loads each time. True when a load started.
+    // shown twice loads once, however it is spelt, unless it failed to load;
+    // a file path never equals the view's file URL, so a file loads each
+    // time. True when a load started.
     bool loadAddress(const QString &address);
     // Zoom of the window's current width.
     void applyZoom();
+
+signals:
+    // The view's load is over, of the address asked for last (a load that a
+    // newer one cut short reports nothing).
+    void sigLoadFinished(bool ok);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -59,4 +65,6 @@ protected:
 private:
     // The view shows this address already (a web address in any spelling of it).
     bool isShowing(const QString &address) const;
+
+    bool m_loadFailed = false; // the last load failed: the view shows only the engine's error
 };
