@@ -20,8 +20,7 @@
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
 #include "playback/PlayLog.h"
-#include "playback/content/UrlPlayer.h"
-#include "playback/content/UrlWin.h"
+#include "playback/content/ContentPlayer.h"
 #include "playback/content/WebEngineCheck.h"
 #include "resources/QvResources.h"
 #include "shell/Widget.h"
@@ -192,7 +191,14 @@ long eightPages(bool areas, const QString &page)
             area->move(place.topLeft());
             area->show();
             area->slotPlayURL(&item);
-            pages.push_back(qobject_cast<UrlPlayer *>(area->content().find(MediaFamily::Url))->page()->webView->page());
+            // The page's web view, made by the web module.
+            ContentPlayer *player = area->content().find(MediaFamily::Url);
+            auto *view = player && player->view() ? player->view()->findChild<QWebEngineView *>() : nullptr;
+            if (!view) {
+                QTextStream(stderr) << "the area shows no web page: is the web module built?\n";
+                return -1;
+            }
+            pages.push_back(view->page());
         } else {
             auto *view = new QWebEngineView(&display);
             owned.emplace_back(view);

@@ -548,4 +548,8 @@ private:
     // Measures the video items whose length is not known yet (made on first use, a child).
     VideoLengthProbe &lengthProbe();
     VideoLengthProbe *m_lengthProbe = nullptr;
+    // Before the first preview of a web page: when the web module is missing,
+    // broken or not this program's, the operator is told once.
+    void tellOnceWhenWebPagesCannotShow();
+    bool m_toldWebPagesCannotShow = false;
 };

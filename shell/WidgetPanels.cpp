@@ -23,6 +23,7 @@
 #include "panels/WindowPanel.h"
 #include "panels/controls/CalendarPopup.h"
 #include "playback/MainPlayBKLabel.h"
+#include "playback/content/WebEngineCheck.h"
 #include "shell/WeatherService.h"
 #include "shell/Widget.h"
 
@@ -277,7 +278,20 @@ void Widget::refreshTextPreview()
 
 void Widget::refreshUrlPreview()
 {
+    if (curMedia && previewDisplayWindow())
+        tellOnceWhenWebPagesCannotShow();
     previewCurrentMedia(&MainPlayBKLabel::previewUrl);
+}
+
+void Widget::tellOnceWhenWebPagesCannotShow()
+{
+    // A display without shared OpenGL is only logged (WebEngineCheck), as ever;
+    // what is told is a program that lacks its module.
+    QString why;
+    if (m_toldWebPagesCannotShow || !WebEngineCheck::usable() || WebEngineCheck::module(&why))
+        return;
+    m_toldWebPagesCannotShow = true;
+    Prompts::current().information(this, tr("info"), tr("Web pages cannot be shown on this computer: %1").arg(why));
 }
 
 void Widget::refreshVideoDevicePreview()

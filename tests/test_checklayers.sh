@@ -36,6 +36,10 @@ cases=(
     "modules/multimedia/A.cpp|shell/Widget.h|fail"
     "playback/content/A.cpp|modules/multimedia/CameraPlayer.h|fail"
     "shell/A.cpp|modules/pdf/MuPdf.h|fail"
+    "modules/web/A.cpp|playback/content/WidgetContentPlayer.h|pass"
+    "modules/web/A.cpp|shell/Widget.h|fail"
+    "playback/content/A.cpp|modules/web/UrlWin.h|fail"
+    "shell/A.cpp|modules/web/UrlWin.h|fail"
 )
 
 for entry in "${cases[@]}"; do

@@ -1,9 +1,11 @@
 // The heavy libraries come with the first item that needs them, never with
 // the start: both programs, started for real with an empty settings folder
 // or playing a schedule of pictures and texts, hold none of them once their
-// main window shows; a video brings the program's own video module and
-// libmpv, a program's music and an Office document bring the multimedia and
-// pdf modules, which shows the programs can open them.
+// main window shows (no libmpv, no web engine, no Qt Multimedia, no MuPDF,
+// nor the modules that hold them); a video brings the program's own video
+// module and libmpv, a program's music and an Office document bring the
+// multimedia and pdf modules, which shows the programs can open them (the web
+// module's first page: test_programwebpage).
 
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
@@ -38,6 +40,8 @@ const HeavyLibrary kHeavyLibraries[] = {
     {"multimedia", "/libgst"},
     {"multimedia", "/libqvmultimedia.so"},
     {"pdf", "/libqvpdf.so"},
+    {"web", "/libQt5WebEngine"},
+    {"web", "/libqvweb.so"},
 };
 
 // The shared libraries mapped into the process.

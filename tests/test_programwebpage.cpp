@@ -2,9 +2,10 @@
 // CI and the installation notes run it) the web engine's sandbox refuses to
 // start and used to end the program at the first page; the program must
 // make the engine usable by itself, with no web-engine variable in its
-// environment, and show the page. The OpenGL context the engine shares is
-// made only when web content or a video first needs it, and a page beside a
-// video that was made first must still show.
+// environment, and show the page. The page comes from the web module, which
+// the program opens for it from the build tree (it links no web engine). The
+// OpenGL context the engine shares is made only when web content or a video
+// first needs it, and a page after a video in the same window must still show.
 
 #include "support/GeneratedSchedules.h"
 #include "support/VideoClips.h"
@@ -66,6 +67,12 @@ bool writeSchedule(const QString &home, bool videoFirst)
     return true;
 }
 
+bool maps(qint64 pid, const QByteArray &library)
+{
+    QFile file(QStringLiteral("/proc/%1/maps").arg(pid));
+    return file.open(QIODevice::ReadOnly) && file.readAll().contains(library);
+}
+
 bool showsPageColour()
 {
     const QImage shot
@@ -115,6 +122,8 @@ private slots:
         QVERIFY2(program.state() == QProcess::Running, reason().constData());
         QTest::qWait(1000);
         QCOMPARE(program.state(), QProcess::Running);
+        QVERIFY(maps(program.processId(), "/libqvweb.so"));
+        QVERIFY(maps(program.processId(), "/libQt5WebEngineCore.so"));
 
         QCOMPARE(::kill(pid_t(program.processId()), SIGTERM), 0);
         QVERIFY(program.waitForFinished(15000));
@@ -123,6 +132,10 @@ private slots:
         told += program.readAllStandardError();
         // Said once, and only when the sandbox had to go.
         QCOMPARE(told.count("web pages are shown without the web engine's sandbox"), ::geteuid() == 0 ? 1 : 0);
+        // The module was opened once, and said how long that took.
+        QCOMPARE(told.count("/libqvweb.so in "), 1);
+        QVERIFY2(QRegularExpression("loaded the module \\S*/libqvweb.so in \\d+ ms").match(told).hasMatch(),
+                 told.constData());
     }
 };
 

@@ -1,25 +1,28 @@
 // The web page and the weather window with a real web engine, under a
-// virtual display: what is loaded and when, the zoom of a page, a hidden
-// page kept silent, and the weather window's texts and pictures (a page
-// that asks for dialogs, windows and permissions: test_hostilecontent).
+// virtual display, through the web module the program opens from the build
+// tree: what is loaded and when, the zoom of a page, a hidden page kept
+// silent, and the weather window's texts and pictures (a page that asks for
+// dialogs, windows and permissions: test_hostilecontent).
 
 #include "base/Modules.h"
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
+#include "modules/web/UrlWin.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
-#include "playback/content/UrlPlayer.h"
-#include "playback/content/UrlWin.h"
+#include "playback/content/ContentPlayer.h"
 #include "playback/content/WeatherWindow.h"
 #include "playback/dataBaseConn.h"
 #include "support/LocalHttpServer.h"
+#include "support/MessageLog.h"
 #include "support/PlayFixture.h"
 
 #include <QApplication>
 #include <QCameraInfo>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <QtTest>
@@ -66,23 +69,33 @@ struct AreaBench
         items.emplace_back(made);
         return made;
     }
-    template <typename Player>
-    Player *player(MediaFamily family) const
+    // The web-page item's window (the module's UrlWin) and its web view.
+    QWidget *page() const { return pageOf(area); }
+    static QWidget *pageOf(const CommonPlayWindow *area)
     {
-        return qobject_cast<Player *>(area->content().find(family));
+        ContentPlayer *player = area->content().find(MediaFamily::Url);
+        return player ? player->view() : nullptr;
     }
+    static QWebEngineView *webViewOf(const CommonPlayWindow *area)
+    {
+        QWidget *page = pageOf(area);
+        return page ? page->findChild<QWebEngineView *>() : nullptr;
+    }
+    QWebEngineView *webView() const { return webViewOf(area); }
     // Shows the server's page "/hall.html" and waits until it has loaded.
-    UrlWin *showServedPage(LocalHttpServer &server, QVLedMediaObject *&web)
+    QWebEngineView *showServedPage(LocalHttpServer &server, QVLedMediaObject *&web)
     {
         server.answers["/hall.html"] = {200, "text/html", Page};
         web = item(MediaKind::Url);
         web->url.address = server.url("/hall.html");
         area->slotPlayURL(web);
-        UrlWin *page = player<UrlPlayer>(MediaFamily::Url)->page();
-        QSignalSpy finished(page->webView->page(), &QWebEnginePage::loadFinished);
+        QWebEngineView *view = webView();
+        if (!view)
+            return nullptr;
+        QSignalSpy finished(view->page(), &QWebEnginePage::loadFinished);
         if (!finished.wait(20000) || !finished.first().first().toBool())
             qWarning("the page did not load");
-        return page;
+        return view;
     }
 
     TestEnvironment env;
@@ -125,10 +138,13 @@ private slots:
         LocalHttpServer server;
         AreaBench b;
         QVLedMediaObject *web = nullptr;
-        UrlWin *page = b.showServedPage(server, web);
+        QWebEngineView *view = b.showServedPage(server, web);
+        QVERIFY(view);
+        // Shown through the module the program opened from the build tree.
+        QVERIFY(Modules::isLoaded("web"));
         QCOMPARE(requestsFor(server, "/hall.html"), 1);
-        QSignalSpy loads(page->webView->page(), &QWebEnginePage::loadStarted);
-        QSignalSpy finished(page->webView->page(), &QWebEnginePage::loadFinished);
+        QSignalSpy loads(view->page(), &QWebEnginePage::loadStarted);
+        QSignalSpy finished(view->page(), &QWebEnginePage::loadFinished);
         b.area->slotPlayURL(web);
         QTest::qWait(300);
         QCOMPARE(requestsFor(server, "/hall.html"), 1);
@@ -146,7 +162,7 @@ private slots:
         b.area->slotPlayURL(local);
         QTRY_COMPARE(finished.size(), 2);
         QCOMPARE(loads.size(), 2);
-        QCOMPARE(page->webView->url(), QUrl::fromLocalFile(file));
+        QCOMPARE(view->url(), QUrl::fromLocalFile(file));
     }
 
     // The engine keeps a web address in its own spelling (small scheme and
@@ -171,8 +187,9 @@ private slots:
         if (capitalScheme)
             web->url.address.replace(0, 4, "HTTP");
         b.area->slotPlayURL(web);
-        UrlWin *page = b.player<UrlPlayer>(MediaFamily::Url)->page();
-        QSignalSpy finished(page->webView->page(), &QWebEnginePage::loadFinished);
+        QWebEngineView *view = b.webView();
+        QVERIFY(view);
+        QSignalSpy finished(view->page(), &QWebEnginePage::loadFinished);
         QVERIFY(finished.wait(20000));
         const QString served = path.isEmpty() ? QString("/") : path;
         QCOMPARE(requestsFor(server, served), 1);
@@ -191,16 +208,17 @@ private slots:
         QVLedMediaObject *web = b.item(MediaKind::Url);
         web->url.address = "about:blank";
         b.area->slotPlayURL(web);
-        UrlWin *page = b.player<UrlPlayer>(MediaFamily::Url)->page();
-        QCOMPARE(page->width(), 620);
-        QCOMPARE(page->webView->zoomFactor(), 0.5);
+        QWebEngineView *view = b.webView();
+        QVERIFY(view);
+        QCOMPARE(b.page()->width(), 620);
+        QCOMPARE(view->zoomFactor(), 0.5);
         b.record.width = 1920;
         b.area->resize(1920, 300);
         b.area->relayoutChildren();
-        QCOMPARE(page->webView->zoomFactor(), 1.0);
+        QCOMPARE(view->zoomFactor(), 1.0);
         b.area->resize(620, 300);
         b.area->relayoutChildren();
-        QCOMPARE(page->webView->zoomFactor(), 0.5); // the width rule, not a fixed half
+        QCOMPARE(view->zoomFactor(), 0.5); // the width rule, not a fixed half
     }
 
     void aHiddenPageIsMutedAndFrozenAndNotReloaded()
@@ -208,12 +226,13 @@ private slots:
         LocalHttpServer server;
         AreaBench b;
         QVLedMediaObject *web = nullptr;
-        UrlWin *page = b.showServedPage(server, web);
-        QWebEnginePage *engine = page->webView->page();
+        QWebEngineView *view = b.showServedPage(server, web);
+        QVERIFY(view);
+        QWebEnginePage *engine = view->page();
         QVERIFY(!engine->isAudioMuted());
 
         b.area->stopAndHideAll();
-        QVERIFY(page->isHidden());
+        QVERIFY(b.page()->isHidden());
         QVERIFY(engine->isAudioMuted());
         QTRY_COMPARE(engine->lifecycleState(), QWebEnginePage::LifecycleState::Frozen);
 
@@ -222,6 +241,57 @@ private slots:
         QVERIFY(!engine->isAudioMuted());
         QTest::qWait(300);
         QCOMPARE(requestsFor(server, "/hall.html"), 1);
+    }
+
+    // In play a page that loads is logged "success"; one that does not (no
+    // server on its port, no such file) is logged "failed" at every round,
+    // tried again each time, and told once in the log.
+    void aPageThatDoesNotLoadIsLoggedFailed_data()
+    {
+        QTest::addColumn<QString>("page"); // "served", "closed port" or "missing file"
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("told"); // what the one log line says, if any
+        QTest::newRow("served page") << QString("served") << QString("success") << QString();
+        QTest::newRow("closed port on 127.0.0.1") << QString("closed port") << QString("failed") << "did not load";
+        QTest::newRow("file that does not exist") << QString("missing file") << QString("failed") << "is no file here";
+    }
+    void aPageThatDoesNotLoadIsLoggedFailed()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, result);
+        QFETCH(QString, told);
+        LocalHttpServer server;
+        server.answers["/hall.html"] = {200, "text/html", Page};
+        PlayFixture f;
+        QString address = f.env.path("no-such-page.html");
+        if (page == "served") {
+            address = server.url("/hall.html");
+        } else if (page == "closed port") {
+            QTcpServer closed; // a port nothing listens on once it is closed
+            QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+            address = QStringLiteral("http://127.0.0.1:%1/hall.html").arg(closed.serverPort());
+        }
+        f.addGeneral("G");
+        f.addProgram("P", SegmentType::General, 2);
+        QVLedMediaObject *web = f.addWindow("W", 1)->media.value(0);
+        web->kind = MediaKind::Url;
+        web->url.address = address;
+        web->url.playTime = QTime(0, 0, 5); // longer than the engine takes to find a page missing
+        MessageLog log;
+
+        f.tree->slotStartPlay(f.display);
+        // Two rounds: the second shows the same address again.
+        QTRY_VERIFY_WITH_TIMEOUT(PlayFixture::loggedRows().size() >= 2, 30000);
+        f.tree->slotStopPlay(f.display);
+
+        for (const QStringList &row : PlayFixture::loggedRows()) {
+            QCOMPARE(row.value(0), QString("URL"));
+            QCOMPARE(row.value(6), result);
+        }
+        const QStringList said = log.texts("qv.playback").filter("a web page cannot show");
+        QCOMPARE(said.size(), told.isEmpty() ? 0 : 1);
+        if (!told.isEmpty())
+            QVERIFY2(said.first().contains(address) && said.first().contains(told), qPrintable(said.first()));
     }
 
     void theWeatherWindowShowsTextsAsTheyCameAndSafePicturesOnce()
@@ -279,7 +349,6 @@ private slots:
         // While the clocks show, no web engine has started and the camera's module is not loaded.
         QCOMPARE(area->currentKind, QString(MediaKind::DigitalClock));
         QVERIFY(area->findChildren<QWebEngineView *>().isEmpty());
-        QVERIFY(area->findChildren<UrlWin *>().isEmpty());
         QVERIFY(area->findChildren<WeatherWindow *>().isEmpty());
         QVERIFY(!Modules::isLoaded(QStringLiteral("multimedia")));
         QTRY_VERIFY_WITH_TIMEOUT(area->currentKind == MediaKind::Url, 5000);

@@ -8,10 +8,10 @@
 #include "playback/content/MediaModule.h"
 #include "playback/content/StreamPlayer.h"
 #include "playback/content/TextContentPlayer.h"
-#include "playback/content/UrlPlayer.h"
 #include "playback/content/VideoContentPlayer.h"
 #include "playback/content/WeatherPlayer.h"
 #include "playback/content/WebEngineCheck.h"
+#include "playback/content/WebModule.h"
 
 #include <stdexcept>
 
@@ -41,9 +41,10 @@ std::unique_ptr<ContentPlayer> ContentFactory::create(MediaFamily family, QWidge
         return std::make_unique<DigitalTimerPlayer>(area);
     case MediaFamily::Url: {
         QString why;
-        if (!WebEngineCheck::usable(&why))
+        WebModule *web = WebEngineCheck::module(&why);
+        if (!web)
             throw std::runtime_error(why.toStdString());
-        return std::make_unique<UrlPlayer>(area);
+        return web->createPagePlayer(area);
     }
     case MediaFamily::VideoDevice:
         return Multimedia::newCameraPlayer(area);

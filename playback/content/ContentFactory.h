@@ -25,7 +25,7 @@ public:
     // A new player of `family` whose views will be children of `area`; the
     // caller owns it. Throws std::runtime_error when the player cannot start
     // on this machine (the video player without a working libmpv, a family
-    // whose module cannot be loaded); the area then logs its item as failed
-    // and goes on.
+    // whose module cannot be loaded, such as the web page or the camera); the
+    // area then logs its item as failed and goes on.
     virtual std::unique_ptr<ContentPlayer> create(MediaFamily family, QWidget *area);
 };

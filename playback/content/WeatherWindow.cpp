@@ -2,14 +2,12 @@
 
 #include "playback/content/WeatherWindow.h"
 
-#include "playback/content/QuietWebPage.h"
 #include "playback/content/WebEngineCheck.h"
+#include "playback/content/WebModule.h"
 
 #include <QHBoxLayout>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 
 #include <initializer_list>
 #include <utility>
@@ -27,20 +25,16 @@ QLabel *makeLabel(QWidget *parent, int w, int h, const char *style, bool centred
     return label;
 }
 
-// A picture view; where no web view can be made, an empty place of its size.
-QWidget *makeIcon(QWidget *parent, QWebEngineView **view)
+// A picture view; without the web module, an empty place of its size.
+QWidget *makeIcon(QWidget *parent, WebModule *web, QWidget **view)
 {
-    if (!WebEngineCheck::usable()) {
-        auto *place = new QWidget(parent);
-        place->setFixedSize(42, 30);
-        return place;
-    }
-    *view = new QWebEngineView(parent);
-    // A picture address may name a page with scripts of its own.
-    (*view)->setPage(new QuietWebPage(*view));
-    (*view)->setFixedSize(42, 30);
-    (*view)->page()->setBackgroundColor(QColor(QStringLiteral("#0f0f1000")));
-    return *view;
+    constexpr int width = 42;
+    constexpr int height = 30;
+    if (web)
+        return *view = web->createPictureView(parent, width, height);
+    auto *place = new QWidget(parent);
+    place->setFixedSize(width, height);
+    return place;
 }
 
 // One row: stretch 1, then each widget followed by its stretch.
@@ -64,7 +58,9 @@ WeatherWindow::WeatherWindow(QWidget *parent) : QLabel(parent)
     headLabel = makeLabel(this, 60, 34, cyan, true);
     day1WeatherLabel = makeLabel(this, 50, 26, cyan, true);
     day2WeatherLabel = makeLabel(this, 50, 26, cyan, true);
-    m_iconPlaces = {makeIcon(this, &todayIcon), makeIcon(this, &day1Icon), makeIcon(this, &day2Icon)};
+    m_web = WebEngineCheck::module();
+    m_iconPlaces
+        = {makeIcon(this, m_web, &todayIcon), makeIcon(this, m_web, &day1Icon), makeIcon(this, m_web, &day2Icon)};
     todayWeatherLabel = makeLabel(this, 200, 40, "color:#ff6600;font:26px", false);
     currentLabel = makeLabel(this, 60, 40, "color:#00ff00;font:26px", false);
     todayWindLabel = makeLabel(this, 120, 30, green, true);
@@ -106,15 +102,13 @@ void WeatherWindow::setPicture(int day, const QString &address)
     if (wanted == m_pictureAddresses[size_t(day)])
         return; // an unchanged picture is not loaded again
     m_pictureAddresses[size_t(day)] = wanted;
-    QWebEngineView *view = day == 0 ? todayIcon : (day == 1 ? day1Icon : day2Icon);
-    if (!view)
+    QWidget *view = day == 0 ? todayIcon : (day == 1 ? day1Icon : day2Icon);
+    if (!view || !m_web)
         return; // no web engine here: the address is kept, nothing is drawn
-    if (wanted.isEmpty()) {
-        view->setHtml(QString()); // a picture that may not be loaded clears the view
-        return;
-    }
-    ++m_pictureLoads;
-    view->load(QUrl(wanted, QUrl::StrictMode));
+    if (!wanted.isEmpty())
+        ++m_pictureLoads;
+    // A picture that may not be loaded clears the view.
+    m_web->showPicture(view, wanted.isEmpty() ? QUrl() : QUrl(wanted, QUrl::StrictMode));
 }
 
 void WeatherWindow::showForecast(const WeatherForecast &f)

@@ -3,7 +3,8 @@
 // The weather of an area: a fixed grid of labels and three small web views
 // for the day pictures, written by the main window's reply parser. Texts are
 // shown as plain text, and a view loads only an http or https picture that
-// differs from the one it holds.
+// differs from the one it holds. The views come from the web module; where
+// it cannot be had, the window shows its texts and no pictures.
 
 #include "playback/content/WeatherForecast.h"
 
@@ -11,7 +12,7 @@
 
 #include <array>
 
-class QWebEngineView;
+class WebModule;
 
 class WeatherWindow : public QLabel
 {
@@ -23,10 +24,11 @@ public:
     QLabel *headLabel = nullptr;
     QLabel *day1WeatherLabel = nullptr;
     QLabel *day2WeatherLabel = nullptr;
-    // Null where the web engine cannot run (WebEngineCheck).
-    QWebEngineView *todayIcon = nullptr;
-    QWebEngineView *day1Icon = nullptr;
-    QWebEngineView *day2Icon = nullptr;
+    // The picture views (web views of the web module); null where web views
+    // cannot be shown (WebEngineCheck::module).
+    QWidget *todayIcon = nullptr;
+    QWidget *day1Icon = nullptr;
+    QWidget *day2Icon = nullptr;
     QLabel *todayWeatherLabel = nullptr;
     QLabel *currentLabel = nullptr;
     QLabel *todayWindLabel = nullptr;
@@ -49,6 +51,7 @@ private:
     void buildRows();
     void setPicture(int day, const QString &address);
 
+    WebModule *m_web = nullptr;              // null: no pictures here
     std::array<QWidget *, 3> m_iconPlaces{}; // the three views, or empty places of their size
     std::array<QString, 3> m_pictureAddresses;
     int m_pictureLoads = 0;

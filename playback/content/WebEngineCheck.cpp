@@ -1,10 +1,12 @@
-// The one check before the first web view.
+// The one check before the first web view, and the way to the web module.
 
 #include "playback/content/WebEngineCheck.h"
 
 #include "base/Log.h"
+#include "base/Modules.h"
 #include "platform/ProcessControl.h"
 #include "playback/SharedOpenGl.h"
+#include "playback/content/WebModule.h"
 
 #include <QGuiApplication>
 #include <QOpenGLContext>
@@ -50,6 +52,25 @@ bool usable(QString *why)
     if (why)
         *why = reason;
     return reason.isEmpty();
+}
+
+WebModule *module(QString *why)
+{
+    // The engine reads its sandbox setting when it starts, which may be as the module is opened.
+    if (!usable(why))
+        return nullptr;
+    const QString name = QStringLiteral("web");
+    QString reason;
+    WebModule *web = Modules::instance<WebModule>(name, &reason);
+    // A module that is missing or broken is logged as it is opened; one that opens but is not ours is told here.
+    static bool toldForeign = false;
+    if (!web && Modules::isLoaded(name) && !toldForeign) {
+        toldForeign = true;
+        qCWarning(lcPlayback).noquote() << "web pages and weather pictures cannot be shown:" << reason;
+    }
+    if (why)
+        *why = reason;
+    return web;
 }
 
 } // namespace WebEngineCheck

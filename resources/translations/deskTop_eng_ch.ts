@@ -2115,6 +2115,10 @@ Settings, crash recovery and the pages of Office documents are not kept.</source
         <source>This item cannot be shown here: %1</source>
         <translation>此媒体无法在此显示：%1</translation>
     </message>
+    <message>
+        <source>Web pages cannot be shown on this computer: %1</source>
+        <translation>此电脑无法显示网页：%1</translation>
+    </message>
 </context>
 <context>
     <name>WindowPanel</name>

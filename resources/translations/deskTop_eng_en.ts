@@ -2118,6 +2118,10 @@ Settings, crash recovery and the pages of Office documents are not kept.</transl
         <source>This item cannot be shown here: %1</source>
         <translation>This item cannot be shown here: %1</translation>
     </message>
+    <message>
+        <source>Web pages cannot be shown on this computer: %1</source>
+        <translation>Web pages cannot be shown on this computer: %1</translation>
+    </message>
 </context>
 <context>
     <name>WindowPanel</name>

@@ -1,16 +1,12 @@
 // The web page widget: what is loaded, its zoom, and a hidden page kept silent.
 
-#include "playback/content/UrlWin.h"
+#include "modules/web/UrlWin.h"
 
-#include "playback/content/QuietWebPage.h"
+#include "modules/web/QuietWebPage.h"
 
 #include <QResizeEvent>
 #include <QWebEnginePage>
 #include <QWebEngineView>
-
-namespace {
-constexpr int kFullZoomWidth = 1240;
-}
 
 UrlWin::UrlWin(QWidget *parent) : QLabel(parent)
 {
@@ -19,27 +15,15 @@ UrlWin::UrlWin(QWidget *parent) : QLabel(parent)
     // Made after the view, so it lies over it.
     overlayLabel = new QLabel(this);
     overlayLabel->setStyleSheet(QStringLiteral("background:transparent"));
+    connect(webView->page(), &QWebEnginePage::loadFinished, this, [this](bool ok) {
+        m_loadFailed = !ok;
+        emit sigLoadFinished(ok);
+    });
     // The engine freezes only a page it sees hidden, which it learns after this widget's hide event.
     connect(webView->page(), &QWebEnginePage::visibleChanged, this, [this](bool visible) {
         if (!visible && !isVisible())
             webView->page()->setLifecycleState(QWebEnginePage::LifecycleState::Frozen);
     });
-}
-
-bool UrlWin::isWebAddress(const QString &address)
-{
-    return address.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
-           || address.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
-}
-
-QUrl UrlWin::urlFor(const QString &address)
-{
-    return isWebAddress(address) ? QUrl(address) : QUrl::fromLocalFile(address);
-}
-
-qreal UrlWin::zoomFor(int width)
-{
-    return width < kFullZoomWidth ? qreal(width) / kFullZoomWidth : 1.0;
 }
 
 bool UrlWin::isShowing(const QString &newAddress) const
@@ -57,8 +41,10 @@ bool UrlWin::isShowing(const QString &newAddress) const
 bool UrlWin::loadAddress(const QString &newAddress)
 {
     address = newAddress;
-    if (isShowing(newAddress))
+    // A page that failed is tried again: its server may be up by now.
+    if (!m_loadFailed && isShowing(newAddress))
         return false;
+    m_loadFailed = false;
     webView->load(urlFor(newAddress));
     return true;
 }

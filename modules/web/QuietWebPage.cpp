@@ -1,6 +1,6 @@
 // A web page that answers and refuses everything that would need a person.
 
-#include "playback/content/QuietWebPage.h"
+#include "modules/web/QuietWebPage.h"
 
 #include <QWebEngineFullScreenRequest>
 #include <QWebEngineQuotaRequest>
