@@ -2,6 +2,7 @@
 // nothing, the dates, days and times of day of both kinds of segment, a
 // cycle segment's play property, the name rule, and the calendar pop-up.
 
+#include "base/Clock.h"
 #include "model/KindNames.h"
 #include "model/ScheduleRecords.h"
 #include "panels/SegmentPanel.h"
@@ -10,6 +11,7 @@
 #include "panels/controls/DayBoxes.h"
 #include "support/FakePanelHost.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -397,10 +399,16 @@ private slots:
         QDateEdit *scheduleFrom = new QDateEdit(QDate(2020, 1, 1), &rig.host.window);
         rig.calendar.setTargetEdit(CalendarPopup::ScheduleFrom, scheduleFrom);
 
+        // The calendar inside is made when it first opens, showing today.
+        QVERIFY(!rig.calendar.findChild<QCalendarWidget *>());
+        QCOMPARE(rig.calendar.selectedDate(), Clock::current().currentDate());
         QTest::mouseClick(rig.panel.dateRange()->toButton(), Qt::LeftButton);
         QCOMPARE(rig.calendar.target(), int(CalendarPopup::SegmentTo));
         QVERIFY(!rig.calendar.isHidden());
-        emit rig.calendar.clicked(kMarch15);
+        auto *days = rig.calendar.findChild<QCalendarWidget *>();
+        QVERIFY(days && !days->isHidden());
+        QCOMPARE(days->selectedDate(), Clock::current().currentDate());
+        emit days->clicked(kMarch15);
         QVERIFY(rig.calendar.isHidden());
         QCOMPARE(segment.endDate, kMarch15); // through the edit's own slot
         QCOMPARE(rig.general.size(), 1);

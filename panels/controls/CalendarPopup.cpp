@@ -5,20 +5,37 @@
 #include "base/Clock.h"
 
 #include <QAbstractButton>
+#include <QCalendarWidget>
 #include <QDateEdit>
 
-CalendarPopup::CalendarPopup(QWidget *mainWindow) : QCalendarWidget(mainWindow)
+CalendarPopup::CalendarPopup(QWidget *mainWindow) : QWidget(mainWindow), m_today(Clock::current().currentDate())
 {
     setFixedSize(240, 205);
     setFocusPolicy(Qt::NoFocus);
-    setLocale(QLocale(QLocale::Chinese, QLocale::China));
-    setHorizontalHeaderFormat(QCalendarWidget::NoHorizontalHeader);
-    setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    setStyleSheet(QStringLiteral("background:#dddddd;color:black"));
-    setNavigationBarVisible(true);
-    setSelectedDate(Clock::current().currentDate());
     hide();
-    connect(this, &QCalendarWidget::clicked, this, &CalendarPopup::slotCalenderWinClicked);
+    connect(this, &CalendarPopup::clicked, this, &CalendarPopup::slotCalenderWinClicked);
+}
+
+QCalendarWidget *CalendarPopup::calendar()
+{
+    if (!m_calendar) {
+        m_calendar = new QCalendarWidget(this);
+        m_calendar->setGeometry(rect());
+        m_calendar->setFocusPolicy(Qt::NoFocus);
+        m_calendar->setLocale(QLocale(QLocale::Chinese, QLocale::China));
+        m_calendar->setHorizontalHeaderFormat(QCalendarWidget::NoHorizontalHeader);
+        m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        m_calendar->setStyleSheet(QStringLiteral("background:#dddddd;color:black"));
+        m_calendar->setNavigationBarVisible(true);
+        m_calendar->setSelectedDate(m_today);
+        connect(m_calendar, &QCalendarWidget::clicked, this, &CalendarPopup::clicked);
+    }
+    return m_calendar;
+}
+
+QDate CalendarPopup::selectedDate() const
+{
+    return m_calendar ? m_calendar->selectedDate() : m_today;
 }
 
 void CalendarPopup::setTargetEdit(Target target, QDateEdit *edit)
@@ -30,6 +47,7 @@ void CalendarPopup::setTargetEdit(Target target, QDateEdit *edit)
 void CalendarPopup::openFor(Target target, const QAbstractButton *button)
 {
     m_target = target;
+    calendar()->show();
     // Under the button, wherever its panel lays it out.
     if (button && parentWidget())
         move(button->mapTo(parentWidget(), QPoint(0, button->height())));
