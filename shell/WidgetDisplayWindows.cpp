@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSpinBox>
 
@@ -113,10 +114,16 @@ MainPlayBKLabel *Widget::newDisplayWindow(const QString &name)
     connect(displayWindow, &MainPlayBKLabel::sigCommonWinGeometryChanged, this, &Widget::updateCommonWinGeometry);
     connect(displayWindow, &MainPlayBKLabel::sigVideoRangeReported, this, &Widget::slotVideoRangeReported);
     connect(displayWindow, &MainPlayBKLabel::sigVideoProgressReported, this, &Widget::slotVideoProgressReported);
-    // Told after the preview has finished with its areas, never from inside it.
+    // Told after the preview has finished with its areas, never from inside
+    // it; and not once play has begun meanwhile, which has its log and no one
+    // to answer a message.
     connect(
         displayWindow, &MainPlayBKLabel::sigPreviewFailed, this,
-        [this](QVLedMediaObject *, const QString &why) { tellPreviewFailed(why); }, Qt::QueuedConnection);
+        [this, sender = QPointer<MainPlayBKLabel>(displayWindow)](QVLedMediaObject *, const QString &why) {
+            if (sender && !sender->playing)
+                tellPreviewFailed(why);
+        },
+        Qt::QueuedConnection);
     connect(displayWindow, &MainPlayBKLabel::sigDisplayWindowGeometryChanged, this,
             [this](const QString &displayName, const QRect &geometry) {
                 // The record follows what the mouse did to its display window.

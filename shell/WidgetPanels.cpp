@@ -291,6 +291,7 @@ void Widget::tellOnceWhenWebPagesCannotShow()
     if (m_toldWebPagesCannotShow || !WebEngineCheck::usable() || WebEngineCheck::module(&why))
         return;
     m_toldWebPagesCannotShow = true;
+    m_toldPreviewFailures << why; // the preview's own report of it says nothing more
     Prompts::current().information(this, tr("info"), tr("Web pages cannot be shown on this computer: %1").arg(why));
 }
 
