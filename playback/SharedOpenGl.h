@@ -1,11 +1,10 @@
 #pragma once
 
-// The OpenGL context that every window's contexts share. The web engine
-// draws only through it, and a window's contexts share with it only when it
-// existed before them. Qt can make it at start, but that loads the OpenGL
+// The OpenGL context that every window's contexts share, which the web
+// engine draws through. Qt can make it at start, but that loads the OpenGL
 // driver (tens of megabytes, tens of milliseconds) into every start; made
-// here instead, before the first web view and the first video drawn with
-// OpenGL, only a schedule that shows them pays for it.
+// here instead, before the first web view, only a schedule or a panel that
+// shows web content pays for it. Videos drawn with OpenGL do not need it.
 
 namespace SharedOpenGl {
 

@@ -2,8 +2,11 @@
 // back end: a never-previewed file lasts its length, a range plays from its
 // start for its length, a missing file fails after a second and play goes
 // on, pause and resume count against the length, and a player that has
-// ended its item reports nothing more.
+// ended its item reports nothing more; and a video still plays when the
+// OpenGL context all windows share was made after the windows were up, as
+// the first web page makes it.
 
+#include "playback/SharedOpenGl.h"
 #include "playback/content/ContentFactory.h"
 #include "playback/dataBaseConn.h"
 #include "playback/video/PlayLabel.h"
@@ -164,6 +167,19 @@ private slots:
         CommonPlayWindow *area = play.start();
         QTRY_VERIFY_WITH_TIMEOUT(area->currentItem == play.item(1), 3000);
         QCOMPARE(rowsOfToday().value(0).value(6), QStringLiteral("failed"));
+    }
+
+    // Last: once made, the shared context stays for the rest of the process.
+    void aVideoPlaysAfterTheSharedContextWasMadeLate()
+    {
+        QVERIFY(SharedOpenGl::ensure());
+        VideoPlay play({m_three, QString()});
+        CommonPlayWindow *area = play.start();
+        QTRY_VERIFY_WITH_TIMEOUT(area->currentItem == play.item(1), 8000);
+        const QList<QStringList> rows = rowsOfToday();
+        QCOMPARE(rows.size(), 1);
+        QVERIFY2(QStringList({"3", "4"}).contains(rows.value(0).value(1)), qPrintable(rows.value(0).value(1)));
+        QCOMPARE(rows.value(0).value(6), QStringLiteral("success"));
     }
 };
 
