@@ -411,7 +411,6 @@ int main(int argc, char **argv)
     BenchSupport::preferOffscreen();
     if (getuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     VideoSettings::setOverride("ao", "null");

@@ -341,7 +341,6 @@ int runParent()
 
 int main(int argc, char *argv[])
 {
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     const QStringList arguments = app.arguments();

@@ -783,8 +783,6 @@ private:
 
 int main(int argc, char *argv[])
 {
-    // As the program does: the web engine shares its OpenGL contexts.
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QApplication app(argc, argv);
     HostileContentTest test;
     return QTest::qExec(&test, argc, argv);

@@ -373,8 +373,6 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    // As the program does: the web engine shares its OpenGL contexts.
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QApplication app(argc, argv);
     WebContentTest test;
     return QTest::qExec(&test, argc, argv);

@@ -134,8 +134,6 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    // As the program does: web views would be possible here, had the program its module.
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QApplication app(argc, argv);
     WebModuleTest test;
     return QTest::qExec(&test, argc, argv);
