@@ -2,7 +2,7 @@
 // unattended screen must not do over hours: grow in memory (its own or its
 // helper processes', such as the web engine's), lose play-log rows, or fill
 // the service log with what it writes to stderr.
-//   bench_soak [minutes] [--mixed]   (default 10 minutes; run under Xvfb for a real display)
+//   bench_soak [minutes] [--mixed] [--trim]   (default 10 minutes; run under Xvfb for a real display)
 // Without --mixed every area plays three one-second texts. With it the areas
 // play a video, a scrolling text, two clocks and a count timer, pictures, a
 // local web page, the weather (from a weather service of its own on
@@ -13,7 +13,9 @@
 // its helpers, its threads and open files, CPU, rows and stderr so far; at
 // the end, the slope of memory after warm-up (the first 15 minutes, or a
 // third of a shorter run), rows due against rows written, and stderr bytes
-// an hour with the lines written most often.
+// an hour with the lines written most often. With --trim the allocator gives
+// its free pages back each minute, which tells memory it only keeps from
+// memory in use.
 
 #include "BenchSupport.h"
 #include "base/AppContext.h"
@@ -46,6 +48,7 @@
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
+#include <malloc.h>
 #include <unistd.h>
 
 namespace {
@@ -378,13 +381,30 @@ struct Sample
     double withHelpersMiB = 0;
     int threads = 0;     // of the program
     int descriptors = 0; // open files of the program
+    double heapUsedMiB = 0; // what the allocator has handed out and not had back
+    double heapFreeMiB = 0; // what it holds free inside its arenas
 };
+
+// The allocator's own count tells a leak (used grows) from memory it keeps
+// after frees (free grows); -1 where the C library does not say.
+void heapFigures(double *usedMiB, double *freeMiB)
+{
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 33))
+    const struct mallinfo2 info = mallinfo2();
+    *usedMiB = double(info.uordblks + info.hblkhd) / (1024.0 * 1024.0);
+    *freeMiB = double(info.fordblks) / (1024.0 * 1024.0);
+#else
+    *usedMiB = *freeMiB = -1;
+#endif
+}
 
 Sample sampleAt(double minute)
 {
-    return {minute, residentKilobytes() / 1024.0, residentOfTree() / 1024.0,
-            QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(),
-            QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size()};
+    Sample sample{minute, residentKilobytes() / 1024.0, residentOfTree() / 1024.0,
+                  QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(),
+                  QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size()};
+    heapFigures(&sample.heapUsedMiB, &sample.heapFreeMiB);
+    return sample;
 }
 
 // Least-squares slope of y over the samples from `fromMinute` on, in MiB an hour.
@@ -418,10 +438,13 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
     double minutes = 10.0;
     bool mixed = false;
+    bool trim = false;
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument == QLatin1String("--mixed"))
             mixed = true;
+        else if (argument == QLatin1String("--trim"))
+            trim = true;
         else if (argument.toDouble() > 0)
             minutes = argument.toDouble();
     }
@@ -449,7 +472,7 @@ int main(int argc, char **argv)
     out << "platform: " << QGuiApplication::platformName() << "; " << (mixed ? "mixed areas" : "8 areas of 1 s texts")
         << " for " << minutes << " min in real time; warm-up " << warmUpMinutes << " min\n";
     out << "   min  program MiB  with helpers MiB  threads  files   CPU %   rows due  written  failed   stderr "
-           "bytes\n";
+           "bytes  heap used  heap free\n";
     out.flush();
     {
         Widget w;
@@ -475,13 +498,19 @@ int main(int argc, char **argv)
         QTimer minute;
         QObject::connect(&minute, &QTimer::timeout, [&] {
             const double now = cpuSeconds();
+#ifdef __GLIBC__
+            if (trim)
+                malloc_trim(0);
+#endif
             const Sample sample = sampleAt(wall.elapsed() / 60000.0);
             samples << sample;
             const Rows rows = rowsIn(log);
             out << QString::asprintf(
-                "%6.1f %12.1f %17.1f %8d %6d %7.1f %10llu %8lld %7lld %14lld\n", sample.minute, sample.programMiB,
+                "%6.1f %12.1f %17.1f %8d %6d %7.1f %10llu %8lld %7lld %14lld %10.1f %10.1f\n", sample.minute,
+                sample.programMiB,
                 sample.withHelpersMiB, sample.threads, sample.descriptors, 100.0 * (now - cpuBefore) / 60.0,
-                static_cast<unsigned long long>(PlayLog::queuedRows()), rows.written, rows.failed, stderrFile.bytes());
+                static_cast<unsigned long long>(PlayLog::queuedRows()), rows.written, rows.failed, stderrFile.bytes(),
+                sample.heapUsedMiB, sample.heapFreeMiB);
             out.flush();
             cpuBefore = now;
         });
@@ -502,6 +531,9 @@ int main(int argc, char **argv)
                              "(target: under 2 MB an hour)\n",
                              warmUpMinutes, slopePerHour(samples, warmUpMinutes, &Sample::programMiB),
                              slopePerHour(samples, warmUpMinutes, &Sample::withHelpersMiB));
+    out << QString::asprintf("allocator after %.1f min: in use %+.2f MiB/h, held free %+.2f MiB/h\n", warmUpMinutes,
+                             slopePerHour(samples, warmUpMinutes, &Sample::heapUsedMiB),
+                             slopePerHour(samples, warmUpMinutes, &Sample::heapFreeMiB));
     const auto warm = std::find_if(samples.cbegin(), samples.cend(),
                                    [&](const Sample &sample) { return sample.minute >= warmUpMinutes; });
     if (warm != samples.cend())

@@ -15,6 +15,7 @@
 #include "support/VideoClips.h"
 
 #include <QElapsedTimer>
+#include <QOpenGLWidget>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -167,6 +168,39 @@ private slots:
         CommonPlayWindow *area = play.start();
         QTRY_VERIFY_WITH_TIMEOUT(area->currentItem == play.item(1), 3000);
         QCOMPARE(rowsOfToday().value(0).value(6), QStringLiteral("failed"));
+    }
+
+    // Qt makes a GL surface's context anew when the surface changes window:
+    // the file goes on from where it was, and the item ends as it should.
+    void aVideoGoesOnWhenItsSurfaceIsMadeAgain()
+    {
+        VideoPlay play({m_four, QString()});
+        CommonPlayWindow *area = play.start();
+        PlayLabel *player = area->videoPlayer();
+        auto *surface = player->findChild<QOpenGLWidget *>();
+        if (!surface)
+            QSKIP("this build draws its videos into a native window");
+        QSignalSpy positions(player, &PlayLabel::sigProgressChange);
+        QTRY_VERIFY_WITH_TIMEOUT(!positions.isEmpty() && positions.last().value(0).toInt() >= 1, 5000);
+
+        QWidget elsewhere;
+        elsewhere.resize(100, 60);
+        elsewhere.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&elsewhere));
+        surface->setParent(&elsewhere);
+        surface->show();
+        QTest::qWait(100);
+        surface->setParent(player);
+        surface->show();
+        positions.clear();
+
+        QTRY_VERIFY_WITH_TIMEOUT(area->currentItem == play.item(1), 8000);
+        QVERIFY(!positions.isEmpty());
+        QVERIFY2(positions.first().value(0).toInt() >= 1, "the file started again from its beginning");
+        const QList<QStringList> rows = rowsOfToday();
+        QCOMPARE(rows.size(), 1);
+        QVERIFY2(QStringList({"4", "5"}).contains(rows.value(0).value(1)), qPrintable(rows.value(0).value(1)));
+        QCOMPARE(rows.value(0).value(6), QStringLiteral("success"));
     }
 
     // Last: once made, the shared context stays for the rest of the process.

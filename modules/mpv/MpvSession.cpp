@@ -128,12 +128,20 @@ void MpvSession::commandAsync(const QVariantList &arguments)
     mpv_command_node_async(m_handle, 0, &nodes.root);
 }
 
-void MpvSession::open(const QString &path)
+void MpvSession::open(const QString &path, double startSeconds)
 {
     m_path = path;
     m_expectedEntry = -1;
     m_current = false;
-    NodeList nodes({QStringLiteral("loadfile"), path});
+    QVariantList arguments{QStringLiteral("loadfile"), path};
+    if (startSeconds > 0) {
+        arguments << QStringLiteral("replace");
+#if MPV_CLIENT_API_VERSION >= MPV_MAKE_VERSION(2, 3)
+        arguments << QStringLiteral("-1"); // the playlist index libmpv 0.38 put before the options
+#endif
+        arguments << QStringLiteral("start=%1").arg(startSeconds, 0, 'f', 3);
+    }
+    NodeList nodes(arguments);
     // The reply names the file's entry, which its start and end events carry.
     mpv_command_node_async(m_handle, ++m_openRequest, &nodes.root);
 }

@@ -68,8 +68,8 @@ public:
     void commandAsync(const QVariantList &arguments);
 
     // "loadfile": the file opened last; reports of earlier files are dropped
-    // from now on.
-    void open(const QString &path);
+    // from now on. A start above 0 plays it from that second.
+    void open(const QString &path, double startSeconds = 0);
     // "stop": nothing is open afterwards.
     void stop(bool async);
     QString openedPath() const { return m_path; }

@@ -45,6 +45,9 @@ MpvWidget::~MpvWidget()
     makeCurrent();
     freeRenderContext();
     doneCurrent();
+    // The GL context goes with the base class, after the player: nothing of ours may run then.
+    if (context())
+        disconnect(context(), nullptr, this, nullptr);
     m_session->setWakeup(nullptr, nullptr);
 }
 
@@ -88,11 +91,30 @@ void MpvWidget::initializeGL()
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
             [this] {
                 makeCurrent();
+                holdOpenFile();
                 freeRenderContext();
                 doneCurrent();
             },
             Qt::UniqueConnection);
+    if (!m_heldPath.isEmpty()) {
+        m_session->open(m_heldPath, m_heldSeconds);
+        m_heldPath.clear();
+    }
     openPending();
+}
+
+void MpvWidget::holdOpenFile()
+{
+    // Without this libmpv would start the file's video output in the gap
+    // between the two contexts, or lose the running one, and fail the file.
+    if (!m_gl)
+        return;
+    const QString path = m_session->openedPath();
+    if (path.isEmpty())
+        return;
+    m_heldSeconds = qMax(0.0, m_session->propertyText(QStringLiteral("time-pos")).toDouble());
+    m_session->stop(false);
+    m_heldPath = path;
 }
 
 void MpvWidget::paintGL()
@@ -177,6 +199,7 @@ void MpvWidget::setMpvProperty(const QString &name, const QVariant &value)
 
 void MpvWidget::openFile(const QString &path)
 {
+    m_heldPath.clear();
     if (m_gl) {
         m_session->open(path);
         return;
@@ -209,5 +232,6 @@ void MpvWidget::openPending()
 void MpvWidget::closeFile()
 {
     m_hasPending = false;
+    m_heldPath.clear();
     m_session->stop(false);
 }

@@ -4,7 +4,10 @@
 // its frames through the render API (update callback, queued repaint, drawn
 // into the widget's framebuffer upside down). The render context lives with
 // the widget's GL context: it is made in initializeGL and freed, with that
-// context current, before the context or the player goes.
+// context current, before the context or the player goes. Qt makes the GL
+// context anew when the widget's window changes or first shows; a file open
+// at that moment is opened again where it was once the new context stands,
+// since libmpv cannot carry its video output over.
 
 #include "modules/mpv/MpvSession.h"
 
@@ -59,6 +62,8 @@ private:
     void handleMpvEvent(const MpvReport &report);
     void freeRenderContext();
     void openPending();
+    // Before the GL context goes: the open file is stopped and remembered.
+    void holdOpenFile();
     static void onRenderUpdate(void *context);
     static void onMpvWakeup(void *context);
     static void *glProcAddress(void *context, const char *name);
@@ -69,4 +74,6 @@ private:
     QString m_pendingPath;
     bool m_hasPending = false;
     int m_pendingWaits = 0;
+    QString m_heldPath; // stopped with its GL context; opened again in the next
+    double m_heldSeconds = 0;
 };
