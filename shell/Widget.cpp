@@ -60,6 +60,7 @@ Widget::Widget(QWidget *parent) : QLabel(parent)
     mainMenu->hide();
     buildWorkArea();
     networkManager = new QNetworkAccessManager(this);
+    initWeather();
     m_panelHost = std::make_unique<WidgetPanelHost>(*this);
     initScheduleSetupLabel();
     initSegmentSetupLabel();
@@ -71,7 +72,7 @@ Widget::Widget(QWidget *parent) : QLabel(parent)
     treeHolder->setGeometry(3, 45, 294, treeArea->height() - 49);
     document = new Prodoc(this);
     createFirstDisplayWindow();
-    buildDialogs();
+    initTimePointDialog();
     trUpdate();
 }
 

@@ -108,10 +108,10 @@ public:
     bool dragging = false;
     QPoint dragOffset;
 
-    // ---- dialogs made once, hidden between uses ------------------------
-    JournalWin *journalWin = nullptr;
-    LanguageSetupWin *languageWin = nullptr;
-    BootSetupWin *bootSetupWin = nullptr;
+    // ---- dialogs made on first use, hidden between uses -----------------
+    JournalWin *journalWin();
+    LanguageSetupWin *languageWin();
+    BootSetupWin *bootSetupWin();
 
     // ---- property panels (one shown at a time) -----------------------
     SchedulePanel *scheduleSetupLabel = nullptr;
@@ -120,17 +120,21 @@ public:
     ProgramPanel *programSetupLabel = nullptr;
     WindowPanel *commonWinSetupLabel = nullptr;
     QTableWidget *mediaTable = nullptr; // the window panel's
-    // the ten media panels inside the window panel, at most one shown
-    VideoPanel *videoSetupLabel = nullptr;
-    ImagePanel *imageSetupLabel = nullptr;
-    TextPanel *textSetupLabel = nullptr;
-    DigitalClockPanel *digitalClockSetupLabel = nullptr;
-    AnalogClockPanel *analogClockSetupLabel = nullptr;
-    DigitalTimerPanel *digitalTimerSetupLabel = nullptr;
-    UrlPanel *urlSetupLabel = nullptr;
-    StreamingPanel *streamingSetupLabel = nullptr;
-    VideoDevicePanel *videoDeviceSetupLabel = nullptr;
-    WeatherPanel *weatherSetupLabel = nullptr;
+    // The ten media panels inside the window panel, at most one shown. Each
+    // is made the first time it is asked for: an editor whose schedule has
+    // no clocks never builds the clock panels.
+    VideoPanel *videoSetupLabel();
+    ImagePanel *imageSetupLabel();
+    TextPanel *textSetupLabel();
+    DigitalClockPanel *digitalClockSetupLabel();
+    AnalogClockPanel *analogClockSetupLabel();
+    DigitalTimerPanel *digitalTimerSetupLabel();
+    UrlPanel *urlSetupLabel();
+    StreamingPanel *streamingSetupLabel();
+    VideoDevicePanel *videoDeviceSetupLabel();
+    WeatherPanel *weatherSetupLabel();
+    // The media panel that shows items of the kind (made now if need be), or null.
+    MediaPanel *mediaPanelOf(const QString &kind);
     // the dialog of the timing-segment panel's time points, made once
     TimingSegmentTimePropertyWin *timePointDialog = nullptr;
 
@@ -440,22 +444,23 @@ private:
     void initProgramSetupLabel();
     // The time-point dialog, handed to the timing-segment panel.
     void initTimePointDialog();
-    // The window panel, then its ten media panels.
+    // The window panel; its media panels come when first asked for.
     void initCommonWinSetupLabel();
-    void initTextSetupLabel();
-    void initImageSetupLabel();
-    void initVideoSetupLabel();
-    void initDigitalClockSetupLabel();
-    void initAnalogClockSetupLabel();
-    void initDigitalCountTimerSetupLabel();
-    void initUrlSetupLabel();
-    void initStreamingSetupLabel();
-    void initVideoDeviceSetupLabel();
-    void initWeatherSetupLabel();
+    // The weather service and the replies of the network manager.
+    void initWeather();
+    // The media panel of `family`, made now if it was not yet.
+    MediaPanel *mediaPanel(MediaFamily family);
+    template <typename Panel>
+    Panel *mediaPanelAs(MediaFamily family)
+    {
+        return static_cast<Panel *>(mediaPanel(family));
+    }
+    MediaPanel *buildMediaPanel(MediaFamily family);
     // Makes a media panel in the window panel, enters it in the family map
     // and relays its change reports as this window's own.
     template <typename Panel>
     Panel *makeMediaPanel();
+    bool m_panelsRelaidOut = false; // a panel made later takes the same place
     // Places the panels again after the work area took its new size.
     void relayoutPanels();
     // The walk every preview helper shares: the current display window drops
@@ -477,8 +482,6 @@ private:
     // Area players of every display window whose window belongs to the named display window.
     QList<CommonPlayWindow *> areasOf(const QString &displayName) const;
     void showPanel(PropertyPanel *panel);
-    // The media panel that shows items of the kind, or null.
-    MediaPanel *mediaPanelOf(const QString &kind) const;
     // The media-table row slot of the kind, or null for a kind that gets no row.
     using AddRow = void (Widget::*)(int, QVLedMediaObject *);
     static AddRow addRowSlotFor(const QString &kind);
@@ -501,7 +504,9 @@ private:
     void showFirstTreePanel();
 
     // ---- language, dialogs and desktop commands -----------------------
-    void buildDialogs();
+    JournalWin *m_journalWin = nullptr;
+    LanguageSetupWin *m_languageWin = nullptr;
+    BootSetupWin *m_bootSetupWin = nullptr;
     // The tool strip's captions from the window's state, in the current language.
     void updateToolStripCaptions();
     // Fills the shown panels again from their records after their boxes were refilled.
@@ -540,7 +545,7 @@ private:
     WeatherService *m_weatherService = nullptr; // a child of this window
     // A weather request of the operator's (a city chosen, an edit): error replies may ask again.
     void requestWeatherFromPanel(int cityIndex);
-    // The media panel of each family of kinds, filled by initCommonWinSetupLabel.
+    // The media panel of each family of kinds made so far.
     QMap<MediaFamily, MediaPanel *> m_mediaPanels;
     bool m_startArmed = false; // one delayed start, however often start-up opens a schedule
     // The date buttons' calendar, over every panel; hidden whenever the panel or display window changes.

@@ -10,25 +10,25 @@
 void Widget::updateImageProperty(QVLedMediaObject *item)
 {
     if (item)
-        imageSetupLabel->fill(*item);
+        imageSetupLabel()->fill(*item);
 }
 
 void Widget::updateSimpleTextProperty(QVLedMediaObject *item)
 {
     if (item)
-        textSetupLabel->fillSimpleText(*item);
+        textSetupLabel()->fillSimpleText(*item);
 }
 
 void Widget::updateSingleRowTextProperty(QVLedMediaObject *item)
 {
     if (item)
-        textSetupLabel->fillSingleRowText(*item);
+        textSetupLabel()->fillSingleRowText(*item);
 }
 
 void Widget::updateScrollingTextProperty(QVLedMediaObject *item)
 {
     if (item)
-        textSetupLabel->fillScrollingText(*item);
+        textSetupLabel()->fillScrollingText(*item);
 }
 
 bool Widget::selectImageOrTextItem(QVLedMediaObject *item)
@@ -45,17 +45,17 @@ bool Widget::selectImageOrTextItem(QVLedMediaObject *item)
     case MediaKindId::Txt:
     case MediaKindId::SimpleText:
         // A text file's text is not edited here.
-        textSetupLabel->setEditorShown(row->id != MediaKindId::Txt);
+        textSetupLabel()->setEditorShown(row->id != MediaKindId::Txt);
         updateSimpleTextProperty(item);
         refreshTextPreview();
         return true;
     case MediaKindId::SingleRowText:
-        textSetupLabel->setEditorShown(true);
+        textSetupLabel()->setEditorShown(true);
         updateSingleRowTextProperty(item);
         refreshTextPreview();
         return true;
     case MediaKindId::ScrollingText:
-        textSetupLabel->setEditorShown(true);
+        textSetupLabel()->setEditorShown(true);
         updateScrollingTextProperty(item);
         refreshTextPreview();
         return true;

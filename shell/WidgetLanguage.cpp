@@ -23,13 +23,13 @@
 void Widget::slotSetupLanguage()
 {
     if (AppContext::Language == 0)
-        languageWin->chineseBox->setChecked(true);
+        languageWin()->chineseBox->setChecked(true);
     else if (AppContext::Language == 1)
-        languageWin->englishBox->setChecked(true);
+        languageWin()->englishBox->setChecked(true);
     // Escape and the window's close mean Cancel, whatever the dialog's last use left.
-    if (Prompts::current().execDialog(languageWin) != QDialog::Accepted || languageWin->cancelled)
+    if (Prompts::current().execDialog(languageWin()) != QDialog::Accepted || languageWin()->cancelled)
         return;
-    AppContext::Language = languageWin->languageIndex;
+    AppContext::Language = languageWin()->languageIndex;
     QString problem;
     if (!writeSettings(&problem))
         Prompts::current().information(this, tr("info"), problem);
@@ -40,9 +40,13 @@ void Widget::slotSetupLanguage()
 void Widget::retranslateAll()
 {
     timePointDialog->trUpdate();
-    languageWin->trUpdate();
-    bootSetupWin->trUpdate();
-    journalWin->trUpdate();
+    // Dialogs not made yet are made in the language of their day.
+    if (m_languageWin)
+        m_languageWin->trUpdate();
+    if (m_bootSetupWin)
+        m_bootSetupWin->trUpdate();
+    if (m_journalWin)
+        m_journalWin->trUpdate();
     mainMenu->trUpdate();
     for (ProjectWidget *panel : qAsConst(projectWidgets))
         panel->tree()->updateMenuTexts();

@@ -17,37 +17,37 @@
 
 void Widget::updateDigitalClockProperty(QVLedMediaObject *item)
 {
-    digitalClockSetupLabel->updateDigitalClockProperty(item);
+    digitalClockSetupLabel()->updateDigitalClockProperty(item);
 }
 
 void Widget::updateAnalogClockProperty(QVLedMediaObject *item)
 {
-    analogClockSetupLabel->updateAnalogClockProperty(item);
+    analogClockSetupLabel()->updateAnalogClockProperty(item);
 }
 
 void Widget::updateDigitalTimerProperty(QVLedMediaObject *item)
 {
-    digitalTimerSetupLabel->updateDigitalTimerProperty(item);
+    digitalTimerSetupLabel()->updateDigitalTimerProperty(item);
 }
 
 void Widget::updateUrlProperty(QVLedMediaObject *item)
 {
-    urlSetupLabel->updateUrlProperty(item);
+    urlSetupLabel()->updateUrlProperty(item);
 }
 
 void Widget::updateStreamingProperty(QVLedMediaObject *item)
 {
-    streamingSetupLabel->updateStreamingProperty(item);
+    streamingSetupLabel()->updateStreamingProperty(item);
 }
 
 void Widget::updateVideoDeviceProperty(QVLedMediaObject *item)
 {
-    videoDeviceSetupLabel->updateVideoDeviceProperty(item);
+    videoDeviceSetupLabel()->updateVideoDeviceProperty(item);
 }
 
 void Widget::updateWeatherProperty(QVLedMediaObject *item)
 {
-    weatherSetupLabel->updateWeatherProperty(item);
+    weatherSetupLabel()->updateWeatherProperty(item);
 }
 
 void Widget::applyLiveStreamingVolume(int volume)

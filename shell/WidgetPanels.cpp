@@ -78,16 +78,13 @@ void Widget::initCommonWinSetupLabel()
     connect(commonWinSetupLabel, &WindowPanel::sigDeleteMedia, this, &Widget::sigDeleteMedia);
     connect(commonWinSetupLabel, &WindowPanel::sigPasteMedia, this, &Widget::sigPasteMedia);
     connect(commonWinSetupLabel, &WindowPanel::sigSwapMedia, this, &Widget::sigSwapMedia);
-    initTextSetupLabel();
-    initImageSetupLabel();
-    initVideoSetupLabel();
-    initDigitalClockSetupLabel();
-    initAnalogClockSetupLabel();
-    initDigitalCountTimerSetupLabel();
-    initUrlSetupLabel();
-    initStreamingSetupLabel();
-    initVideoDeviceSetupLabel();
-    initWeatherSetupLabel();
+}
+
+void Widget::initWeather()
+{
+    // Made with the window: the start-up request goes out before any weather panel exists.
+    m_weatherService = new WeatherService(this);
+    connect(networkManager, &QNetworkAccessManager::finished, this, &Widget::replyFinished);
 }
 
 template <typename Panel>
@@ -99,72 +96,110 @@ Panel *Widget::makeMediaPanel()
     return panel;
 }
 
-void Widget::initTextSetupLabel()
+MediaPanel *Widget::buildMediaPanel(MediaFamily family)
 {
-    textSetupLabel = makeMediaPanel<TextPanel>();
+    switch (family) {
+    case MediaFamily::Video:
+        return makeMediaPanel<VideoPanel>();
+    case MediaFamily::Image:
+        return makeMediaPanel<ImagePanel>();
+    case MediaFamily::AnalogClock:
+        return makeMediaPanel<AnalogClockPanel>();
+    case MediaFamily::DigitalClock:
+        return makeMediaPanel<DigitalClockPanel>();
+    case MediaFamily::DigitalTimer:
+        return makeMediaPanel<DigitalTimerPanel>();
+    case MediaFamily::Text:
+        return makeMediaPanel<TextPanel>();
+    case MediaFamily::Url:
+        return makeMediaPanel<UrlPanel>();
+    case MediaFamily::VideoDevice:
+        return makeMediaPanel<VideoDevicePanel>();
+    case MediaFamily::Streaming: {
+        auto *panel = makeMediaPanel<StreamingPanel>();
+        connect(panel, &StreamingPanel::sigLiveVolumeChanged, this, &Widget::applyLiveStreamingVolume);
+        return panel;
+    }
+    case MediaFamily::Weather: {
+        auto *panel = makeMediaPanel<WeatherPanel>();
+        connect(panel, &WeatherPanel::sigCityChosen, this, &Widget::requestWeatherFromPanel);
+        return panel;
+    }
+    }
+    return nullptr;
 }
 
-void Widget::initImageSetupLabel()
+MediaPanel *Widget::mediaPanel(MediaFamily family)
 {
-    imageSetupLabel = makeMediaPanel<ImagePanel>();
+    if (MediaPanel *made = m_mediaPanels.value(family))
+        return made;
+    MediaPanel *panel = buildMediaPanel(family);
+    panel->hide(); // shown by whoever selects an item of its kind
+    if (m_panelsRelaidOut)
+        panel->relayout();
+    panel->trUpdate();
+    return panel;
 }
 
-void Widget::initVideoSetupLabel()
+VideoPanel *Widget::videoSetupLabel()
 {
-    videoSetupLabel = makeMediaPanel<VideoPanel>();
+    return mediaPanelAs<VideoPanel>(MediaFamily::Video);
 }
 
-void Widget::initDigitalClockSetupLabel()
+ImagePanel *Widget::imageSetupLabel()
 {
-    digitalClockSetupLabel = makeMediaPanel<DigitalClockPanel>();
+    return mediaPanelAs<ImagePanel>(MediaFamily::Image);
 }
 
-void Widget::initAnalogClockSetupLabel()
+TextPanel *Widget::textSetupLabel()
 {
-    analogClockSetupLabel = makeMediaPanel<AnalogClockPanel>();
+    return mediaPanelAs<TextPanel>(MediaFamily::Text);
 }
 
-void Widget::initDigitalCountTimerSetupLabel()
+DigitalClockPanel *Widget::digitalClockSetupLabel()
 {
-    digitalTimerSetupLabel = makeMediaPanel<DigitalTimerPanel>();
+    return mediaPanelAs<DigitalClockPanel>(MediaFamily::DigitalClock);
 }
 
-void Widget::initUrlSetupLabel()
+AnalogClockPanel *Widget::analogClockSetupLabel()
 {
-    urlSetupLabel = makeMediaPanel<UrlPanel>();
+    return mediaPanelAs<AnalogClockPanel>(MediaFamily::AnalogClock);
 }
 
-void Widget::initStreamingSetupLabel()
+DigitalTimerPanel *Widget::digitalTimerSetupLabel()
 {
-    streamingSetupLabel = makeMediaPanel<StreamingPanel>();
-    connect(streamingSetupLabel, &StreamingPanel::sigLiveVolumeChanged, this, &Widget::applyLiveStreamingVolume);
+    return mediaPanelAs<DigitalTimerPanel>(MediaFamily::DigitalTimer);
 }
 
-void Widget::initVideoDeviceSetupLabel()
+UrlPanel *Widget::urlSetupLabel()
 {
-    videoDeviceSetupLabel = makeMediaPanel<VideoDevicePanel>();
+    return mediaPanelAs<UrlPanel>(MediaFamily::Url);
 }
 
-void Widget::initWeatherSetupLabel()
+StreamingPanel *Widget::streamingSetupLabel()
 {
-    weatherSetupLabel = makeMediaPanel<WeatherPanel>();
-    // Connected once the panel is built: building it asks the service for nothing.
-    m_weatherService = new WeatherService(this);
-    connect(weatherSetupLabel, &WeatherPanel::sigCityChosen, this, &Widget::requestWeatherFromPanel);
-    connect(networkManager, &QNetworkAccessManager::finished, this, &Widget::replyFinished);
+    return mediaPanelAs<StreamingPanel>(MediaFamily::Streaming);
 }
 
-MediaPanel *Widget::mediaPanelOf(const QString &kind) const
+VideoDevicePanel *Widget::videoDeviceSetupLabel()
+{
+    return mediaPanelAs<VideoDevicePanel>(MediaFamily::VideoDevice);
+}
+
+WeatherPanel *Widget::weatherSetupLabel()
+{
+    return mediaPanelAs<WeatherPanel>(MediaFamily::Weather);
+}
+
+MediaPanel *Widget::mediaPanelOf(const QString &kind)
 {
     MediaFamily family;
-    return MediaKinds::familyOf(kind, &family) ? m_mediaPanels.value(family) : nullptr;
+    return MediaKinds::familyOf(kind, &family) ? mediaPanel(family) : nullptr;
 }
 
 void Widget::hideAllSetupLabel()
 {
-    for (MediaPanel *panel : std::initializer_list<MediaPanel *>{
-             videoSetupLabel, imageSetupLabel, textSetupLabel, digitalClockSetupLabel, analogClockSetupLabel,
-             digitalTimerSetupLabel, urlSetupLabel, streamingSetupLabel, videoDeviceSetupLabel, weatherSetupLabel})
+    for (MediaPanel *panel : qAsConst(m_mediaPanels))
         panel->hide();
 }
 
@@ -173,6 +208,7 @@ void Widget::relayoutPanels()
     // The segment, timing-segment and program panels keep the size they were built with.
     scheduleSetupLabel->relayout();
     commonWinSetupLabel->relayout();
+    m_panelsRelaidOut = true;
     for (MediaPanel *panel : qAsConst(m_mediaPanels))
         panel->relayout();
 }
@@ -181,9 +217,9 @@ void Widget::trUpdate()
 {
     updateToolStripCaptions();
     for (PropertyPanel *panel : std::initializer_list<PropertyPanel *>{
-             scheduleSetupLabel, segmentSetupLabel, timingSegmentSetupLabel, programSetupLabel, commonWinSetupLabel,
-             textSetupLabel, imageSetupLabel, videoSetupLabel, digitalClockSetupLabel, analogClockSetupLabel,
-             digitalTimerSetupLabel, urlSetupLabel, streamingSetupLabel, videoDeviceSetupLabel, weatherSetupLabel})
+             scheduleSetupLabel, segmentSetupLabel, timingSegmentSetupLabel, programSetupLabel, commonWinSetupLabel})
+        panel->trUpdate();
+    for (MediaPanel *panel : qAsConst(m_mediaPanels))
         panel->trUpdate();
     refillShownPanels();
 }

@@ -15,15 +15,25 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-void Widget::buildDialogs()
+JournalWin *Widget::journalWin()
 {
-    journalWin = new JournalWin(this);
-    journalWin->hide();
-    initTimePointDialog();
-    languageWin = new LanguageSetupWin(this);
-    languageWin->hide();
-    bootSetupWin = new BootSetupWin(this);
-    bootSetupWin->hide();
+    if (!m_journalWin)
+        m_journalWin = new JournalWin(this);
+    return m_journalWin;
+}
+
+LanguageSetupWin *Widget::languageWin()
+{
+    if (!m_languageWin)
+        m_languageWin = new LanguageSetupWin(this);
+    return m_languageWin;
+}
+
+BootSetupWin *Widget::bootSetupWin()
+{
+    if (!m_bootSetupWin)
+        m_bootSetupWin = new BootSetupWin(this);
+    return m_bootSetupWin;
 }
 
 bool Widget::isWow64()
@@ -33,7 +43,7 @@ bool Widget::isWow64()
 
 void Widget::slotSetBoot()
 {
-    BootSetupWin *dialog = bootSetupWin;
+    BootSetupWin *dialog = bootSetupWin();
     dialog->startBox->setChecked(AppContext::Start == 1);
     dialog->autoPlayBox->setChecked(AppContext::Play == 1);
     dialog->enablePlay(AppContext::Play == 1);
@@ -72,8 +82,8 @@ void Widget::slotSetBoot()
 
 void Widget::slotSetPlay()
 {
-    journalWin->clearResult();
-    journalWin->show();
-    journalWin->raise();
-    journalWin->activateWindow();
+    journalWin()->clearResult();
+    journalWin()->show();
+    journalWin()->raise();
+    journalWin()->activateWindow();
 }

@@ -14,24 +14,25 @@
 void Widget::updateVideoProperty(VideoProperty *video)
 {
     if (video)
-        videoSetupLabel->fill(*video);
+        videoSetupLabel()->fill(*video);
 }
 
 void Widget::setVideoRange(float seconds)
 {
-    videoSetupLabel->setVideoRange(curMedia, seconds);
+    videoSetupLabel()->setVideoRange(curMedia, seconds);
 }
 
 void Widget::setVideoProgress(int seconds)
 {
-    videoSetupLabel->setVideoProgress(seconds);
+    if (MediaPanel *made = m_mediaPanels.value(MediaFamily::Video)) // nothing to show before it is made
+        static_cast<VideoPanel *>(made)->setVideoProgress(seconds);
 }
 
 void Widget::slotVideoRangeReported(QVLedMediaObject *item, float seconds)
 {
     // Areas forget an item before it is freed, so a report names a live item.
     if (item)
-        videoSetupLabel->setVideoRange(item, seconds);
+        videoSetupLabel()->setVideoRange(item, seconds);
 }
 
 void Widget::slotVideoProgressReported(QVLedMediaObject *item, float seconds)
@@ -89,75 +90,75 @@ void Widget::refreshVideoCoverPreview()
 
 void Widget::slotEditVideoText()
 {
-    videoSetupLabel->editCoverText();
+    videoSetupLabel()->editCoverText();
 }
 
 void Widget::slotvideoCoverTextBox(bool checked)
 {
-    videoSetupLabel->slotvideoCoverTextBox(checked);
+    videoSetupLabel()->slotvideoCoverTextBox(checked);
 }
 
 void Widget::slotvideoCoverTextBoxChecked(bool on)
 {
-    videoSetupLabel->slotvideoCoverTextBoxChecked(on);
+    videoSetupLabel()->slotvideoCoverTextBoxChecked(on);
 }
 
 void Widget::slotVideoCoverTextFamily(const QString &family)
 {
-    videoSetupLabel->slotVideoCoverTextFamily(family);
+    videoSetupLabel()->slotVideoCoverTextFamily(family);
 }
 
 void Widget::slotVideoCoverTextFontSize(const QString &size)
 {
-    videoSetupLabel->slotVideoCoverTextFontSize(size);
+    videoSetupLabel()->slotVideoCoverTextFontSize(size);
 }
 
 void Widget::slotVideoCoverTextBChecked(bool on)
 {
-    videoSetupLabel->slotVideoCoverTextBChecked(on);
+    videoSetupLabel()->slotVideoCoverTextBChecked(on);
 }
 
 void Widget::slotVideoCoverTextIChecked(bool on)
 {
-    videoSetupLabel->slotVideoCoverTextIChecked(on);
+    videoSetupLabel()->slotVideoCoverTextIChecked(on);
 }
 
 void Widget::slotVideoCoverTextUChecked(bool on)
 {
-    videoSetupLabel->slotVideoCoverTextUChecked(on);
+    videoSetupLabel()->slotVideoCoverTextUChecked(on);
 }
 
 void Widget::slotVideoCoverTextColorSet(const QColor &colour)
 {
-    videoSetupLabel->slotVideoCoverTextColorSet(colour);
+    videoSetupLabel()->slotVideoCoverTextColorSet(colour);
 }
 
 void Widget::slotVideoCoverColorful(int index)
 {
-    videoSetupLabel->slotVideoCoverColorful(index);
+    videoSetupLabel()->slotVideoCoverColorful(index);
 }
 
 void Widget::slotVideoCoverRollState(int state)
 {
-    videoSetupLabel->slotVideoCoverRollState(state);
+    videoSetupLabel()->slotVideoCoverRollState(state);
 }
 
 void Widget::slotVideoCoverDirect(int index)
 {
-    videoSetupLabel->slotVideoCoverDirect(index);
+    videoSetupLabel()->slotVideoCoverDirect(index);
 }
 
 void Widget::slotVideoCoverSpeed(int index)
 {
-    videoSetupLabel->slotVideoCoverSpeed(index);
+    videoSetupLabel()->slotVideoCoverSpeed(index);
 }
 
 void Widget::slotRollTextYChange(int y)
 {
-    videoSetupLabel->slotRollTextYChange(y);
+    videoSetupLabel()->slotRollTextYChange(y);
 }
 
 void Widget::slotVideoCoverTextChanged(const QString &text)
 {
-    videoSetupLabel->slotVideoCoverTextChanged(text);
+    videoSetupLabel()->slotVideoCoverTextChanged(text);
 }

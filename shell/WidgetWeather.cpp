@@ -4,6 +4,7 @@
 // had one).
 
 #include "model/QVLedMediaObject.h"
+#include "panels/WeatherCities.h"
 #include "panels/WeatherPanel.h"
 #include "playback/CommonPlayWindow.h"
 #include "playback/MainPlayBKLabel.h"
@@ -16,12 +17,22 @@
 
 void Widget::slotWeatherProvinceChange(int index)
 {
-    weatherSetupLabel->slotWeatherProvinceChange(index);
+    weatherSetupLabel()->slotWeatherProvinceChange(index);
 }
+
+namespace {
+// Before the weather panel is made its choice stands at the first province.
+QString firstProvinceCity(int index)
+{
+    return WeatherCities::citiesOf(WeatherCities::cityFilePath(), WeatherCities::provinceCode(0)).value(index);
+}
+} // namespace
 
 void Widget::slotweatherCityChange(int index)
 {
-    const QString city = weatherSetupLabel->cityName(index);
+    const MediaPanel *made = m_mediaPanels.value(MediaFamily::Weather);
+    const QString city
+        = made ? static_cast<const WeatherPanel *>(made)->cityName(index) : firstProvinceCity(index);
     if (city.isEmpty())
         return;
     networkManager->get(QNetworkRequest(WeatherService::requestUrl(city)));
@@ -35,7 +46,8 @@ void Widget::requestWeatherFromPanel(int cityIndex)
 
 void Widget::requestStartupWeather()
 {
-    requestWeatherFromPanel(weatherSetupLabel->currentCity());
+    const MediaPanel *made = m_mediaPanels.value(MediaFamily::Weather);
+    requestWeatherFromPanel(made ? static_cast<const WeatherPanel *>(made)->currentCity() : 0);
 }
 
 void Widget::refreshWeatherPreview()
@@ -45,7 +57,7 @@ void Widget::refreshWeatherPreview()
     // A playing display window neither asks for weather nor shows a preview.
     const MainPlayBKLabel *displayWindow = displayWindowNamed(curDisplayName);
     if (displayWindow && !displayWindow->playing)
-        requestWeatherFromPanel(weatherSetupLabel->currentCity());
+        requestWeatherFromPanel(weatherSetupLabel()->currentCity());
     previewCurrentMedia(&MainPlayBKLabel::previewWeather);
 }
 

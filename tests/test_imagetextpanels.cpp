@@ -352,9 +352,9 @@ private slots:
         QVLedMediaObject *text = window->media.last();
         const QByteArray before = encoded(*text);
         emit tree->sigAddSimpleTextObject(0, text);
-        QCOMPARE(w.textSetupLabel->findChild<QTextEdit *>()->toPlainText(), block.text);
+        QCOMPARE(w.textSetupLabel()->findChild<QTextEdit *>()->toPlainText(), block.text);
         QCOMPARE(encoded(*text), before);
-        QVERIFY(w.textSetupLabel->isVisibleTo(&w));
+        QVERIFY(w.textSetupLabel()->isVisibleTo(&w));
         CommonPlayWindow *area = w.displayWindows.first()->playWindows.value(0);
         QVERIFY(area);
         auto *texts = qobject_cast<TextContentPlayer *>(area->content().find(MediaFamily::Text));
@@ -366,15 +366,15 @@ private slots:
         tree->loadImageObject(8, w.curDisplayName, window->segmentName, window->programName, window->name, picture);
         QVLedMediaObject *image = window->media.last();
         w.slotSelectMediaObject(image);
-        QVERIFY(w.imageSetupLabel->isVisibleTo(&w));
-        QVERIFY(!w.textSetupLabel->isVisibleTo(&w));
+        QVERIFY(w.imageSetupLabel()->isVisibleTo(&w));
+        QVERIFY(!w.textSetupLabel()->isVisibleTo(&w));
         auto *pictures = qobject_cast<ImageContentPlayer *>(area->content().find(MediaFamily::Image));
         QVERIFY(pictures && pictures->view()->isVisibleTo(area));
         QVERIFY(!texts->widget()->isVisibleTo(area));
 
         text->kind = MediaKind::Txt;
         w.slotSelectMediaObject(text);
-        QVERIFY(!w.textSetupLabel->findChild<QTextEdit *>()->isVisibleTo(w.textSetupLabel));
+        QVERIFY(!w.textSetupLabel()->findChild<QTextEdit *>()->isVisibleTo(w.textSetupLabel()));
     }
 };
 

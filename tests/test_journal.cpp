@@ -83,23 +83,23 @@ private slots:
         }
         Widget w;
         w.slotSetPlay();
-        QVERIFY(w.journalWin->isVisible());
-        lookUp(w.journalWin, keyword, from, to);
-        QCOMPARE(column(w.journalWin->resultTable, 0), names);
+        QVERIFY(w.journalWin()->isVisible());
+        lookUp(w.journalWin(), keyword, from, to);
+        QCOMPARE(column(w.journalWin()->resultTable, 0), names);
         if (!names.isEmpty()) {
-            QCOMPARE(w.journalWin->resultTable->columnCount(), 5);
-            QCOMPARE(w.journalWin->resultTable->item(0, 1)->text(), QStringLiteral("15"));
-            QVERIFY(w.journalWin->resultTable->item(0, 2)->text().endsWith(QLatin1String(" 14:04:54:100")));
-            QCOMPARE(w.journalWin->resultTable->item(0, 4)->text(), QStringLiteral("success"));
+            QCOMPARE(w.journalWin()->resultTable->columnCount(), 5);
+            QCOMPARE(w.journalWin()->resultTable->item(0, 1)->text(), QStringLiteral("15"));
+            QVERIFY(w.journalWin()->resultTable->item(0, 2)->text().endsWith(QLatin1String(" 14:04:54:100")));
+            QCOMPARE(w.journalWin()->resultTable->item(0, 4)->text(), QStringLiteral("success"));
         }
 
         // opening again empties the table but keeps what the operator asked for
-        w.journalWin->hide();
+        w.journalWin()->hide();
         w.slotSetPlay();
-        QCOMPARE(w.journalWin->resultTable->rowCount(), 0);
-        QCOMPARE(w.journalWin->keywordEdit->text(), keyword);
-        QCOMPARE(w.journalWin->fromDateEdit->date(), from);
-        QCOMPARE(w.journalWin->toDateEdit->date(), to);
+        QCOMPARE(w.journalWin()->resultTable->rowCount(), 0);
+        QCOMPARE(w.journalWin()->keywordEdit->text(), keyword);
+        QCOMPARE(w.journalWin()->fromDateEdit->date(), from);
+        QCOMPARE(w.journalWin()->toDateEdit->date(), to);
     }
 
     void theCalendarWritesTheEditItWasOpenedFor()
@@ -107,7 +107,7 @@ private slots:
         TestEnvironment env;
         ScriptedPrompts prompts;
         Widget w;
-        JournalWin *journal = w.journalWin;
+        JournalWin *journal = w.journalWin();
         journal->show();
         QCOMPARE(journal->calendar->locale().language(), QLocale::Chinese);
         journal->fromDateEdit->setDate(QDate(2024, 1, 5));
@@ -142,13 +142,13 @@ private slots:
             PlayLog::enqueue(
                 row(QStringLiteral("burst%1.png").arg(i, 3, 10, QLatin1Char('0')), "2024-05-01", "2024-05-01"));
             if (i % 10 == 0) {
-                lookUp(w.journalWin, "burst", day, day);
-                QVERIFY(w.journalWin->resultTable->rowCount() <= i + 1);
+                lookUp(w.journalWin(), "burst", day, day);
+                QVERIFY(w.journalWin()->resultTable->rowCount() <= i + 1);
             }
         }
         QVERIFY(PlayLog::flush());
-        lookUp(w.journalWin, "burst", day, day);
-        QStringList names = column(w.journalWin->resultTable, 0);
+        lookUp(w.journalWin(), "burst", day, day);
+        QStringList names = column(w.journalWin()->resultTable, 0);
         names.sort();
         QCOMPARE(names.size(), 200);
         QCOMPARE(names.first(), QStringLiteral("burst000.png"));

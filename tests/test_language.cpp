@@ -95,8 +95,8 @@ QStringList sampleTexts(Widget &w)
             w.mainMenu->languageButton->caption,
             tree->addProgramAction->text(),
             w.displayWindowButtons.value(0)->settingAction->text(),
-            w.bootSetupWin->startBox->text(),
-            w.journalWin->lookUpButton->text()};
+            w.bootSetupWin()->startBox->text(),
+            w.journalWin()->lookUpButton->text()};
 }
 
 const QStringList kEnglish{"winlock",  "play",   "New", "language", "Add Programs", "Led Display Parameter Setting",
@@ -166,7 +166,7 @@ private slots:
         QVERIFY(QFile::remove(env.path("setting.ini")));
         chooseLanguage(w, prompts, Answer::Unchanged);
         QCOMPARE(storedLanguage(env), QVariant(1));
-        QVERIFY(w.languageWin->englishBox->isChecked());
+        QVERIFY(w.languageWin()->englishBox->isChecked());
         QCOMPARE(sampleTexts(w), kEnglish);
     }
 
@@ -199,7 +199,7 @@ private slots:
         startIn(5);
         Widget w;
         QCOMPARE(sampleTexts(w), kEnglish);
-        QVERIFY(!w.languageWin->chineseBox->isChecked() && !w.languageWin->englishBox->isChecked());
+        QVERIFY(!w.languageWin()->chineseBox->isChecked() && !w.languageWin()->englishBox->isChecked());
         chooseLanguage(w, prompts, Answer::Chinese);
         QCOMPARE(AppContext::Language, 0);
         QCOMPARE(sampleTexts(w), kChinese);

@@ -146,7 +146,7 @@ private slots:
             for (int row : {0, 1}) { // the video item, then the text item
                 w.mediaTable->selectRow(row);
                 w.slotCommonItemTableSelectionChanged();
-                QWidget *panel = row == 0 ? static_cast<QWidget *>(w.videoSetupLabel) : w.textSetupLabel;
+                QWidget *panel = row == 0 ? static_cast<QWidget *>(w.videoSetupLabel()) : w.textSetupLabel();
                 QVERIFY(panel->isVisible());
                 QCOMPARE(panel->width(), w.commonWinSetupLabel->width());
                 QCOMPARE(panel->findChild<QTabWidget *>()->size(), panel->size());

@@ -156,14 +156,30 @@ private slots:
         QVERIFY(visibleMediaPanels(w).isEmpty());
     }
 
-    void mediaPanelReportsReachTheMainWindow()
+    // The editor starts without media panels; the first item of a family
+    // makes its panel, once, in the place of the others, and its reports
+    // reach the main window.
+    void mediaPanelsAreMadeOnFirstUseAndReportToTheMainWindow()
     {
         TestEnvironment env;
         Widget w;
-        QSignalSpy relayed(&w, &Widget::sigQVMediaChanged);
-        QVLedMediaObject item;
+        QVERIFY(w.commonWinSetupLabel->findChildren<MediaPanel *>().isEmpty());
+        QVLedMediaObject clock;
+        clock.kind = QStringLiteral("digitalClock");
+        w.slotSelectMediaObject(&clock);
+        QCOMPARE(visibleMediaPanels(w).size(), 1);
+        MediaPanel *clockPanel = visibleMediaPanels(w).first();
+        QCOMPARE(clockPanel, w.mediaPanelOf(clock.kind));
+        QCOMPARE(w.commonWinSetupLabel->findChildren<MediaPanel *>().size(), 1);
+        for (const MediaKindRow &row : MediaKinds::rows())
+            w.mediaPanelOf(row.kind);
         const QList<MediaPanel *> panels = w.commonWinSetupLabel->findChildren<MediaPanel *>();
         QCOMPARE(panels.size(), 10);
+        QVERIFY(!clockPanel->isHidden());
+        QCOMPARE(visibleMediaPanels(w).size(), 1); // a panel made later waits hidden for its item
+
+        QSignalSpy relayed(&w, &Widget::sigQVMediaChanged);
+        QVLedMediaObject item;
         for (MediaPanel *panel : panels)
             emit panel->sigQVMediaChanged(4, &item);
         QCOMPARE(relayed.size(), 10); // each relayed once
@@ -205,9 +221,9 @@ private slots:
         QCOMPARE(w.segmentSetupLabel->geometry(), builtArea);
         QCOMPARE(w.commonWinSetupLabel->geometry(), builtArea);
         const int h = builtArea.height();
-        QCOMPARE(w.textSetupLabel->geometry(), QRect(0, h - 200, builtArea.width(), 200));
-        QCOMPARE(w.imageSetupLabel->geometry(), QRect(0, h - 220, builtArea.width(), 220));
-        QCOMPARE(w.weatherSetupLabel->geometry(), QRect(0, h - 200, builtArea.width(), 200));
+        QCOMPARE(w.textSetupLabel()->geometry(), QRect(0, h - 200, builtArea.width(), 200));
+        QCOMPARE(w.imageSetupLabel()->geometry(), QRect(0, h - 220, builtArea.width(), 220));
+        QCOMPARE(w.weatherSetupLabel()->geometry(), QRect(0, h - 200, builtArea.width(), 200));
 
         w.slotShowMaximized();
         const QRect area(314, 50, w.workArea->width() - 322, w.workArea->height() - 56);
@@ -216,9 +232,13 @@ private slots:
         QCOMPARE(w.commonWinSetupLabel->geometry(), area);
         QCOMPARE(w.mediaTable->geometry(), QRect(0, 160, area.width(), area.height() - 380));
         QCOMPARE(w.mediaTable->columnWidth(0), area.width());
-        QCOMPARE(w.textSetupLabel->geometry(), QRect(0, area.height() - 200, area.width(), 200));
+        QCOMPARE(w.textSetupLabel()->geometry(), QRect(0, area.height() - 200, area.width(), 200));
+        // panels first asked for after the window was maximised take the same place
+        for (const MediaKindRow &row : MediaKinds::rows())
+            w.mediaPanelOf(row.kind);
+        QCOMPARE(w.commonWinSetupLabel->findChildren<MediaPanel *>().size(), 10);
         for (MediaPanel *panel : w.commonWinSetupLabel->findChildren<MediaPanel *>()) {
-            if (panel != static_cast<MediaPanel *>(w.textSetupLabel))
+            if (panel != static_cast<MediaPanel *>(w.textSetupLabel()))
                 QCOMPARE(panel->geometry(), QRect(0, area.height() - 220, area.width(), 220));
         }
         // the segment, timing-segment and program panels keep their first place
@@ -227,7 +247,7 @@ private slots:
 
         w.slotResume();
         QCOMPARE(w.commonWinSetupLabel->geometry(), builtArea);
-        QCOMPARE(w.weatherSetupLabel->geometry(), QRect(0, h - 220, builtArea.width(), 220));
+        QCOMPARE(w.weatherSetupLabel()->geometry(), QRect(0, h - 220, builtArea.width(), 220));
     }
 
 private:

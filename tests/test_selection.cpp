@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(w.mediaTable->item(0, 0)->text(), QStringLiteral("sea.png"));
         QCOMPARE(w.mediaTable->item(1, 0)->text(), QStringLiteral("Simple Text"));
         QCOMPARE(w.curMedia, window->media.last()); // each row makes its item current
-        QVERIFY(!w.weatherSetupLabel->isHidden() && w.imageSetupLabel->isHidden());
+        QVERIFY(!w.weatherSetupLabel()->isHidden() && w.imageSetupLabel()->isHidden());
         // the window's area is shown and marked in the display window
         MainPlayBKLabel *display = w.displayWindows.first();
         QVERIFY(!display->showNameMarks);
@@ -139,8 +139,8 @@ private slots:
         QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, table->visualItemRect(table->item(1, 0)).center());
         CommonWinObject *window = f.tree->generalSegments.first()->programs.first()->windows.first();
         QCOMPARE(f.w.curMedia, window->media.at(1));
-        QVERIFY(!f.w.textSetupLabel->isHidden());
-        QVERIFY(f.w.weatherSetupLabel->isHidden());
+        QVERIFY(!f.w.textSetupLabel()->isHidden());
+        QVERIFY(f.w.weatherSetupLabel()->isHidden());
     }
 
     void aRepeatedClickDoesNotSwitchAgain()

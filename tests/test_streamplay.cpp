@@ -113,7 +113,7 @@ private slots:
         streamEngine(firstArea)->calls.clear();
         streamEngine(secondArea)->calls.clear();
 
-        auto *volume = f.w->streamingSetupLabel->findChild<QSlider *>("volume");
+        auto *volume = f.w->streamingSetupLabel()->findChild<QSlider *>("volume");
         volume->setValue(55);
         QCOMPARE(second->media.value(0)->streaming.volume, 55);
         QCOMPARE(streamEngine(secondArea)->calls, QStringList{"volume 55"}); // not restarted

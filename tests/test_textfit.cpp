@@ -7,6 +7,7 @@
 #include "platform/FontStandIns.h"
 #include "playback/PlayLog.h"
 #include "playback/dataBaseConn.h"
+#include "model/MediaKinds.h"
 #include "shell/Widget.h"
 #include "shell/dialogs/JournalWin.h"
 #include "support/ScriptedPrompts.h"
@@ -131,6 +132,8 @@ private slots:
             }
         }
         Widget w;
+        for (const MediaKindRow &row : MediaKinds::rows())
+            w.mediaPanelOf(row.kind); // every media panel, as an operator meets them
         QStringList cut;
 
         for (const Caption &caption : kCaptions) {
@@ -152,7 +155,7 @@ private slots:
             cut << describe(position.first(), QStringLiteral("00:00:08"), positionRoom);
 
         // the viewer's cells: a whole time to the millisecond, and both results
-        JournalWin *journal = w.journalWin;
+        JournalWin *journal = w.journalWin();
         journal->fromDateEdit->setDate(QDate(2026, 12, 10));
         journal->toDateEdit->setDate(QDate(2026, 12, 10));
         journal->slotFindDate();

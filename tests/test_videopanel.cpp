@@ -271,8 +271,8 @@ private slots:
 
         f.w->curCommonWin = second;
         f.w->curMedia = second->media.value(0);
-        f.w->videoSetupLabel->SlotvideoRotate(2);
-        f.w->videoSetupLabel->volumeSlider()->setValue(40);
+        f.w->videoSetupLabel()->SlotvideoRotate(2);
+        f.w->videoSetupLabel()->volumeSlider()->setValue(40);
         QCOMPARE(firstPlayer->calls, QStringList{"rotate 180"});
         QCOMPARE(secondPlayer->calls, QStringList{"volume 40"});
     }
@@ -291,12 +291,12 @@ private slots:
         f.w->curMedia = item;
         player->calls.clear();
         area->owner->playing = true;
-        f.w->videoSetupLabel->rangeBox()->setChecked(true);
+        f.w->videoSetupLabel()->rangeBox()->setChecked(true);
         QVERIFY(item->video.rangeOn);
         QVERIFY(player->callsOf("open").isEmpty());
         area->owner->playing = false;
-        f.w->videoSetupLabel->endEdit()->setTime(QTime(0, 0, 5));
-        f.w->videoSetupLabel->startEdit()->setTime(QTime(0, 0, 2));
+        f.w->videoSetupLabel()->endEdit()->setTime(QTime(0, 0, 5));
+        f.w->videoSetupLabel()->startEdit()->setTime(QTime(0, 0, 2));
         QCOMPARE(player->callsOf("open"), (QStringList{"open /clips/a.mp4", "open /clips/a.mp4"}));
         QCOMPARE(player->callsOf("seek"), QStringList{}); // the seek waits for the length
         player->reportLength(10);
@@ -383,7 +383,7 @@ private slots:
 
         FakeLengthReads::answer(f.w->findChild<VideoLengthReader *>(), 83.5);
         QCOMPARE(item->video.duration, QTime(0, 1, 23, 500));
-        VideoPanel *panel = f.w->videoSetupLabel;
+        VideoPanel *panel = f.w->videoSetupLabel();
         QCOMPARE(panel->durationEdit()->time(), QTime(0, 1, 23, 500));
         panel->rangeBox()->setChecked(true);
         QCOMPARE(item->video.endTime, QTime(0, 1, 23, 500));

@@ -107,7 +107,7 @@ private slots:
         QVLedMediaObject *item = addClip(w, prompts, clip);
         QVERIFY(item && item->video.path == clip);
         QCOMPARE(w.curMedia, item);
-        QVERIFY(w.videoSetupLabel->isVisible());
+        QVERIFY(w.videoSetupLabel()->isVisible());
 
         // The preview plays it in its area of the display window.
         CommonPlayWindow *area = w.displayWindows.value(0)->playWindows.value(0);
@@ -120,7 +120,7 @@ private slots:
 
         // Its length is known, in the item and in the panel.
         QTRY_VERIFY_WITH_TIMEOUT(qAbs(seconds(item->video.duration) - length) <= kTolerance, 10000);
-        QCOMPARE(w.videoSetupLabel->durationEdit()->time(), item->video.duration);
+        QCOMPARE(w.videoSetupLabel()->durationEdit()->time(), item->video.duration);
     }
 
     void aLoadedClipIsMeasured_data() { clipRows(); }

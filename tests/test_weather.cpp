@@ -244,7 +244,7 @@ private slots:
     void provinceChoiceFillsTheCities()
     {
         WeatherBench b;
-        WeatherPanel *panel = b.w->weatherSetupLabel;
+        WeatherPanel *panel = b.w->weatherSetupLabel();
         QCOMPARE(panel->provinceBox()->count(), 31);
         QCOMPARE(panel->provinceBox()->itemText(24), QString("广东"));
         QCOMPARE(WeatherCities::provinceCode(24), QByteArray("10128"));
@@ -262,7 +262,7 @@ private slots:
     void theRequestCarriesTheCityWhole()
     {
         WeatherBench b;
-        b.w->weatherSetupLabel->cityBox()->setCurrentIndex(1);
+        b.w->weatherSetupLabel()->cityBox()->setCurrentIndex(1);
         QTRY_COMPARE(b.server.requests.size(), 1);
         const QUrl request = b.server.requests.first();
         QCOMPARE(request.path(), QString("/telematics/v3/weather"));
@@ -293,14 +293,14 @@ private slots:
         Widget &w = *b.w;
         w.slotAddWeatherObject(0, b.item); // an added row
         QCOMPARE(b.settledRequests(), 1);
-        w.weatherSetupLabel->findChild<QSpinBox *>("updateInterval")->setValue(30); // an edit
+        w.weatherSetupLabel()->findChild<QSpinBox *>("updateInterval")->setValue(30); // an edit
         QCOMPARE(b.settledRequests(), 2);
         QCOMPARE(b.item->weather.updateInterval, 30);
         w.slotSelectMediaObject(b.item); // a selection
         QCOMPARE(b.settledRequests(), 3);
 
         w.displayWindows.first()->playing = true;
-        w.weatherSetupLabel->findChild<QSpinBox *>("updateInterval")->setValue(31);
+        w.weatherSetupLabel()->findChild<QSpinBox *>("updateInterval")->setValue(31);
         w.slotSelectMediaObject(b.item);
         QCOMPARE(b.settledRequests(), 3);
         QCOMPARE(b.item->weather.updateInterval, 31); // the edit is stored all the same
@@ -311,7 +311,7 @@ private slots:
     {
         WeatherBench b;
         b.answer = {200, "application/json", "{\"error\":-3}"};
-        b.w->weatherSetupLabel->cityBox()->setCurrentIndex(1); // the operator's request
+        b.w->weatherSetupLabel()->cityBox()->setCurrentIndex(1); // the operator's request
         QTRY_COMPARE(b.server.requests.size(), 4);
         QCOMPARE(b.settledRequests(500), 4); // a fourth error in a row asks no more
         QCOMPARE(b.location(0), QString("Rock&Roll #1+2=3 上海"));
@@ -329,7 +329,7 @@ private slots:
     {
         WeatherBench b;
         b.answer = {200, "application/json", "{\"error\":-3}"};
-        b.w->weatherSetupLabel->cityBox()->setCurrentIndex(1);
+        b.w->weatherSetupLabel()->cityBox()->setCurrentIndex(1);
         QTRY_COMPARE(b.server.requests.size(), 4);
         QCOMPARE(b.settledRequests(500), 4);
 
@@ -338,7 +338,7 @@ private slots:
         QTRY_COMPARE(b.server.requests.size(), 7);
         QCOMPARE(b.settledRequests(500), 7);
 
-        b.w->weatherSetupLabel->cityBox()->setCurrentIndex(0); // the operator asks again
+        b.w->weatherSetupLabel()->cityBox()->setCurrentIndex(0); // the operator asks again
         QTRY_COMPARE(b.server.requests.size(), 11);
         QCOMPARE(b.settledRequests(500), 11);
         QCOMPARE(b.location(10), QString("北京"));
@@ -376,7 +376,7 @@ private slots:
             replyObject = r;
             finished = true;
         });
-        b.w->weatherSetupLabel->cityBox()->setCurrentIndex(1);
+        b.w->weatherSetupLabel()->cityBox()->setCurrentIndex(1);
         QTRY_VERIFY(finished);
         QTRY_VERIFY(!replyObject);
         QTRY_VERIFY(b.area()->weatherForecast());

@@ -219,7 +219,7 @@ private slots:
         QCOMPARE(kindsOf(p.window()), QStringList{"digitalClock"});
         QCOMPARE(p.tableTexts(), QStringList{"Digital Clock"});
         QVERIFY(!p.w.curMedia);
-        QVERIFY(p.w.digitalClockSetupLabel->isHidden());
+        QVERIFY(p.w.digitalClockSetupLabel()->isHidden());
     }
 
     // After a middle row goes, no row stands highlighted without its item being
@@ -251,7 +251,7 @@ private slots:
         // the next click selects as any click does
         p.clickRow(1);
         QCOMPARE(p.w.curMedia, p.window()->media.value(1));
-        QVERIFY(p.w.digitalTimerSetupLabel->isVisible());
+        QVERIFY(p.w.digitalTimerSetupLabel()->isVisible());
     }
 
     void deletingTheCopiedItemEmptiesThePaste()

@@ -60,9 +60,9 @@ QWidget *modalWindow(Widget &)
 const Opening kOpenings[] = {
     {"main menu", [](Widget &w) { w.slotShowMainMenu(); }, [](Widget &w) -> QWidget * { return w.mainMenu; }},
     {"monitor", [](Widget &w) { w.slotMonitor(); }, [](Widget &w) -> QWidget * { return w.monitorWin(); }},
-    {"play-log viewer", [](Widget &w) { w.slotSetPlay(); }, [](Widget &w) -> QWidget * { return w.journalWin; }},
-    {"start-up settings", [](Widget &w) { w.slotSetBoot(); }, [](Widget &w) -> QWidget * { return w.bootSetupWin; }},
-    {"language", [](Widget &w) { w.slotSetupLanguage(); }, [](Widget &w) -> QWidget * { return w.languageWin; }},
+    {"play-log viewer", [](Widget &w) { w.slotSetPlay(); }, [](Widget &w) -> QWidget * { return w.journalWin(); }},
+    {"start-up settings", [](Widget &w) { w.slotSetBoot(); }, [](Widget &w) -> QWidget * { return w.bootSetupWin(); }},
+    {"language", [](Widget &w) { w.slotSetupLanguage(); }, [](Widget &w) -> QWidget * { return w.languageWin(); }},
     {"message box", [](Widget &w) { Prompts::current().information(&w, QStringLiteral("info"), QStringLiteral("x")); },
      modalWindow},
     {"file dialog",
