@@ -19,6 +19,8 @@
 
 #include "BenchSupport.h"
 #include "base/AppContext.h"
+#include "platform/AllocatorArenas.h"
+#include "shell/StartupSequence.h"
 #include "model/ScheduleRecords.h"
 #include "playback/PlayLog.h"
 #include "playback/PlayLogFallback.h"
@@ -428,6 +430,7 @@ double slopePerHour(const QList<Sample> &samples, double fromMinute, double Samp
 
 int main(int argc, char **argv)
 {
+    AllocatorArenas::limit(StartupSequence::kAllocatorArenas); // as the program starts
     BenchSupport::preferOffscreen();
     if (getuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

@@ -10,6 +10,9 @@ class Widget;
 // The start-up of the program, step by step.
 namespace StartupSequence {
 
+// The allocator's arenas all threads share (the soak bench plays with the same).
+constexpr int kAllocatorArenas = 2;
+
 // The whole program: returns the process result (0 in every case).
 // `lockFolder` names the folder of the single-instance lock; empty (as the
 // program passes it) means the user's own. Only the tests' build of the
