@@ -13,8 +13,9 @@
 
 namespace {
 
-// A file opened before the render context stands waits for it up to 20 x 25 ms.
-constexpr int kPendingWaits = 20;
+// A file opened before the render context stands waits for it up to 80 x 25 ms
+// (a loaded machine can take over a second to make a window's first context).
+constexpr int kPendingWaits = 80;
 constexpr int kPendingWaitMs = 25;
 
 MpvSession::Options renderOptions(const VideoSettings &settings)
