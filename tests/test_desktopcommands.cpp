@@ -278,6 +278,8 @@ private slots:
         QCOMPARE(monitor->pos(), QPoint((1920 - 328) / 2, (1080 - 248) / 2));
 
         monitor->resize(640, 300);
+        // A window manager answers the resize when it gets to it.
+        QTRY_COMPARE(monitor->size(), QSize(640, 300));
         QApplication::processEvents();
         for (QLabel *label : monitor->monitorLabels) {
             QCOMPARE(label->width(), (640 - 16) / 3);

@@ -54,6 +54,9 @@ namespace {
 // Budgets of every row; the memory budget is the row's own (see the table).
 constexpr qint64 kOpenBudgetMs = 3000;
 constexpr qint64 kStallBudgetMs = 250;
+// The web engine's one-time start runs on the GUI thread (about 200 ms here,
+// more on a loaded machine); a page's dialogs would show as windows instead.
+constexpr qint64 kWebEngineStartStallBudgetMs = 1000;
 constexpr double kCoresBudget = 0.25;   // in steady play (music that spun kept a core busy)
 constexpr int kOutputLinesBudget = 400; // on stderr in a row (music that spun: some 600 a second)
 
@@ -93,10 +96,10 @@ struct RowWatch
             .arg(figures.outputLines);
     }
     // What went over; empty when nothing did.
-    QStringList overBudget(int memoryBudgetMb) const
+    QStringList overBudget(int memoryBudgetMb, qint64 stallBudgetMs) const
     {
         QStringList over;
-        if (figures.stallMs >= kStallBudgetMs)
+        if (figures.stallMs >= stallBudgetMs)
             over << QStringLiteral("the GUI thread stalled %1 ms").arg(figures.stallMs);
         if (figures.memoryMb >= memoryBudgetMb * kSanitizerMemoryScale)
             over << QStringLiteral("peak memory grew %1 MB").arg(figures.memoryMb);
@@ -760,7 +763,8 @@ private slots:
 
         watch.finish();
         qInfo("%s", qPrintable(watch.report()));
-        const QStringList over = watch.overBudget(memoryBudgetMb);
+        const qint64 stallBudgetMs = Kind(kind) == Kind::WebPage ? kWebEngineStartStallBudgetMs : kStallBudgetMs;
+        const QStringList over = watch.overBudget(memoryBudgetMb, stallBudgetMs);
         QVERIFY2(over.isEmpty(), qPrintable(over.join(QStringLiteral("; "))));
         for (const auto &item : row->expected)
             QCOMPARE(PlayLogRows::loggedResults(item.first, f.clock.currentDate()).mid(0, item.second.size()),
