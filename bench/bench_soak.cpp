@@ -465,6 +465,8 @@ int main(int argc, char **argv)
             out << "ffmpeg could not make the video clip\n";
             return 1;
         }
+        // The program reads its city list from its own folder.
+        AppContext::programDirPath = QFileInfo(environment.path(QStringLiteral("city.txt"))).absolutePath();
     }
     StderrFile stderrFile(environment.path(QStringLiteral("stderr.txt")));
 
