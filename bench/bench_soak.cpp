@@ -2,7 +2,7 @@
 // unattended screen must not do over hours: grow in memory (its own or its
 // helper processes', such as the web engine's), lose play-log rows, or fill
 // the service log with what it writes to stderr.
-//   bench_soak [minutes] [--mixed] [--trim]   (default 10 minutes; run under Xvfb for a real display)
+//   bench_soak [minutes] [--mixed]   (default 10 minutes; run under Xvfb for a real display)
 // Without --mixed every area plays three one-second texts. With it the areas
 // play a video, a scrolling text, two clocks and a count timer, pictures, a
 // local web page, the weather (from a weather service of its own on
@@ -13,13 +13,13 @@
 // its helpers, its threads and open files, CPU, rows and stderr so far; at
 // the end, the slope of memory after warm-up (the first 15 minutes, or a
 // third of a shorter run), rows due against rows written, and stderr bytes
-// an hour with the lines written most often. With --trim the allocator gives
-// its free pages back each minute, which tells memory it only keeps from
-// memory in use.
+// an hour with the lines written most often. The allocator is kept as the
+// program keeps it (shared arenas, free pages handed back every 10 minutes);
+// its own figures tell memory in use from memory it holds free.
 
 #include "BenchSupport.h"
 #include "base/AppContext.h"
-#include "platform/AllocatorArenas.h"
+#include "platform/Allocator.h"
 #include "shell/StartupSequence.h"
 #include "model/ScheduleRecords.h"
 #include "playback/PlayLog.h"
@@ -430,7 +430,7 @@ double slopePerHour(const QList<Sample> &samples, double fromMinute, double Samp
 
 int main(int argc, char **argv)
 {
-    AllocatorArenas::limit(StartupSequence::kAllocatorArenas); // as the program starts
+    Allocator::limitArenas(StartupSequence::kAllocatorArenas); // as the program starts
     BenchSupport::preferOffscreen();
     if (getuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
@@ -441,13 +441,10 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
     double minutes = 10.0;
     bool mixed = false;
-    bool trim = false;
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
         if (argument == QLatin1String("--mixed"))
             mixed = true;
-        else if (argument == QLatin1String("--trim"))
-            trim = true;
         else if (argument.toDouble() > 0)
             minutes = argument.toDouble();
     }
@@ -503,10 +500,6 @@ int main(int argc, char **argv)
         QTimer minute;
         QObject::connect(&minute, &QTimer::timeout, [&] {
             const double now = cpuSeconds();
-#ifdef __GLIBC__
-            if (trim)
-                malloc_trim(0);
-#endif
             const Sample sample = sampleAt(wall.elapsed() / 60000.0);
             samples << sample;
             const Rows rows = rowsIn(log);
@@ -520,8 +513,18 @@ int main(int argc, char **argv)
             cpuBefore = now;
         });
         minute.start(60000);
+        QTimer releaseFreePages; // as the program does
+        qint64 longestReleaseMs = 0;
+        QObject::connect(&releaseFreePages, &QTimer::timeout, [&longestReleaseMs] {
+            QElapsedTimer took;
+            took.start();
+            Allocator::releaseFreePages();
+            longestReleaseMs = qMax(longestReleaseMs, took.elapsed());
+        });
+        releaseFreePages.start(StartupSequence::kReleaseFreePagesEveryMs);
         QTimer::singleShot(int(totalMs), &app, &QCoreApplication::quit);
         app.exec();
+        out << "longest hand-back of free pages: " << longestReleaseMs << " ms\n";
         w.slotOverallStop();
         due = PlayLog::queuedRows();
     }

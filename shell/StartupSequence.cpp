@@ -3,7 +3,7 @@
 #include "base/AppContext.h"
 #include "base/Log.h"
 #include "base/Prompts.h"
-#include "platform/AllocatorArenas.h"
+#include "platform/Allocator.h"
 #include "platform/Folders.h"
 #include "platform/FontStandIns.h"
 #include "platform/InstanceGuard.h"
@@ -92,7 +92,7 @@ QString prepareSettingsFolder()
 int run(int argc, char *argv[], const QString &lockFolder)
 {
     // Before any thread: freed memory stays reusable over months of play.
-    AllocatorArenas::limit(kAllocatorArenas);
+    Allocator::limitArenas(kAllocatorArenas);
     // No OpenGL context is made at start: the web engine's shared one comes
     // with the first web content (WebEngineCheck), a video's with its player.
     QApplication app(argc, argv);
@@ -147,6 +147,10 @@ int run(int argc, char *argv[], const QString &lockFolder)
         QObject::connect(raiseHotKey.get(), &MyGlobalShortCut::activated, &mainWindow, &Widget::slotRaiseWindow);
         // A stop from the system (kill, a service manager, Ctrl+C) closes the
         // main window as its close button does: "CloseType" "normal", the log kept.
+        QTimer releaseFreePages;
+        QObject::connect(&releaseFreePages, &QTimer::timeout, &Allocator::releaseFreePages);
+        releaseFreePages.start(kReleaseFreePagesEveryMs);
+
         StopSignals stopSignals;
         QObject::connect(&stopSignals, &StopSignals::stopRequested, &mainWindow, [&mainWindow](int number) {
             qCInfo(lcShell) << "stop requested by signal" << number;

@@ -1,4 +1,4 @@
-#include "platform/AllocatorArenas.h"
+#include "platform/Allocator.h"
 
 #include <QtGlobal>
 
@@ -10,9 +10,9 @@
 #include <cstring>
 #endif
 
-namespace AllocatorArenas {
+namespace Allocator {
 
-bool limit(int count)
+bool limitArenas(int count)
 {
 #if defined(__GLIBC__)
     if (qEnvironmentVariableIsSet("MALLOC_ARENA_MAX"))
@@ -24,7 +24,7 @@ bool limit(int count)
 #endif
 }
 
-int inUse()
+int arenasInUse()
 {
 #if defined(__GLIBC__)
     // malloc_info lists one <heap> element an arena.
@@ -45,4 +45,11 @@ int inUse()
 #endif
 }
 
-} // namespace AllocatorArenas
+void releaseFreePages()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
+} // namespace Allocator
