@@ -103,7 +103,7 @@ struct RowWatch
             over << QStringLiteral("the GUI thread stalled %1 ms").arg(figures.stallMs);
         if (figures.memoryMb >= memoryBudgetMb * kSanitizerMemoryScale)
             over << QStringLiteral("peak memory grew %1 MB").arg(figures.memoryMb);
-        if (figures.steadyCores >= kCoresBudget)
+        if (figures.steadyCores >= kCoresBudget * kSanitizerCpuScale)
             over << QStringLiteral("%1 cores busy in steady play").arg(figures.steadyCores);
         if (figures.outputLines >= kOutputLinesBudget)
             over << QStringLiteral("%1 lines of output").arg(figures.outputLines);

@@ -32,6 +32,9 @@ constexpr int kSanitizerMemoryScale = 1;
 #else
 constexpr int kSanitizerMemoryScale = 1;
 #endif
+// Its checks also make every decode and page drawn cost some three times the
+// CPU: budgets of CPU double there.
+constexpr int kSanitizerCpuScale = kSanitizerMemoryScale;
 
 // A timer ticking every `intervalMs` on the GUI thread, and the longest gap
 // seen between two of its ticks: how long the GUI thread was kept from its
