@@ -14,8 +14,8 @@
 // the end, the slope of memory after warm-up (the first 15 minutes, or a
 // third of a shorter run), rows due against rows written, and stderr bytes
 // an hour with the lines written most often. The allocator is kept as the
-// program keeps it (shared arenas, free pages handed back every 10 minutes);
-// its own figures tell memory in use from memory it holds free.
+// program keeps it (two shared arenas); its own figures tell memory in use
+// from memory it holds free.
 
 #include "BenchSupport.h"
 #include "base/AppContext.h"
@@ -513,18 +513,9 @@ int main(int argc, char **argv)
             cpuBefore = now;
         });
         minute.start(60000);
-        QTimer releaseFreePages; // as the program does
-        qint64 longestReleaseMs = 0;
-        QObject::connect(&releaseFreePages, &QTimer::timeout, [&longestReleaseMs] {
-            QElapsedTimer took;
-            took.start();
-            Allocator::releaseFreePages();
-            longestReleaseMs = qMax(longestReleaseMs, took.elapsed());
-        });
-        releaseFreePages.start(StartupSequence::kReleaseFreePagesEveryMs);
+
         QTimer::singleShot(int(totalMs), &app, &QCoreApplication::quit);
         app.exec();
-        out << "longest hand-back of free pages: " << longestReleaseMs << " ms\n";
         w.slotOverallStop();
         due = PlayLog::queuedRows();
     }

@@ -45,11 +45,4 @@ int arenasInUse()
 #endif
 }
 
-void releaseFreePages()
-{
-#if defined(__GLIBC__)
-    malloc_trim(0);
-#endif
-}
-
 } // namespace Allocator

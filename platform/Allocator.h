@@ -5,8 +5,7 @@
 // core; with fifty threads (decoders, picture readers, the play log, the web
 // engine's glue) freed memory then stays scattered over dozens of arenas
 // and the resident size climbs for hours although what the program holds
-// stays the same. A few shared arenas, and free pages handed back now and
-// then, keep it flat.
+// stays the same. A few shared arenas keep it flat.
 namespace Allocator {
 
 // Limits the allocator to `count` arenas, unless the MALLOC_ARENA_MAX
@@ -16,8 +15,5 @@ bool limitArenas(int count);
 
 // The arenas the allocator has made so far; -1 where it cannot tell.
 int arenasInUse();
-
-// Hands the free pages inside the arenas back to the system.
-void releaseFreePages();
 
 } // namespace Allocator

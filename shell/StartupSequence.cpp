@@ -147,10 +147,6 @@ int run(int argc, char *argv[], const QString &lockFolder)
         QObject::connect(raiseHotKey.get(), &MyGlobalShortCut::activated, &mainWindow, &Widget::slotRaiseWindow);
         // A stop from the system (kill, a service manager, Ctrl+C) closes the
         // main window as its close button does: "CloseType" "normal", the log kept.
-        QTimer releaseFreePages;
-        QObject::connect(&releaseFreePages, &QTimer::timeout, &Allocator::releaseFreePages);
-        releaseFreePages.start(kReleaseFreePagesEveryMs);
-
         StopSignals stopSignals;
         QObject::connect(&stopSignals, &StopSignals::stopRequested, &mainWindow, [&mainWindow](int number) {
             qCInfo(lcShell) << "stop requested by signal" << number;

@@ -10,10 +10,8 @@ class Widget;
 // The start-up of the program, step by step.
 namespace StartupSequence {
 
-// The allocator's arenas all threads share, and how often its free pages go
-// back to the system (the soak bench plays with the same).
+// The allocator's arenas all threads share (the soak bench plays with the same).
 constexpr int kAllocatorArenas = 2;
-constexpr int kReleaseFreePagesEveryMs = 10 * 60 * 1000;
 
 // The whole program: returns the process result (0 in every case).
 // `lockFolder` names the folder of the single-instance lock; empty (as the
