@@ -505,15 +505,13 @@ int main(int argc, char **argv)
             const Rows rows = rowsIn(log);
             out << QString::asprintf(
                 "%6.1f %12.1f %17.1f %8d %6d %7.1f %10llu %8lld %7lld %14lld %10.1f %10.1f\n", sample.minute,
-                sample.programMiB,
-                sample.withHelpersMiB, sample.threads, sample.descriptors, 100.0 * (now - cpuBefore) / 60.0,
+                sample.programMiB, sample.withHelpersMiB, sample.threads, sample.descriptors, 100.0 * (now - cpuBefore) / 60.0,
                 static_cast<unsigned long long>(PlayLog::queuedRows()), rows.written, rows.failed, stderrFile.bytes(),
                 sample.heapUsedMiB, sample.heapFreeMiB);
             out.flush();
             cpuBefore = now;
         });
         minute.start(60000);
-
         QTimer::singleShot(int(totalMs), &app, &QCoreApplication::quit);
         app.exec();
         w.slotOverallStop();

@@ -455,6 +455,12 @@ private:
     {
         return static_cast<Panel *>(mediaPanel(family));
     }
+    // The panel of `family` if it was made already, else null (nothing made).
+    template <typename Panel>
+    Panel *madePanel(MediaFamily family) const
+    {
+        return static_cast<Panel *>(m_mediaPanels.value(family));
+    }
     MediaPanel *buildMediaPanel(MediaFamily family);
     // Makes a media panel in the window panel, enters it in the family map
     // and relays its change reports as this window's own.

@@ -24,8 +24,8 @@ void Widget::setVideoRange(float seconds)
 
 void Widget::setVideoProgress(int seconds)
 {
-    if (MediaPanel *made = m_mediaPanels.value(MediaFamily::Video)) // nothing to show before it is made
-        static_cast<VideoPanel *>(made)->setVideoProgress(seconds);
+    if (VideoPanel *panel = madePanel<VideoPanel>(MediaFamily::Video)) // nothing to show before it is made
+        panel->setVideoProgress(seconds);
 }
 
 void Widget::slotVideoRangeReported(QVLedMediaObject *item, float seconds)

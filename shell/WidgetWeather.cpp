@@ -30,9 +30,8 @@ QString firstProvinceCity(int index)
 
 void Widget::slotweatherCityChange(int index)
 {
-    const MediaPanel *made = m_mediaPanels.value(MediaFamily::Weather);
-    const QString city
-        = made ? static_cast<const WeatherPanel *>(made)->cityName(index) : firstProvinceCity(index);
+    const WeatherPanel *panel = madePanel<WeatherPanel>(MediaFamily::Weather);
+    const QString city = panel ? panel->cityName(index) : firstProvinceCity(index);
     if (city.isEmpty())
         return;
     networkManager->get(QNetworkRequest(WeatherService::requestUrl(city)));
@@ -46,8 +45,8 @@ void Widget::requestWeatherFromPanel(int cityIndex)
 
 void Widget::requestStartupWeather()
 {
-    const MediaPanel *made = m_mediaPanels.value(MediaFamily::Weather);
-    requestWeatherFromPanel(made ? static_cast<const WeatherPanel *>(made)->currentCity() : 0);
+    const WeatherPanel *panel = madePanel<WeatherPanel>(MediaFamily::Weather);
+    requestWeatherFromPanel(panel ? panel->currentCity() : 0);
 }
 
 void Widget::refreshWeatherPreview()
