@@ -192,7 +192,7 @@ void ProjectTree::forgetBeforeFreeing(const RecordSet &doomed)
 
 void ProjectTree::clearMediaTable()
 {
-    Widget::clearTableWidget(mainWindow->mediaTable);
+    Widget::clearTableWidget(mainWindow->madeMediaTable());
 }
 
 ProjectTreeItem *ProjectTree::makeItem(const QString &type, const QString &text)

@@ -120,7 +120,6 @@ int run(int argc, char *argv[], const QString &lockFolder)
     }
     const QString folderProblem = prepareSettingsFolder();
 
-    ProcessControl::endProcessesNamed(ProcessControl::executableName(QStringLiteral("Dozadi")));
     QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/images/app_icon.png"))));
 
     AppContext::displayWindowParent = new QLabel;
@@ -133,6 +132,8 @@ int run(int argc, char *argv[], const QString &lockFolder)
         mainWindow.requestStartupWeather();
         const QString openedAtStart = openStartupSchedules(mainWindow);
         mainWindow.show();
+        // Looking through the system's processes shows nothing: it waits for the window.
+        ProcessControl::endProcessesNamed(ProcessControl::executableName(QStringLiteral("Dozadi")));
         ProcessControl::startDetached(
             AppContext::programFilePath(ProcessControl::executableName(QStringLiteral("QVDidUdodidServer"))));
         const QString closeTypeProblem = checkCloseType(mainWindow, openedAtStart);

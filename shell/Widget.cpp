@@ -63,16 +63,11 @@ Widget::Widget(QWidget *parent) : QLabel(parent)
     initWeather();
     m_panelHost = std::make_unique<WidgetPanelHost>(*this);
     initScheduleSetupLabel();
-    initSegmentSetupLabel();
-    initTimingSegmentSetupLabel();
-    initProgramSetupLabel();
-    initCommonWinSetupLabel();
     treeHolder = new QLabel(treeArea);
     treeHolder->setStyleSheet(QStringLiteral("QLabel{border:0px solid #e6e6e6;background:transparent}"));
     treeHolder->setGeometry(3, 45, 294, treeArea->height() - 49);
     document = new Prodoc(this);
     createFirstDisplayWindow();
-    initTimePointDialog();
     trUpdate();
 }
 
@@ -88,7 +83,11 @@ Widget::~Widget()
     m_mediaPanels.clear();
     // (the media panels and the media table go with the window panel).
     qDeleteAll(workArea->findChildren<PropertyPanel *>(QString(), Qt::FindDirectChildrenOnly));
-    mediaTable = nullptr;
+    m_segmentPanel = nullptr;
+    m_timingSegmentPanel = nullptr;
+    m_programPanel = nullptr;
+    m_windowPanel = nullptr;
+    m_mediaTable = nullptr;
 }
 
 void Widget::buildTitleBar()
@@ -222,6 +221,10 @@ void Widget::slotResume()
 
 void Widget::slotShowMaximized()
 {
+    // These panels keep the place they were built in, the normal one.
+    segmentSetupLabel();
+    timingSegmentSetupLabel();
+    programSetupLabel();
     move(0, 0);
     setFixedSize(AppContext::screenWidth, AppContext::availableHeight);
     maximizeButton->hide();

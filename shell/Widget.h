@@ -114,12 +114,15 @@ public:
     BootSetupWin *bootSetupWin();
 
     // ---- property panels (one shown at a time) -----------------------
+    // The schedule panel shows at start; each other one is made the first
+    // time it is asked for.
     SchedulePanel *scheduleSetupLabel = nullptr;
-    SegmentPanel *segmentSetupLabel = nullptr; // general and cycle segments
-    TimingSegmentPanel *timingSegmentSetupLabel = nullptr;
-    ProgramPanel *programSetupLabel = nullptr;
-    WindowPanel *commonWinSetupLabel = nullptr;
-    QTableWidget *mediaTable = nullptr; // the window panel's
+    SegmentPanel *segmentSetupLabel(); // general and cycle segments
+    TimingSegmentPanel *timingSegmentSetupLabel();
+    ProgramPanel *programSetupLabel();
+    WindowPanel *commonWinSetupLabel();
+    QTableWidget *mediaTable(); // the window panel's
+    QTableWidget *madeMediaTable() const { return m_mediaTable; } // null until the window panel is made
     // The ten media panels inside the window panel, at most one shown. Each
     // is made the first time it is asked for: an editor whose schedule has
     // no clocks never builds the clock panels.
@@ -135,8 +138,8 @@ public:
     WeatherPanel *weatherSetupLabel();
     // The media panel that shows items of the kind (made now if need be), or null.
     MediaPanel *mediaPanelOf(const QString &kind);
-    // the dialog of the timing-segment panel's time points, made once
-    TimingSegmentTimePropertyWin *timePointDialog = nullptr;
+    // the dialog of the timing-segment panel's time points, made with that panel
+    TimingSegmentTimePropertyWin *timePointDialog();
 
     // ---- display windows ----------------------------------------------
     QList<PlayWinObject *> playWinObjects;
@@ -437,15 +440,26 @@ private:
     void buildTitleBar();
     void buildToolBar();
     void buildWorkArea();
-    // ---- panel builders: each makes its panel, in construction order ----
+    // ---- panel builders: each makes its panel when it is first asked for ----
     void initScheduleSetupLabel();
     void initSegmentSetupLabel();
+    // The panel and its time-point dialog.
     void initTimingSegmentSetupLabel();
     void initProgramSetupLabel();
-    // The time-point dialog, handed to the timing-segment panel.
-    void initTimePointDialog();
     // The window panel; its media panels come when first asked for.
     void initCommonWinSetupLabel();
+    // A panel made after start takes the state the made ones have: hidden,
+    // placed, enabled or not, in the current language.
+    void adoptLatePanel(PropertyPanel *panel);
+    // The property panels made so far.
+    QList<PropertyPanel *> madePropertyPanels() const;
+    SegmentPanel *m_segmentPanel = nullptr;
+    TimingSegmentPanel *m_timingSegmentPanel = nullptr;
+    ProgramPanel *m_programPanel = nullptr;
+    WindowPanel *m_windowPanel = nullptr;
+    QTableWidget *m_mediaTable = nullptr;
+    TimingSegmentTimePropertyWin *m_timePointDialog = nullptr;
+    bool m_editingEnabled = true;
     // The weather service and the replies of the network manager.
     void initWeather();
     // The media panel of `family`, made now if it was not yet.

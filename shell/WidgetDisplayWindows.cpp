@@ -268,9 +268,10 @@ void Widget::slotAddDisplayWindow()
 
 void Widget::setEditingEnabled(bool enabled)
 {
-    for (QWidget *area : std::initializer_list<QWidget *>{treeArea, scheduleSetupLabel, timingSegmentSetupLabel,
-                                                          segmentSetupLabel, programSetupLabel, commonWinSetupLabel})
-        area->setEnabled(enabled);
+    m_editingEnabled = enabled;
+    treeArea->setEnabled(enabled);
+    for (PropertyPanel *panel : madePropertyPanels())
+        panel->setEnabled(enabled);
 }
 
 void Widget::slotDisplayWindowChecked(const QString &name)

@@ -193,7 +193,7 @@ void Widget::slotClearCurrentAllScheme()
     // Nothing is left to show or act on until a schedule is built or read.
     showPanel(nullptr);
     hideAllSetupLabel();
-    clearTableWidget(mediaTable);
+    clearTableWidget(m_mediaTable);
     curMediaList.clear();
     updateDisplayWindowCommands();
 }

@@ -39,7 +39,8 @@ void Widget::slotSetupLanguage()
 
 void Widget::retranslateAll()
 {
-    timePointDialog->trUpdate();
+    if (m_timePointDialog)
+        m_timePointDialog->trUpdate();
     // Dialogs not made yet are made in the language of their day.
     if (m_languageWin)
         m_languageWin->trUpdate();

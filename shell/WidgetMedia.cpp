@@ -41,13 +41,13 @@ void Widget::stopCurrentPreviews()
 void Widget::addMediaRow(int row, QVLedMediaObject *item, const QString &label)
 {
     curMedia = item;
-    const int at = qBound(0, row, mediaTable->rowCount());
-    mediaTable->insertRow(at);
+    const int at = qBound(0, row, mediaTable()->rowCount());
+    mediaTable()->insertRow(at);
     hideAllSetupLabel();
     if (MediaPanel *panel = mediaPanelOf(item->kind))
         panel->show();
-    mediaTable->selectRow(at);
-    mediaTable->setItem(at, 0, new QTableWidgetItem(label));
+    mediaTable()->selectRow(at);
+    mediaTable()->setItem(at, 0, new QTableWidgetItem(label));
 }
 
 void Widget::slotaddVideoObject(int row, QVLedMediaObject *item)
@@ -112,14 +112,14 @@ void Widget::slotCommonItemTableSelectionChanged()
     curMedia = nullptr;
     hideAllSetupLabel();
     stopCurrentPreviews();
-    const QList<QTableWidgetSelectionRange> ranges = mediaTable->selectedRanges();
+    const QList<QTableWidgetSelectionRange> ranges = mediaTable()->selectedRanges();
     if (!ranges.isEmpty())
         emit sigSelectedMedia(curDisplayName, ranges.first().topRow());
 }
 
 void Widget::slotCommonItemTableUnSelected()
 {
-    if (!mediaTable->selectedRanges().isEmpty())
+    if (!mediaTable()->selectedRanges().isEmpty())
         return;
     curMedia = nullptr;
     hideAllSetupLabel();
@@ -132,6 +132,6 @@ void Widget::updateCommonWinGeometry(CommonWinObject *window)
     const CommonWinObject *shown = curCommonWin;
     if (window && shown && shown->name == window->name && shown->displayName == window->displayName
         && shown->programName == window->programName && shown->segmentName == window->segmentName)
-        commonWinSetupLabel->showGeometry(*window);
+        commonWinSetupLabel()->showGeometry(*window);
     emit sigUpdateCommon(window);
 }

@@ -57,12 +57,12 @@ bool WidgetPanelHost::curDisplayPlays() const
 
 int WidgetPanelHost::mediaRowCount() const
 {
-    return m_widget.mediaTable ? m_widget.mediaTable->rowCount() : 0;
+    return m_widget.madeMediaTable() ? m_widget.madeMediaTable()->rowCount() : 0;
 }
 
 int WidgetPanelHost::currentMediaRow() const
 {
-    return m_widget.mediaTable ? m_widget.mediaTable->currentRow() : -1;
+    return m_widget.madeMediaTable() ? m_widget.madeMediaTable()->currentRow() : -1;
 }
 
 void WidgetPanelHost::refreshPreview(MediaFamily family)

@@ -42,42 +42,102 @@ void Widget::initScheduleSetupLabel()
 
 void Widget::initSegmentSetupLabel()
 {
-    segmentSetupLabel = new SegmentPanel(*m_panelHost, workArea, m_calendarPopup);
-    connect(segmentSetupLabel, &SegmentPanel::sigSegmentChanged, this, &Widget::sigSegmentChanged);
-    connect(segmentSetupLabel, &SegmentPanel::sigCycleSegmentChanged, this, &Widget::sigCycleSegmentChanged);
+    m_segmentPanel = new SegmentPanel(*m_panelHost, workArea, m_calendarPopup);
+    connect(m_segmentPanel, &SegmentPanel::sigSegmentChanged, this, &Widget::sigSegmentChanged);
+    connect(m_segmentPanel, &SegmentPanel::sigCycleSegmentChanged, this, &Widget::sigCycleSegmentChanged);
+    adoptLatePanel(m_segmentPanel);
 }
 
 void Widget::initTimingSegmentSetupLabel()
 {
-    timingSegmentSetupLabel = new TimingSegmentPanel(*m_panelHost, workArea);
-    connect(timingSegmentSetupLabel, &TimingSegmentPanel::sigTimingSegmentChanged, this,
+    m_timingSegmentPanel = new TimingSegmentPanel(*m_panelHost, workArea);
+    connect(m_timingSegmentPanel, &TimingSegmentPanel::sigTimingSegmentChanged, this,
             &Widget::sigTimingSegmentChanged);
+    m_timePointDialog = new TimingSegmentTimePropertyWin(this);
+    m_timePointDialog->trUpdate();
+    m_timingSegmentPanel->setTimePointDialog(m_timePointDialog);
+    adoptLatePanel(m_timingSegmentPanel);
 }
 
 void Widget::initProgramSetupLabel()
 {
-    programSetupLabel = new ProgramPanel(*m_panelHost, workArea);
-    connect(programSetupLabel, &ProgramPanel::sigProgramChanged, this, &Widget::sigProgramChanged);
-}
-
-void Widget::initTimePointDialog()
-{
-    timePointDialog = new TimingSegmentTimePropertyWin(this);
-    timingSegmentSetupLabel->setTimePointDialog(timePointDialog);
+    m_programPanel = new ProgramPanel(*m_panelHost, workArea);
+    connect(m_programPanel, &ProgramPanel::sigProgramChanged, this, &Widget::sigProgramChanged);
+    adoptLatePanel(m_programPanel);
 }
 
 void Widget::initCommonWinSetupLabel()
 {
-    commonWinSetupLabel = new WindowPanel(*m_panelHost, workArea);
-    mediaTable = commonWinSetupLabel->mediaTable();
-    connect(mediaTable, &QTableWidget::itemClicked, this, &Widget::slotCommonItemTableSelectionChanged);
-    connect(mediaTable, &QTableWidget::itemSelectionChanged, this, &Widget::slotCommonItemTableUnSelected);
+    m_windowPanel = new WindowPanel(*m_panelHost, workArea);
+    m_mediaTable = m_windowPanel->mediaTable();
+    connect(m_mediaTable, &QTableWidget::itemClicked, this, &Widget::slotCommonItemTableSelectionChanged);
+    connect(m_mediaTable, &QTableWidget::itemSelectionChanged, this, &Widget::slotCommonItemTableUnSelected);
     // The window panel's edits and media-table commands go out as the main window's own.
-    connect(commonWinSetupLabel, &WindowPanel::sigCommonWinChanged, this, &Widget::sigCommonWinChanged);
-    connect(commonWinSetupLabel, &WindowPanel::sigCommonWinNameChanged, this, &Widget::sigCommonWinNameChanged);
-    connect(commonWinSetupLabel, &WindowPanel::sigDeleteMedia, this, &Widget::sigDeleteMedia);
-    connect(commonWinSetupLabel, &WindowPanel::sigPasteMedia, this, &Widget::sigPasteMedia);
-    connect(commonWinSetupLabel, &WindowPanel::sigSwapMedia, this, &Widget::sigSwapMedia);
+    connect(m_windowPanel, &WindowPanel::sigCommonWinChanged, this, &Widget::sigCommonWinChanged);
+    connect(m_windowPanel, &WindowPanel::sigCommonWinNameChanged, this, &Widget::sigCommonWinNameChanged);
+    connect(m_windowPanel, &WindowPanel::sigDeleteMedia, this, &Widget::sigDeleteMedia);
+    connect(m_windowPanel, &WindowPanel::sigPasteMedia, this, &Widget::sigPasteMedia);
+    connect(m_windowPanel, &WindowPanel::sigSwapMedia, this, &Widget::sigSwapMedia);
+    adoptLatePanel(m_windowPanel);
+    if (m_panelsRelaidOut)
+        m_windowPanel->relayout();
+}
+
+void Widget::adoptLatePanel(PropertyPanel *panel)
+{
+    panel->hide(); // shown by whoever selects a record of its kind
+    panel->setEnabled(m_editingEnabled);
+    panel->trUpdate();
+}
+
+SegmentPanel *Widget::segmentSetupLabel()
+{
+    if (!m_segmentPanel)
+        initSegmentSetupLabel();
+    return m_segmentPanel;
+}
+
+TimingSegmentPanel *Widget::timingSegmentSetupLabel()
+{
+    if (!m_timingSegmentPanel)
+        initTimingSegmentSetupLabel();
+    return m_timingSegmentPanel;
+}
+
+TimingSegmentTimePropertyWin *Widget::timePointDialog()
+{
+    timingSegmentSetupLabel();
+    return m_timePointDialog;
+}
+
+ProgramPanel *Widget::programSetupLabel()
+{
+    if (!m_programPanel)
+        initProgramSetupLabel();
+    return m_programPanel;
+}
+
+WindowPanel *Widget::commonWinSetupLabel()
+{
+    if (!m_windowPanel)
+        initCommonWinSetupLabel();
+    return m_windowPanel;
+}
+
+QTableWidget *Widget::mediaTable()
+{
+    commonWinSetupLabel();
+    return m_mediaTable;
+}
+
+QList<PropertyPanel *> Widget::madePropertyPanels() const
+{
+    QList<PropertyPanel *> made;
+    for (PropertyPanel *panel : std::initializer_list<PropertyPanel *>{
+             scheduleSetupLabel, m_segmentPanel, m_timingSegmentPanel, m_programPanel, m_windowPanel})
+        if (panel)
+            made.append(panel);
+    return made;
 }
 
 void Widget::initWeather()
@@ -90,7 +150,7 @@ void Widget::initWeather()
 template <typename Panel>
 Panel *Widget::makeMediaPanel()
 {
-    auto *panel = new Panel(*m_panelHost, commonWinSetupLabel);
+    auto *panel = new Panel(*m_panelHost, commonWinSetupLabel());
     m_mediaPanels.insert(panel->family(), panel);
     connect(panel, &MediaPanel::sigQVMediaChanged, this, &Widget::sigQVMediaChanged);
     return panel;
@@ -207,7 +267,8 @@ void Widget::relayoutPanels()
 {
     // The segment, timing-segment and program panels keep the size they were built with.
     scheduleSetupLabel->relayout();
-    commonWinSetupLabel->relayout();
+    if (m_windowPanel)
+        m_windowPanel->relayout();
     m_panelsRelaidOut = true;
     for (MediaPanel *panel : qAsConst(m_mediaPanels))
         panel->relayout();
@@ -216,8 +277,7 @@ void Widget::relayoutPanels()
 void Widget::trUpdate()
 {
     updateToolStripCaptions();
-    for (PropertyPanel *panel : std::initializer_list<PropertyPanel *>{
-             scheduleSetupLabel, segmentSetupLabel, timingSegmentSetupLabel, programSetupLabel, commonWinSetupLabel})
+    for (PropertyPanel *panel : madePropertyPanels())
         panel->trUpdate();
     for (MediaPanel *panel : qAsConst(m_mediaPanels))
         panel->trUpdate();

@@ -25,8 +25,7 @@ void Widget::showPanel(PropertyPanel *panel)
 {
     // A calendar left open would write into a record that is no longer shown.
     m_calendarPopup->hide();
-    for (PropertyPanel *page : std::initializer_list<PropertyPanel *>{
-             scheduleSetupLabel, segmentSetupLabel, timingSegmentSetupLabel, programSetupLabel, commonWinSetupLabel})
+    for (PropertyPanel *page : madePropertyPanels())
         page->setVisible(page == panel);
 }
 
@@ -71,8 +70,8 @@ void Widget::checkSegment(const QList<CommonWinObject *> &windows, GeneralObject
     curCommonWin = nullptr;
     curCycleSegment = nullptr;
     curTimingSegment = nullptr;
-    showPanel(segmentSetupLabel);
-    segmentSetupLabel->fillGeneral(segment);
+    showPanel(segmentSetupLabel());
+    segmentSetupLabel()->fillGeneral(segment);
     previewSegment(previewDisplayWindow(), windows);
 }
 
@@ -82,8 +81,8 @@ void Widget::checkCycleSegment(const QList<CommonWinObject *> &windows, CycleObj
     curCommonWin = nullptr;
     curGeneralSegment = nullptr;
     curTimingSegment = nullptr;
-    showPanel(segmentSetupLabel);
-    segmentSetupLabel->fillCycle(segment);
+    showPanel(segmentSetupLabel());
+    segmentSetupLabel()->fillCycle(segment);
     previewSegment(previewDisplayWindow(), windows);
 }
 
@@ -93,8 +92,8 @@ void Widget::checkTimingSegment(const QList<CommonWinObject *> &windows, TimingO
     curCommonWin = nullptr;
     curGeneralSegment = nullptr;
     curCycleSegment = nullptr;
-    showPanel(timingSegmentSetupLabel);
-    timingSegmentSetupLabel->fill(segment);
+    showPanel(timingSegmentSetupLabel());
+    timingSegmentSetupLabel()->fill(segment);
     previewSegment(previewDisplayWindow(), windows);
 }
 
@@ -103,8 +102,8 @@ void Widget::checkProgram(const QList<CommonWinObject *> &windows, ProgramObject
 {
     curCommonWin = nullptr;
     curProgram = program;
-    showPanel(programSetupLabel);
-    programSetupLabel->fill(program, segmentType);
+    showPanel(programSetupLabel());
+    programSetupLabel()->fill(program, segmentType);
     for (MainPlayBKLabel *displayWindow : qAsConst(displayWindows)) {
         if (displayWindow->playing || displayWindow->name != curDisplayName)
             continue;
@@ -131,11 +130,11 @@ void Widget::checkWindow(CommonWinObject *window, const QList<QVLedMediaObject *
 {
     if (window == curCommonWin)
         return;
-    clearTableWidget(mediaTable);
-    showPanel(commonWinSetupLabel);
+    clearTableWidget(mediaTable());
+    showPanel(commonWinSetupLabel());
     curCommonWin = window;
     // A window of no size takes the size of its display window there.
-    commonWinSetupLabel->fillFrom(*window);
+    commonWinSetupLabel()->fillFrom(*window);
     if (!realPlayDisplayNames.contains(curDisplayName)) {
         if (MainPlayBKLabel *displayWindow = displayWindowNamed(curDisplayName)) {
             displayWindow->showNameMarks = false;

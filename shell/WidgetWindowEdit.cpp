@@ -115,7 +115,7 @@ void Widget::applyWindowPreset(WindowGeometry::Preset preset)
         return;
     // The size the display window has on the desktop now, not its record's.
     if (const MainPlayBKLabel *displayWindow = displayWindowNamed(curDisplayName))
-        commonWinSetupLabel->applyPreset(preset, displayWindow->size());
+        commonWinSetupLabel()->applyPreset(preset, displayWindow->size());
 }
 
 void Widget::setWinPosCenterSlot()
@@ -202,70 +202,70 @@ void Widget::setWinSizeVQuarterSlot()
 
 void Widget::slotCommonWinNameChange(const QString &text)
 {
-    commonWinSetupLabel->slotCommonWinNameChange(text);
+    commonWinSetupLabel()->slotCommonWinNameChange(text);
 }
 
 void Widget::slotEnabledCommonFrame(bool on)
 {
-    commonWinSetupLabel->slotEnabledCommonFrame(on);
+    commonWinSetupLabel()->slotEnabledCommonFrame(on);
 }
 
 void Widget::slotCommonWinColorSet()
 {
-    commonWinSetupLabel->slotCommonWinColorSet();
+    commonWinSetupLabel()->slotCommonWinColorSet();
 }
 
 void Widget::slotCommonFrameBorderWindthChanged(int value)
 {
-    commonWinSetupLabel->slotCommonFrameBorderWindthChanged(value);
+    commonWinSetupLabel()->slotCommonFrameBorderWindthChanged(value);
 }
 
 void Widget::slotCommonWinXChanged(int value)
 {
-    commonWinSetupLabel->slotCommonWinXChanged(value);
+    commonWinSetupLabel()->slotCommonWinXChanged(value);
 }
 
 void Widget::slotCommonWinYChanged(int value)
 {
-    commonWinSetupLabel->slotCommonWinYChanged(value);
+    commonWinSetupLabel()->slotCommonWinYChanged(value);
 }
 
 void Widget::slotCommonWinWidthChanged(int value)
 {
-    commonWinSetupLabel->slotCommonWinWidthChanged(value);
+    commonWinSetupLabel()->slotCommonWinWidthChanged(value);
 }
 
 void Widget::slotCommonWinHeightChanged(int value)
 {
-    commonWinSetupLabel->slotCommonWinHeightChanged(value);
+    commonWinSetupLabel()->slotCommonWinHeightChanged(value);
 }
 
 void Widget::slotShowCommonWinColorDialog()
 {
-    commonWinSetupLabel->slotShowCommonWinColorDialog();
+    commonWinSetupLabel()->slotShowCommonWinColorDialog();
 }
 
 void Widget::slotCopyCommonItem()
 {
-    commonWinSetupLabel->slotCopyCommonItem();
+    commonWinSetupLabel()->slotCopyCommonItem();
 }
 
 void Widget::slotPasteCommonItem()
 {
-    commonWinSetupLabel->slotPasteCommonItem();
+    commonWinSetupLabel()->slotPasteCommonItem();
 }
 
 void Widget::slotDeleteCommonItem()
 {
-    commonWinSetupLabel->slotDeleteCommonItem();
+    commonWinSetupLabel()->slotDeleteCommonItem();
 }
 
 void Widget::slotUpCommonItem()
 {
-    commonWinSetupLabel->slotUpCommonItem();
+    commonWinSetupLabel()->slotUpCommonItem();
 }
 
 void Widget::slotDownCommonItem()
 {
-    commonWinSetupLabel->slotDownCommonItem();
+    commonWinSetupLabel()->slotDownCommonItem();
 }

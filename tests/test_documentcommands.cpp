@@ -188,8 +188,8 @@ private slots:
         QCOMPARE(shown->currentItem(), root);
         QCOMPARE(shown->selectedItems(), QList<QTreeWidgetItem *>{root});
         QVERIFY(w.scheduleSetupLabel->isVisibleTo(w.workArea));
-        for (QWidget *page : std::initializer_list<QWidget *>{w.segmentSetupLabel, w.timingSegmentSetupLabel,
-                                                              w.programSetupLabel, w.commonWinSetupLabel})
+        for (QWidget *page : std::initializer_list<QWidget *>{w.segmentSetupLabel(), w.timingSegmentSetupLabel(),
+                                                              w.programSetupLabel(), w.commonWinSetupLabel()})
             QVERIFY(!page->isVisibleTo(w.workArea));
     }
 
@@ -209,7 +209,7 @@ private slots:
         ProjectTree *tree = w.curProjectWidget->tree();
         tree->curItem = tree->topLevelItem(0)->child(0)->child(0)->child(0);
         tree->slotSelectItemChecked();
-        QVERIFY(w.commonWinSetupLabel->isVisible());
+        QVERIFY(w.commonWinSetupLabel()->isVisible());
 
         prompts.fileName = env.path("empty.qvsc");
         w.slotOpenDoc();
@@ -217,7 +217,7 @@ private slots:
         QVERIFY(!w.curCommonWin && !w.curProgram && !w.curMedia);
         for (QWidget *page : w.findChildren<PropertyPanel *>())
             QVERIFY2(!page->isVisible(), page->metaObject()->className());
-        QCOMPARE(w.mediaTable->rowCount(), 0);
+        QCOMPARE(w.mediaTable()->rowCount(), 0);
         const QList<menuButton *> needADisplayWindow{
             w.playButton,          w.stopButton,    w.hideButton,           w.lockButton,
             w.backstageButton,     w.monitorButton, w.mainMenu->playButton, w.mainMenu->pauseButton,

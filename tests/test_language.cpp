@@ -316,9 +316,9 @@ private slots:
                 tree->slotSelectItemChecked();
                 between();
                 // the media table belongs to the window shown last
-                const int rows = w.commonWinSetupLabel->isHidden() ? 0 : w.mediaTable->rowCount();
+                const int rows = w.commonWinSetupLabel()->isHidden() ? 0 : w.mediaTable()->rowCount();
                 for (int row = 0; row < rows; ++row, ++rowsSelected) {
-                    w.mediaTable->selectRow(row);
+                    w.mediaTable()->selectRow(row);
                     w.slotCommonItemTableSelectionChanged();
                     if (!w.curMedia)
                         return -1;

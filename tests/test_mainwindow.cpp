@@ -144,15 +144,15 @@ private slots:
             else
                 w.slotResume();
             for (int row : {0, 1}) { // the video item, then the text item
-                w.mediaTable->selectRow(row);
+                w.mediaTable()->selectRow(row);
                 w.slotCommonItemTableSelectionChanged();
                 QWidget *panel = row == 0 ? static_cast<QWidget *>(w.videoSetupLabel()) : w.textSetupLabel();
                 QVERIFY(panel->isVisible());
-                QCOMPARE(panel->width(), w.commonWinSetupLabel->width());
+                QCOMPARE(panel->width(), w.commonWinSetupLabel()->width());
                 QCOMPARE(panel->findChild<QTabWidget *>()->size(), panel->size());
             }
         }
-        QCOMPARE(w.commonWinSetupLabel->width(), w.workArea->width() - 322);
+        QCOMPARE(w.commonWinSetupLabel()->width(), w.workArea->width() - 322);
     }
 
     void closingWritesANormalEnd()

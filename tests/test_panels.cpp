@@ -11,6 +11,8 @@
 #include "panels/SchedulePanel.h"
 #include "panels/SegmentPanel.h"
 #include "panels/TextPanel.h"
+#include "panels/TimingSegmentPanel.h"
+#include "panels/TimingSegmentTimePropertyWin.h"
 #include "panels/WeatherPanel.h"
 #include "panels/WindowPanel.h"
 #include "playback/MainPlayBKLabel.h"
@@ -21,6 +23,8 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
+
+#include <initializer_list>
 
 Q_DECLARE_METATYPE(QVLedMediaObject *)
 
@@ -163,17 +167,17 @@ private slots:
     {
         TestEnvironment env;
         Widget w;
-        QVERIFY(w.commonWinSetupLabel->findChildren<MediaPanel *>().isEmpty());
+        QVERIFY(w.commonWinSetupLabel()->findChildren<MediaPanel *>().isEmpty());
         QVLedMediaObject clock;
         clock.kind = QStringLiteral("digitalClock");
         w.slotSelectMediaObject(&clock);
         QCOMPARE(visibleMediaPanels(w).size(), 1);
         MediaPanel *clockPanel = visibleMediaPanels(w).first();
         QCOMPARE(clockPanel, w.mediaPanelOf(clock.kind));
-        QCOMPARE(w.commonWinSetupLabel->findChildren<MediaPanel *>().size(), 1);
+        QCOMPARE(w.commonWinSetupLabel()->findChildren<MediaPanel *>().size(), 1);
         for (const MediaKindRow &row : MediaKinds::rows())
             w.mediaPanelOf(row.kind);
-        const QList<MediaPanel *> panels = w.commonWinSetupLabel->findChildren<MediaPanel *>();
+        const QList<MediaPanel *> panels = w.commonWinSetupLabel()->findChildren<MediaPanel *>();
         QCOMPARE(panels.size(), 10);
         QVERIFY(!clockPanel->isHidden());
         QCOMPARE(visibleMediaPanels(w).size(), 1); // a panel made later waits hidden for its item
@@ -213,13 +217,48 @@ private slots:
         w.curMedia = nullptr;
     }
 
+    // Only the schedule panel, shown at start, is made with the window; each
+    // other one is made when first asked for, hidden, in the place it would
+    // have had: the segment, timing-segment and program panels in the normal
+    // one even after a maximise, the window panel in the current one.
+    void propertyPanelsAreMadeWhenFirstAskedFor()
+    {
+        TestEnvironment env;
+        Widget w;
+        const auto made = [&w] {
+            return w.workArea->findChildren<PropertyPanel *>(QString(), Qt::FindDirectChildrenOnly);
+        };
+        QCOMPARE(made(), QList<PropertyPanel *>{w.scheduleSetupLabel});
+        QVERIFY(w.findChildren<TimingSegmentTimePropertyWin *>().isEmpty());
+        QVERIFY(!w.madeMediaTable());
+
+        const QRect builtArea(314, 50, w.workArea->width() - 322, w.workArea->height() - 56);
+        w.slotShowMaximized();
+        const QRect area(314, 50, w.workArea->width() - 322, w.workArea->height() - 56);
+        QVERIFY(area.width() > builtArea.width());
+        QCOMPARE(w.commonWinSetupLabel()->geometry(), area);
+        QCOMPARE(w.madeMediaTable(), w.mediaTable());
+        QCOMPARE(w.mediaTable()->geometry(), QRect(0, 160, area.width(), area.height() - 380));
+        for (PropertyPanel *panel : std::initializer_list<PropertyPanel *>{
+                 w.segmentSetupLabel(), w.timingSegmentSetupLabel(), w.programSetupLabel()})
+            QCOMPARE(panel->geometry(), builtArea);
+        QCOMPARE(made().size(), 5);
+        for (PropertyPanel *panel : made())
+            QVERIFY2(panel == w.scheduleSetupLabel || panel->isHidden(), panel->metaObject()->className());
+        QCOMPARE(w.findChildren<TimingSegmentTimePropertyWin *>(), QList<TimingSegmentTimePropertyWin *>{w.timePointDialog()});
+
+        w.slotResume();
+        QCOMPARE(w.commonWinSetupLabel()->geometry(), builtArea);
+        QCOMPARE(w.programSetupLabel()->geometry(), builtArea);
+    }
+
     void panelsArePlacedAgainOnMaximiseAndRestore()
     {
         TestEnvironment env;
         Widget w;
         const QRect builtArea(314, 50, w.workArea->width() - 322, w.workArea->height() - 56);
-        QCOMPARE(w.segmentSetupLabel->geometry(), builtArea);
-        QCOMPARE(w.commonWinSetupLabel->geometry(), builtArea);
+        QCOMPARE(w.segmentSetupLabel()->geometry(), builtArea);
+        QCOMPARE(w.commonWinSetupLabel()->geometry(), builtArea);
         const int h = builtArea.height();
         QCOMPARE(w.textSetupLabel()->geometry(), QRect(0, h - 200, builtArea.width(), 200));
         QCOMPARE(w.imageSetupLabel()->geometry(), QRect(0, h - 220, builtArea.width(), 220));
@@ -229,32 +268,32 @@ private slots:
         const QRect area(314, 50, w.workArea->width() - 322, w.workArea->height() - 56);
         QVERIFY(area.width() > builtArea.width());
         QCOMPARE(w.scheduleSetupLabel->geometry(), area);
-        QCOMPARE(w.commonWinSetupLabel->geometry(), area);
-        QCOMPARE(w.mediaTable->geometry(), QRect(0, 160, area.width(), area.height() - 380));
-        QCOMPARE(w.mediaTable->columnWidth(0), area.width());
+        QCOMPARE(w.commonWinSetupLabel()->geometry(), area);
+        QCOMPARE(w.mediaTable()->geometry(), QRect(0, 160, area.width(), area.height() - 380));
+        QCOMPARE(w.mediaTable()->columnWidth(0), area.width());
         QCOMPARE(w.textSetupLabel()->geometry(), QRect(0, area.height() - 200, area.width(), 200));
         // panels first asked for after the window was maximised take the same place
         for (const MediaKindRow &row : MediaKinds::rows())
             w.mediaPanelOf(row.kind);
-        QCOMPARE(w.commonWinSetupLabel->findChildren<MediaPanel *>().size(), 10);
-        for (MediaPanel *panel : w.commonWinSetupLabel->findChildren<MediaPanel *>()) {
+        QCOMPARE(w.commonWinSetupLabel()->findChildren<MediaPanel *>().size(), 10);
+        for (MediaPanel *panel : w.commonWinSetupLabel()->findChildren<MediaPanel *>()) {
             if (panel != static_cast<MediaPanel *>(w.textSetupLabel()))
                 QCOMPARE(panel->geometry(), QRect(0, area.height() - 220, area.width(), 220));
         }
         // the segment, timing-segment and program panels keep their first place
-        QCOMPARE(w.segmentSetupLabel->geometry(), builtArea);
-        QCOMPARE(w.programSetupLabel->geometry(), builtArea);
+        QCOMPARE(w.segmentSetupLabel()->geometry(), builtArea);
+        QCOMPARE(w.programSetupLabel()->geometry(), builtArea);
 
         w.slotResume();
-        QCOMPARE(w.commonWinSetupLabel->geometry(), builtArea);
+        QCOMPARE(w.commonWinSetupLabel()->geometry(), builtArea);
         QCOMPARE(w.weatherSetupLabel()->geometry(), QRect(0, h - 220, builtArea.width(), 220));
     }
 
 private:
-    static QList<MediaPanel *> visibleMediaPanels(const Widget &w)
+    static QList<MediaPanel *> visibleMediaPanels(Widget &w)
     {
         QList<MediaPanel *> shown;
-        for (MediaPanel *panel : w.commonWinSetupLabel->findChildren<MediaPanel *>()) {
+        for (MediaPanel *panel : w.commonWinSetupLabel()->findChildren<MediaPanel *>()) {
             if (!panel->isHidden())
                 shown << panel;
         }

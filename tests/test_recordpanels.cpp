@@ -111,7 +111,7 @@ private slots:
 
             // the segment: dates, days and hours
             w.checkSegment(program->windows, general);
-            SegmentPanel *segmentPanel = w.segmentSetupLabel;
+            SegmentPanel *segmentPanel = w.segmentSetupLabel();
             QVERIFY(!segmentPanel->isHidden());
             segmentPanel->dateRange()->toEdit()->setDate({2025, 6, 30});
             segmentPanel->specifiedDateBox()->setChecked(true);
@@ -131,14 +131,14 @@ private slots:
                 win->slotOK();
                 return dialog->result();
             };
-            w.timingSegmentSetupLabel->addButton()->click();
-            w.timingSegmentSetupLabel->playLengthRadio()->setChecked(true);
-            w.timingSegmentSetupLabel->minutesSpin()->setValue(3);
-            w.timingSegmentSetupLabel->secondsSpin()->setValue(15);
+            w.timingSegmentSetupLabel()->addButton()->click();
+            w.timingSegmentSetupLabel()->playLengthRadio()->setChecked(true);
+            w.timingSegmentSetupLabel()->minutesSpin()->setValue(3);
+            w.timingSegmentSetupLabel()->secondsSpin()->setValue(15);
 
             // the program
             w.checkProgram(program->windows, program, SegmentType::General);
-            ProgramPanel *programPanel = w.programSetupLabel;
+            ProgramPanel *programPanel = w.programSetupLabel();
             prompts.colourAnswer = QColor(0, 128, 255);
             programPanel->colourButton()->click();
             prompts.fileName = picture;
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(timing->timePoints.first()->time, QTime(8, 30));
         QCOMPARE(timing->timePoints.first()->weekdays, QStringList({"Saturday", "Sunday"}));
         w.checkTimingSegment({}, timing); // the loaded point gets its label back
-        QCOMPARE(w.timingSegmentSetupLabel->timePointTable()->item(0, 0)->text(),
+        QCOMPARE(w.timingSegmentSetupLabel()->timePointTable()->item(0, 0)->text(),
                  QStringLiteral("[08:30] [Saturday,Sunday]"));
 
         const ProgramObject *program = general->programs.first();
@@ -245,7 +245,7 @@ private slots:
                                {}, 0);
 
         w.checkSegment({}, general);
-        w.segmentSetupLabel->dateRange()->fromButton()->click();
+        w.segmentSetupLabel()->dateRange()->fromButton()->click();
         QVERIFY(!calendar->isHidden());
         w.checkCycleSegment({}, tree->cycleSegments.first()); // another record: a click must not reach it
         QVERIFY(calendar->isHidden());
@@ -281,9 +281,9 @@ private slots:
         QCOMPARE(displayWindow(w, second)->backgroundImagePath, picture); // the program's own picture
 
         prompts.colourAnswer = QColor(1, 2, 3);
-        w.programSetupLabel->colourButton()->click();
-        w.programSetupLabel->pictureCombo()->setCurrentIndex(0);
-        emit w.programSetupLabel->pictureCombo()->activated(0);
+        w.programSetupLabel()->colourButton()->click();
+        w.programSetupLabel()->pictureCombo()->setCurrentIndex(0);
+        emit w.programSetupLabel()->pictureCombo()->activated(0);
         QCOMPARE(displayWindow(w, second)->backgroundColour, QColor(1, 2, 3));
         QVERIFY(displayWindow(w, second)->backgroundImagePath.isEmpty());
         QCOMPARE(displayWindow(w, first)->backgroundColour, QColor(0, 0, 0));

@@ -85,22 +85,22 @@ private slots:
         ProjectTree *tree = f.tree;
 
         f.click(f.item("General Segment1"));
-        QVERIFY(!w.segmentSetupLabel->isHidden() && w.scheduleSetupLabel->isHidden());
+        QVERIFY(!w.segmentSetupLabel()->isHidden() && w.scheduleSetupLabel->isHidden());
         QCOMPARE(w.curGeneralSegment, tree->generalSegments.first());
         QVERIFY(!w.curCycleSegment && !w.curTimingSegment && !w.curCommonWin);
 
         f.click(f.item("Cycle1"));
-        QVERIFY(!w.segmentSetupLabel->isHidden());
+        QVERIFY(!w.segmentSetupLabel()->isHidden());
         QCOMPARE(w.curCycleSegment, tree->cycleSegments.first());
         QVERIFY(!w.curGeneralSegment && !w.curTimingSegment);
 
         f.click(f.item("Timing1"));
-        QVERIFY(!w.timingSegmentSetupLabel->isHidden() && w.segmentSetupLabel->isHidden());
+        QVERIFY(!w.timingSegmentSetupLabel()->isHidden() && w.segmentSetupLabel()->isHidden());
         QCOMPARE(w.curTimingSegment, tree->timingSegments.first());
         QVERIFY(!w.curGeneralSegment && !w.curCycleSegment);
 
         f.click(f.item("Program1"));
-        QVERIFY(!w.programSetupLabel->isHidden());
+        QVERIFY(!w.programSetupLabel()->isHidden());
         ProgramObject *program = tree->generalSegments.first()->programs.first();
         QCOMPARE(w.curProgram, program);
         QVERIFY(!w.curCommonWin);
@@ -108,11 +108,11 @@ private slots:
 
         f.click(f.item("Common Window1"));
         CommonWinObject *window = program->windows.first();
-        QVERIFY(!w.commonWinSetupLabel->isHidden() && w.programSetupLabel->isHidden());
+        QVERIFY(!w.commonWinSetupLabel()->isHidden() && w.programSetupLabel()->isHidden());
         QCOMPARE(w.curCommonWin, window);
-        QCOMPARE(w.mediaTable->rowCount(), 3);
-        QCOMPARE(w.mediaTable->item(0, 0)->text(), QStringLiteral("sea.png"));
-        QCOMPARE(w.mediaTable->item(1, 0)->text(), QStringLiteral("Simple Text"));
+        QCOMPARE(w.mediaTable()->rowCount(), 3);
+        QCOMPARE(w.mediaTable()->item(0, 0)->text(), QStringLiteral("sea.png"));
+        QCOMPARE(w.mediaTable()->item(1, 0)->text(), QStringLiteral("Simple Text"));
         QCOMPARE(w.curMedia, window->media.last()); // each row makes its item current
         QVERIFY(!w.weatherSetupLabel()->isHidden() && w.imageSetupLabel()->isHidden());
         // the window's area is shown and marked in the display window
@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(QSize(window->width, window->height), QSize(320, 240));
 
         f.click(f.item("Add Schedule"));
-        QVERIFY(!w.scheduleSetupLabel->isHidden() && w.commonWinSetupLabel->isHidden());
+        QVERIFY(!w.scheduleSetupLabel->isHidden() && w.commonWinSetupLabel()->isHidden());
         QVERIFY(!w.curCommonWin);
         QVERIFY(display->showNameMarks);
     }
@@ -135,7 +135,7 @@ private slots:
     {
         Fixture f;
         f.click(f.item("Common Window1"));
-        QTableWidget *table = f.w.mediaTable;
+        QTableWidget *table = f.w.mediaTable();
         QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, table->visualItemRect(table->item(1, 0)).center());
         CommonWinObject *window = f.tree->generalSegments.first()->programs.first()->windows.first();
         QCOMPARE(f.w.curMedia, window->media.at(1));

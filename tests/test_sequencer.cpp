@@ -1,4 +1,5 @@
 #include "model/SegmentValidity.h"
+#include "panels/TimingSegmentPanel.h"
 #include "shell/menuButton.h"
 #include "support/PlayFixture.h"
 
@@ -94,6 +95,9 @@ private slots:
         QCOMPARE(f.tree->currentGeneralSegment->name, QStringLiteral("Early"));
         QCOMPARE(playingWindows(f), QStringList{"EarlyWin"});
         QVERIFY(!f.w->treeArea->isEnabled()); // no editing while it plays
+        // nor in a panel first asked for meanwhile
+        QVERIFY(f.w->workArea->findChildren<TimingSegmentPanel *>().isEmpty());
+        QVERIFY(!f.w->timingSegmentSetupLabel()->isEnabled());
     }
 
     void midnightStopsAndRestartsUnlessStopped()

@@ -319,8 +319,8 @@ private slots:
         QCOMPARE(text->windowName, QStringLiteral("Common Window2"));
         QCOMPARE(text->displayName, e.w.curDisplayName);
         // the main window shows the window's rows, the new item last and current
-        QCOMPARE(e.w.mediaTable->rowCount(), 2);
-        QCOMPARE(e.w.mediaTable->currentRow(), 1);
+        QCOMPARE(e.w.mediaTable()->rowCount(), 2);
+        QCOMPARE(e.w.mediaTable()->currentRow(), 1);
         QCOMPARE(e.w.curMedia, windows.value(1)->media.value(1));
     }
 
@@ -572,7 +572,7 @@ private slots:
         QCOMPARE(areasGo.count(), 0);
         QCOMPARE(e.w.displayWindows.first()->playWindows.size(), areas);
         QVERIFY(CopyBuffer::copiedWindow && copiedMedia);
-        QCOMPARE(e.w.mediaTable->rowCount(), 1);
+        QCOMPARE(e.w.mediaTable()->rowCount(), 1);
     }
 
     void deletesSelectWhatFollows()
@@ -614,7 +614,7 @@ private slots:
         e.run("clear media@" + p1 + "/Common Window1");
         QVERIFY(e.program(0, 0)->windows.value(0)->media.isEmpty());
         QCOMPARE(e.program(0, 0)->windows.value(1)->media.size(), 1);
-        QCOMPARE(e.w.mediaTable->rowCount(), 0);
+        QCOMPARE(e.w.mediaTable()->rowCount(), 0);
     }
 
     void movesAtTheEndsDoNothing_data()

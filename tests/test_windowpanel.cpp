@@ -47,7 +47,7 @@ struct Panel {
     Widget w;
     WindowPanel *panel;
 
-    Panel() : panel(w.commonWinSetupLabel)
+    Panel() : panel(w.commonWinSetupLabel())
     {
         CopyBuffer::reset();
         copiedMedia = nullptr;
@@ -81,15 +81,15 @@ struct Panel {
     // A click on a row of the media table, which makes its item current.
     void clickRow(int row)
     {
-        QTableWidget *table = w.mediaTable;
+        QTableWidget *table = w.mediaTable();
         QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
                           table->visualItemRect(table->item(row, 0)).center());
     }
     QStringList tableTexts() const
     {
         QStringList texts;
-        for (int row = 0; row < w.mediaTable->rowCount(); ++row)
-            texts << (w.mediaTable->item(row, 0) ? w.mediaTable->item(row, 0)->text() : QString());
+        for (int row = 0; row < w.madeMediaTable()->rowCount(); ++row)
+            texts << (w.madeMediaTable()->item(row, 0) ? w.madeMediaTable()->item(row, 0)->text() : QString());
         return texts;
     }
 };
@@ -161,12 +161,12 @@ private slots:
         QCOMPARE(p.tableTexts(), QStringList({"Analog Clock", "Analog Clock", "Single-row text"}));
         QVERIFY(p.window()->media.value(1) != copiedMedia);
         QCOMPARE(p.window()->media.value(1)->id, 2);
-        QCOMPARE(p.w.mediaTable->currentRow(), 0); // the pasted row does not become current
+        QCOMPARE(p.w.mediaTable()->currentRow(), 0); // the pasted row does not become current
 
         // into the other, empty window: the copy heads its list
         QSignalSpy pastes(&p.w, &Widget::sigPasteMedia);
         clickItem(p.tree(), p.at(kProgram + "/Common Window2"));
-        QCOMPARE(p.w.mediaTable->rowCount(), 0);
+        QCOMPARE(p.w.mediaTable()->rowCount(), 0);
         p.w.slotPasteCommonItem();
         QCOMPARE(pastes.count(), 1);
         QCOMPARE(pastes.at(0).at(2).toInt(), -1);
@@ -192,10 +192,10 @@ private slots:
         QVERIFY(own->media.isEmpty());
         // a paste into a window the tree does not show makes nothing either
         p.w.curCommonWin = foreign;
-        const int rows = p.w.mediaTable->rowCount();
+        const int rows = p.w.mediaTable()->rowCount();
         p.w.slotPasteCommonItem();
         QCOMPARE(foreign->media.size(), 1);
-        QCOMPARE(p.w.mediaTable->rowCount(), rows);
+        QCOMPARE(p.w.mediaTable()->rowCount(), rows);
     }
 
     void deleteRemovesOneEntryOnceWhateverTheTrees()
@@ -239,8 +239,8 @@ private slots:
         QCOMPARE(p.w.curMedia, p.window()->media.value(1));
         p.w.slotDeleteCommonItem();
         QCOMPARE(kindsOf(p.window()), QStringList({"analogClock", "digitalTimer"}));
-        QVERIFY(p.w.mediaTable->selectedRanges().isEmpty());
-        QCOMPARE(p.w.mediaTable->currentRow(), -1);
+        QVERIFY(p.w.mediaTable()->selectedRanges().isEmpty());
+        QCOMPARE(p.w.mediaTable()->currentRow(), -1);
         QVERIFY(!p.w.curMedia);
         for (QWidget *panel : p.panel->findChildren<MediaPanel *>())
             QVERIFY(panel->isHidden());
@@ -263,7 +263,7 @@ private slots:
         QVERIFY(!copiedMedia);
         p.w.slotPasteCommonItem();
         QVERIFY(p.window()->media.isEmpty());
-        QCOMPARE(p.w.mediaTable->rowCount(), 0);
+        QCOMPARE(p.w.mediaTable()->rowCount(), 0);
     }
 
     void upAndDownSwapNeighboursButNotAtTheEnds()
@@ -273,9 +273,9 @@ private slots:
         p.choose(kWindow, p.tree()->addDigitalClockAction);
         p.choose(kWindow, p.tree()->addDigitalTimerAction);
         QSignalSpy swaps(&p.w, &Widget::sigSwapMedia);
-        p.w.mediaTable->setCurrentCell(0, 0);
+        p.w.mediaTable()->setCurrentCell(0, 0);
         p.w.slotUpCommonItem();
-        p.w.mediaTable->setCurrentCell(2, 0);
+        p.w.mediaTable()->setCurrentCell(2, 0);
         p.w.slotDownCommonItem();
         QCOMPARE(swaps.count(), 0);
         QCOMPARE(kindsOf(p.window()), QStringList({"analogClock", "digitalClock", "digitalTimer"}));
@@ -283,7 +283,7 @@ private slots:
         p.w.slotUpCommonItem(); // row 2 up
         QCOMPARE(kindsOf(p.window()), QStringList({"analogClock", "digitalTimer", "digitalClock"}));
         QCOMPARE(p.tableTexts(), QStringList({"Analog Clock", "Digital Timer", "Digital Clock"}));
-        QCOMPARE(p.w.mediaTable->currentRow(), 1);
+        QCOMPARE(p.w.mediaTable()->currentRow(), 1);
         p.w.slotDownCommonItem();
         QCOMPARE(kindsOf(p.window()), QStringList({"analogClock", "digitalClock", "digitalTimer"}));
         // selecting a row after the reorder gives the item now at that place
