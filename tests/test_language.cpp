@@ -9,6 +9,10 @@
 #include "model/KindNames.h"
 #include "model/QVLedMediaObject.h"
 #include "model/ScheduleRecords.h"
+#include "panels/ProgramPanel.h"
+#include "panels/SegmentPanel.h"
+#include "panels/TimingSegmentPanel.h"
+#include "panels/TimingSegmentTimePropertyWin.h"
 #include "panels/WindowPanel.h"
 #include "playback/MainPlayBKLabel.h"
 #include "shell/MainMenuBKLabel.h"
@@ -188,6 +192,37 @@ private slots:
         QCOMPARE(w.closeButton->toolTip(), QStringLiteral("close"));
         QCOMPARE(w.titleBar->text(), QStringLiteral("          QV LED Player 1.0.5"));
         QCOMPARE(w.mainMenu->helpButton->caption, zh("帮助"));
+    }
+
+    // Panels first asked for after a change of language come in that
+    // language, exactly as the ones made before it were retranslated.
+    void panelsMadeAfterAChangeOfLanguageComeInIt()
+    {
+        TestEnvironment env;
+        ScriptedPrompts prompts;
+        startIn(1);
+        Widget w;
+        chooseLanguage(w, prompts, Answer::Chinese);
+        const auto texts = [](QWidget *panel) {
+            QStringList shown;
+            for (QLabel *label : panel->findChildren<QLabel *>())
+                shown << label->text();
+            for (QAbstractButton *button : panel->findChildren<QAbstractButton *>())
+                shown << button->text();
+            return shown;
+        };
+        const QList<QWidget *> late{w.segmentSetupLabel(), w.timingSegmentSetupLabel(), w.programSetupLabel(),
+                                    w.commonWinSetupLabel(), w.timePointDialog()};
+        QList<QStringList> madeInChinese;
+        for (QWidget *panel : late)
+            madeInChinese << texts(panel);
+
+        chooseLanguage(w, prompts, Answer::English);
+        for (int i = 0; i < late.size(); ++i)
+            QVERIFY2(texts(late.at(i)) != madeInChinese.at(i), late.at(i)->metaObject()->className());
+        chooseLanguage(w, prompts, Answer::Chinese);
+        for (int i = 0; i < late.size(); ++i)
+            QCOMPARE(texts(late.at(i)), madeInChinese.at(i));
     }
 
     // A "Language" outside 0 and 1 at start shows the source texts; a choice
