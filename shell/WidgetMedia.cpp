@@ -41,13 +41,14 @@ void Widget::stopCurrentPreviews()
 void Widget::addMediaRow(int row, QVLedMediaObject *item, const QString &label)
 {
     curMedia = item;
-    const int at = qBound(0, row, mediaTable()->rowCount());
-    mediaTable()->insertRow(at);
+    QTableWidget *table = mediaTable();
+    const int at = qBound(0, row, table->rowCount());
+    table->insertRow(at);
     hideAllSetupLabel();
     if (MediaPanel *panel = mediaPanelOf(item->kind))
         panel->show();
-    mediaTable()->selectRow(at);
-    mediaTable()->setItem(at, 0, new QTableWidgetItem(label));
+    table->selectRow(at);
+    table->setItem(at, 0, new QTableWidgetItem(label));
 }
 
 void Widget::slotaddVideoObject(int row, QVLedMediaObject *item)

@@ -57,12 +57,14 @@ bool WidgetPanelHost::curDisplayPlays() const
 
 int WidgetPanelHost::mediaRowCount() const
 {
-    return m_widget.madeMediaTable() ? m_widget.madeMediaTable()->rowCount() : 0;
+    const QTableWidget *table = m_widget.madeMediaTable();
+    return table ? table->rowCount() : 0;
 }
 
 int WidgetPanelHost::currentMediaRow() const
 {
-    return m_widget.madeMediaTable() ? m_widget.madeMediaTable()->currentRow() : -1;
+    const QTableWidget *table = m_widget.madeMediaTable();
+    return table ? table->currentRow() : -1;
 }
 
 void WidgetPanelHost::refreshPreview(MediaFamily family)

@@ -19,7 +19,6 @@
 
 #include <QTableWidget>
 
-#include <initializer_list>
 
 void Widget::showPanel(PropertyPanel *panel)
 {
