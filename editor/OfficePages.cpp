@@ -65,24 +65,6 @@ private:
     QPointer<QDialog> m_box;
 };
 
-template <typename Segment>
-void queueSegments(const QList<Segment *> &segments)
-{
-    for (const Segment *segment : segments) {
-        for (const ProgramObject *program : segment->programs) {
-            for (const CommonWinObject *window : program->windows) {
-                for (QVLedMediaObject *item : window->media) {
-                    const MediaKindRow *row = MediaKinds::find(item->kind);
-                    if (!row || row->id != MediaKindId::Office)
-                        continue;
-                    item->image.pages = DocumentPages::preparing();
-                    OfficePreparation::instance().enqueue(item->image.path, item->image.pages);
-                }
-            }
-        }
-    }
-}
-
 } // namespace
 
 QString tmpFolder()
@@ -128,11 +110,13 @@ Result prepare(const QString &path, DocumentPages *pages, QWidget *parent)
 
 void prepareSchedule(Schedule &schedule)
 {
-    for (const DisplayWindowSchedule &displayWindow : schedule.displayWindows) {
-        queueSegments(displayWindow.generalSegments);
-        queueSegments(displayWindow.cycleSegments);
-        queueSegments(displayWindow.timingSegments);
-    }
+    forEachScheduleItem(schedule, [](QVLedMediaObject &item) {
+        const MediaKindRow *row = MediaKinds::find(item.kind);
+        if (!row || row->id != MediaKindId::Office)
+            return;
+        item.image.pages = DocumentPages::preparing();
+        OfficePreparation::instance().enqueue(item.image.path, item.image.pages);
+    });
 }
 
 bool idle()

@@ -5,10 +5,13 @@
 
 #include <QList>
 
+#include <functional>
+
 class PlayWinObject;
 class GeneralObject;
 class CycleObject;
 class TimingObject;
+class QVLedMediaObject;
 
 struct DisplayWindowSchedule
 {
@@ -24,6 +27,11 @@ struct Schedule
     int displayWindowCounter = 0;
     QList<DisplayWindowSchedule> displayWindows;
 };
+
+// Calls `visit` with every media item of the schedule, in order.
+void forEachScheduleItem(const Schedule &schedule, const std::function<void(QVLedMediaObject &)> &visit);
+// Whether `test` holds for an item of the schedule.
+bool anyScheduleItem(const Schedule &schedule, const std::function<bool(const QVLedMediaObject &)> &test);
 
 // A schedule that owns its records, as the reader returns it. Whatever is
 // still held when it is destroyed is freed; release() hands everything over.

@@ -1,9 +1,9 @@
 #include "shell/Prodoc.h"
 
+#include "base/Log.h"
 #include "editor/OfficePages.h"
 #include "editor/ProjectTree.h"
 #include "editor/ProjectWidget.h"
-#include "base/Log.h"
 #include "model/DisplayGeometry.h"
 #include "model/KindNames.h"
 #include "model/MediaKinds.h"
@@ -12,6 +12,7 @@
 #include "model/ScheduleFile.h"
 #include "model/ScheduleRecords.h"
 #include "playback/MainPlayBKLabel.h"
+#include "playback/OpenGlWindows.h"
 #include "shell/Widget.h"
 
 #include <QPointer>
@@ -49,7 +50,8 @@ private:
 };
 } // namespace
 
-Prodoc::Prodoc(Widget *mainWindow) : m_mainWindow(mainWindow) {}
+Prodoc::Prodoc(Widget *mainWindow) : m_mainWindow(mainWindow)
+{ }
 
 Schedule Prodoc::currentSchedule() const
 {
@@ -97,6 +99,8 @@ bool Prodoc::loadSchedule(const QString &path)
     // The Office documents are prepared in the background once the schedule is up; their items wait meanwhile.
     OfficePages::prepareSchedule(schedule);
     m_mainWindow->slotClearCurrentAllScheme();
+    // Display windows that will show videos or web pages are made able to at once, not again later.
+    OpenGlWindows::allowFor(schedule);
     AreaBatches batches;
     m_mainWindow->displayWindowCounter = schedule.displayWindowCounter;
     for (DisplayWindowSchedule &displayWindow : schedule.displayWindows) {
@@ -149,7 +153,8 @@ void Prodoc::keepGeometryInBounds(const QString &path, Schedule &schedule)
     if (clamped > 0)
         qCWarning(lcShell).noquote()
             << tr("%1: %n display window(s) or area(s) lay outside positions %2 to %3 or sizes up to %4 "
-                  "and were brought inside", nullptr, clamped)
+                  "and were brought inside",
+                  nullptr, clamped)
                    .arg(path)
                    .arg(DisplayGeometry::kMinPosition)
                    .arg(DisplayGeometry::kMaxPosition)
@@ -168,9 +173,9 @@ void Prodoc::readGeneralSegments(ProjectTree *tree, const QList<GeneralObject *>
 void Prodoc::readCycleSegments(ProjectTree *tree, const QList<CycleObject *> &segments)
 {
     for (const CycleObject *s : segments) {
-        tree->loadCycleSegment(s->name, s->displayName, s->intervalMinutes, s->playMode, s->playMinutes,
-                               s->playSeconds, s->playTimes, s->specifiedDate, s->startDate, s->endDate,
-                               s->weekdays, s->allTime, s->startTime, s->endTime, s->programCounter);
+        tree->loadCycleSegment(s->name, s->displayName, s->intervalMinutes, s->playMode, s->playMinutes, s->playSeconds,
+                               s->playTimes, s->specifiedDate, s->startDate, s->endDate, s->weekdays, s->allTime,
+                               s->startTime, s->endTime, s->programCounter);
         readPrograms(tree, s->programs, SegmentType::Cycle);
     }
 }
@@ -200,8 +205,8 @@ void Prodoc::readPrograms(ProjectTree *tree, const QList<ProgramObject *> &progr
 void Prodoc::readCommonWindows(ProjectTree *tree, const QList<CommonWinObject *> &windows)
 {
     for (const CommonWinObject *w : windows) {
-        tree->loadCommonWindow(w->name, w->segmentType, w->borderEnabled, w->borderWidth, w->borderColour, w->x,
-                               w->y, w->width, w->height);
+        tree->loadCommonWindow(w->name, w->segmentType, w->borderEnabled, w->borderWidth, w->borderColour, w->x, w->y,
+                               w->width, w->height);
         readMediaItems(tree, w);
     }
 }
@@ -213,8 +218,7 @@ void Prodoc::readMediaItems(ProjectTree *tree, const CommonWinObject *window)
         if (!row)
             continue; // the reader keeps no item of an unknown kind
         const int id = item->id;
-        const QString &d = item->displayName, &s = item->segmentName, &p = item->programName,
-                      &w = item->windowName;
+        const QString &d = item->displayName, &s = item->segmentName, &p = item->programName, &w = item->windowName;
         switch (row->family) {
         case MediaFamily::Video: {
             const VideoProperty &v = item->video;

@@ -9,6 +9,7 @@
 #include "platform/InstanceGuard.h"
 #include "platform/ProcessControl.h"
 #include "platform/StopSignals.h"
+#include "playback/OpenGlWindows.h"
 #include "playback/PlayLog.h"
 #include "resources/QvResources.h"
 #include "shell/MyGlobalShortCut.h"
@@ -95,6 +96,9 @@ int run(int argc, char *argv[], const QString &lockFolder)
     Allocator::limitArenas(kAllocatorArenas);
     // No OpenGL context is made at start: the web engine's shared one comes
     // with the first web content (WebEngineCheck), a video's with its player.
+    // Nor are windows made able to show OpenGL before content needs it: the
+    // editor and a schedule of pictures and texts never load the driver.
+    OpenGlWindows::makeRasterUntilNeeded();
     QApplication app(argc, argv);
     // The video library reads numbers in the C locale only.
     std::setlocale(LC_NUMERIC, "C");

@@ -2,7 +2,7 @@
 // the start: both programs, started for real with an empty settings folder
 // or playing a schedule of pictures and texts, hold none of them once their
 // main window shows (no libmpv, no web engine, no Qt Multimedia, no MuPDF,
-// nor the modules that hold them); a video brings the program's own video
+// nor the modules that hold them, nor the OpenGL driver); a video brings the program's own video
 // module and libmpv, a program's music and an Office document bring the
 // multimedia and pdf modules, which shows the programs can open them (the web
 // module's first page: test_programwebpage).
@@ -42,6 +42,10 @@ const HeavyLibrary kHeavyLibraries[] = {
     {"pdf", "/libqvpdf.so"},
     {"web", "/libQt5WebEngine"},
     {"web", "/libqvweb.so"},
+    // The windows are made without OpenGL until content needs it.
+    {"OpenGL driver", "/libqxcb-glx-integration.so"},
+    {"OpenGL driver", "/libGLX_mesa.so"},
+    {"OpenGL driver", "_dri.so"},
 };
 
 // The shared libraries mapped into the process.

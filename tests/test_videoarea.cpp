@@ -2,10 +2,13 @@
 // back end: a never-previewed file lasts its length, a range plays from its
 // start for its length, a missing file fails after a second and play goes
 // on, pause and resume count against the length, and a player that has
-// ended its item reports nothing more; and a video still plays when the
-// OpenGL context all windows share was made after the windows were up, as
-// the first web page makes it.
+// ended its item reports nothing more; a video shows on the screen in a
+// display window that was made without OpenGL, as the program makes them;
+// and a video still plays when the OpenGL context all windows share was
+// made after the windows were up, as the first web page makes it.
 
+#include "playback/MainPlayBKLabel.h"
+#include "playback/OpenGlWindows.h"
 #include "playback/SharedOpenGl.h"
 #include "playback/content/ContentFactory.h"
 #include "playback/dataBaseConn.h"
@@ -15,7 +18,9 @@
 #include "support/VideoClips.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QOpenGLWidget>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -33,7 +38,8 @@ QList<QStringList> rowsOfToday()
 
 // A schedule of one window whose items are the given videos (an empty path
 // makes a text item of 5 s), playing on the real clock.
-struct VideoPlay {
+struct VideoPlay
+{
     explicit VideoPlay(const QStringList &paths)
     {
         Clock::install(nullptr);
@@ -60,6 +66,22 @@ struct VideoPlay {
     PlayFixture f;
     CommonWinObject *window = nullptr;
 };
+
+// How many colours the screen shows over `widget`: a test picture has many,
+// an area before its video shows has one.
+int coloursOnScreen(const QWidget *widget)
+{
+    const QPoint corner = widget->mapToGlobal(QPoint(0, 0));
+    const QImage shown = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, corner.x(), corner.y(), widget->width(), widget->height())
+                             .toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < shown.height(); y += 2) {
+        for (int x = 0; x < shown.width(); x += 2)
+            colours.insert(shown.pixel(x, y));
+    }
+    return colours.size();
+}
 
 } // namespace
 
@@ -201,6 +223,31 @@ private slots:
         const QList<QStringList> rows = rowsOfToday();
         QCOMPARE(rows.size(), 1);
         QVERIFY2(QStringList({"4", "5"}).contains(rows.value(0).value(1)), qPrintable(rows.value(0).value(1)));
+        QCOMPARE(rows.value(0).value(6), QStringLiteral("success"));
+    }
+
+    void aVideoShowsInADisplayWindowMadeWithoutOpenGl()
+    {
+        OpenGlWindows::makeRasterUntilNeeded();
+        struct AllowedAfter
+        {
+            ~AllowedAfter() { OpenGlWindows::allow(); } // the next tests make their windows as Qt does
+        } allowedAfter;
+        VideoPlay play({m_three, QString()});
+        MainPlayBKLabel *display = play.f.w->displayWindows.value(0);
+        QVERIFY(display);
+        QVERIFY(QTest::qWaitForWindowExposed(display));
+        QVERIFY(!OpenGlWindows::canShow(display));
+        const QRect place = display->geometry();
+
+        CommonPlayWindow *area = play.start();
+        QVERIFY(OpenGlWindows::canShow(display));
+        QVERIFY(display->isVisible());
+        QCOMPARE(display->geometry(), place);
+        QTRY_VERIFY_WITH_TIMEOUT(coloursOnScreen(area) >= 8, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(area->currentItem == play.item(1), 8000);
+        const QList<QStringList> rows = rowsOfToday();
+        QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.value(0).value(6), QStringLiteral("success"));
     }
 

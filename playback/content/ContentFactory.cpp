@@ -2,6 +2,7 @@
 
 #include "playback/content/ContentFactory.h"
 
+#include "playback/OpenGlWindows.h"
 #include "playback/content/BlankContentPlayer.h"
 #include "playback/content/ClockPlayers.h"
 #include "playback/content/ImageContentPlayer.h"
@@ -32,6 +33,9 @@ void ContentFactory::install(ContentFactory *factory)
 
 std::unique_ptr<ContentPlayer> ContentFactory::create(MediaFamily family, QWidget *area)
 {
+    QString unprepared;
+    if (OpenGlWindows::familyNeedsIt(family) && !OpenGlWindows::prepare(area, &unprepared))
+        throw std::runtime_error(unprepared.toStdString());
     switch (family) {
     case MediaFamily::AnalogClock:
         return std::make_unique<AnalogClockPlayer>(area);
