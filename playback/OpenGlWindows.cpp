@@ -6,6 +6,7 @@
 #include "model/ScheduleRecords.h"
 
 #include <QCoreApplication>
+#include <QOffscreenSurface>
 #include <QWidget>
 #include <QWindow>
 
@@ -30,10 +31,14 @@ bool holdsNativeChild(const QWidget *window)
     return false;
 }
 
-// Hidden, its window dropped and shown again: Qt makes a new window for it,
-// able to show OpenGL content now that it is allowed.
+// The OpenGL driver loads (the long part, the first time) while the window
+// still shows; then it is hidden, its window dropped and shown again: Qt
+// makes a new window for it, able to show OpenGL content now that it is
+// allowed.
 void remake(QWidget *window)
 {
+    QOffscreenSurface driverLoad;
+    driverLoad.create();
     const bool visible = window->isVisible();
     if (visible)
         window->hide();

@@ -1,7 +1,8 @@
 // Windows made without OpenGL until content needs it, on a real X display
 // (and once more under a stacking window manager). A window made that way
 // loads no OpenGL driver; the first content that needs OpenGL has its window
-// made again where it was, as it was (on top, shown or hidden), and that
+// made again where it was, as it was (on top, shown or hidden), hidden only
+// for that once the driver has loaded, and that
 // window then shows OpenGL drawing beside what Qt paints, as the screen's
 // own pixels tell. A window holding a native child window is left as it is,
 // with a reason. A schedule allows OpenGL before its windows are made only
@@ -67,6 +68,20 @@ struct DisplayWindow
     QLabel *area = nullptr;
 };
 
+// Counts the hides of a window and tells whether the OpenGL driver was loaded at the first.
+struct HideWatch : QObject
+{
+    explicit HideWatch(QWidget *window) { window->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && times++ == 0)
+            driverWasLoaded = openGlDriverLoaded();
+        return false;
+    }
+    int times = 0;
+    bool driverWasLoaded = false;
+};
+
 // The screen's colour at the middle of `widget`.
 QColor onScreen(const QWidget *widget)
 {
@@ -110,8 +125,12 @@ private slots:
             QTRY_VERIFY(isAbove(display.window));
         const WId before = display.window.winId();
 
+        // The driver loads while the window still shows: it is gone only while Qt makes it again.
+        HideWatch hidden(&display.window);
         QString why;
         QVERIFY2(OpenGlWindows::prepare(display.area, &why), qPrintable(why));
+        QCOMPARE(hidden.times, 1);
+        QVERIFY2(hidden.driverWasLoaded, "the window was hidden while the OpenGL driver loaded");
         QVERIFY(OpenGlWindows::canShow(&display.window));
         QVERIFY(display.window.isVisible());
         QVERIFY(display.window.winId() != before);
