@@ -315,7 +315,11 @@ public:
     }
 
 private:
-    static QImage grabbed(QWidget *widget) { return widget->grab().toImage(); }
+    static QImage grabbed(QWidget *widget)
+    {
+        const OwnWork own;
+        return widget->grab().toImage();
+    }
 
     Target m_target;
     QString m_file;
@@ -457,8 +461,11 @@ public:
         QTRY_VERIFY_WITH_TIMEOUT(OfficePages::idle(), 15000);
         // The launcher and the office program it started are ended; a folder it left would come again.
         QTest::qWait(500);
-        QVERIFY2(FakeSoffice::processesMentioning(m_home).isEmpty(),
-                 qPrintable(FakeSoffice::processesMentioning(m_home).join(' ')));
+        const QStringList left = [this] {
+            const OwnWork own;
+            return FakeSoffice::processesMentioning(m_home);
+        }();
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
         const QStringList folders
             = QDir(OfficePages::tmpFolder()).entryList({QStringLiteral("conversion*")}, QDir::Dirs);
         QVERIFY2(folders.isEmpty(), qPrintable(folders.join(' ')));
