@@ -99,7 +99,7 @@ struct RowWatch
     QStringList overBudget(int memoryBudgetMb, qint64 stallBudgetMs) const
     {
         QStringList over;
-        if (figures.stallMs >= stallBudgetMs)
+        if (figures.stallMs >= stallBudgetMs * kSanitizerCpuScale)
             over << QStringLiteral("the GUI thread stalled %1 ms").arg(figures.stallMs);
         if (figures.memoryMb >= memoryBudgetMb * kSanitizerMemoryScale)
             over << QStringLiteral("peak memory grew %1 MB").arg(figures.memoryMb);

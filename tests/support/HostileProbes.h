@@ -33,7 +33,10 @@ constexpr int kSanitizerMemoryScale = 1;
 constexpr int kSanitizerMemoryScale = 1;
 #endif
 // Its checks also make every decode and page drawn cost some three times the
-// CPU: budgets of CPU double there.
+// CPU: budgets of CPU, and of how long the GUI thread may be held, double
+// there. (On this kind of virtual machine a 10 ms sleep alone can wake 35 ms
+// late when the host is busy; slowed threefold, the program's own short turns
+// on the GUI thread then reach the single budget now and then.)
 constexpr int kSanitizerCpuScale = kSanitizerMemoryScale;
 
 // A timer ticking every `intervalMs` on the GUI thread, and the longest gap
